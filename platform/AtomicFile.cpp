@@ -3,6 +3,8 @@
 #include "platform/SystemError.h"
 #include "platform/TempFile.h"
 
+#include "base/QnExcept.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -72,8 +74,8 @@ void AtomicFile::Replace(const std::string& target, std::span<const uint8_t> byt
     std::string temp;
     try {
         temp = TempFile::Create(folder, kTempPrefix, "", &fd);
-    } catch (...) {
-        RaiseError("Can't write file " + target + ": " + ErrnoText(errno), "AtomicFile", __LINE__);
+    } catch (const QnExcept& error) {
+        RaiseError("Can't write file " + target + ": " + error.what(), "AtomicFile", __LINE__);
     }
     struct stat existing;
     bool ok = WriteAll(fd, bytes.data(), bytes.size());
