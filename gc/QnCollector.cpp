@@ -80,6 +80,17 @@ QnObj* QnCollector::Pop()
     return obj;
 }
 
+void QnCollector::ReverseStack()
+{
+    QnObj* reversed = nullptr;
+    while (QnObj* obj = markStack) {
+        markStack = obj->markLink_;
+        obj->markLink_ = reversed;
+        reversed = obj;
+    }
+    markStack = reversed;
+}
+
 void QnCollector::Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor)
 {
     start->MarkObjects(fixedVisitor, discardableVisitor);
@@ -274,6 +285,7 @@ void QnCollector::NotifyPass()
         // Gather first: the owner forgets links while it is told, and must
         // not do so while it enumerates them.
         owner->MarkDiscardableObjects(MF_Enum);
+        ReverseStack(); // tell in the order the owner reported
         while (QnObj* target = Pop()) {
             target->ClrF(QnObj::F_NOTED);
             owner->NoteObjectDiscarded(target);

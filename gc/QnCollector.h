@@ -24,6 +24,7 @@ private:
     static void Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor);
     static void Push(QnObj* obj);
     static QnObj* Pop();
+    static void ReverseStack();
     static void NumberPositions();
 
     static void FixObject(QnObj* obj);

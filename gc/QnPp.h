@@ -15,7 +15,7 @@
 // object). QnCreate<T>(args...) makes an object in the one safe order:
 // allocate from the collecting allocator, construct, lock through the new
 // handle, register; so no collection ever sees it registered and unlocked.
-// A class with non-public constructors befriends QnObjCreator.
+// A class with non-public constructors befriends it: friend struct ::QnObjCreator;
 #pragma once
 
 #include "gc/QnObj.h"
