@@ -79,9 +79,10 @@ TEST_F(CollectFaults, ACollectionAskedForDuringACollectionDoesNothing)
 TEST_F(CollectFaults, ACacheReportedTwiceIsDroppedAndNotedOnce)
 {
     PpTestNode owner = MakeNode("owner");
-    TestNode* cache = MakeNode("cache").Get();
-    TestNode* other = MakeNode("other").Get();
-    owner->discardable = {cache, other, cache};
+    {
+        PpTestNode cache = MakeNode("cache"), other = MakeNode("other");
+        owner->discardable = {cache.Get(), other.Get(), cache.Get()};
+    }
     int32_t dropped = -1;
     EXPECT_EQ(QnObj::CollectGarbage(QnObj::DF_DISCARD, -1, nullptr, &dropped), 2);
     EXPECT_EQ(dropped, 2);
@@ -95,8 +96,9 @@ TEST_F(CollectFaults, UseDuringTheSweepDoesNotReorderTheList)
     // From the front: front (locked), user (garbage), held (locked by user).
     // user's destructor uses held, which would move it in front of objects
     // the sweep has already passed and whose marks it has cleared.
-    TestNode* held = MakeNode("held").Get();
-    QnCreate<UsingNode>("user", PpTestNode(held));
+    PpTestNode heldHandle = MakeNode("held");
+    TestNode* held = heldHandle.Get();
+    QnCreate<UsingNode>("user", std::move(heldHandle));
     PpTestNode front = MakeNode("front");
     EXPECT_EQ(QnObj::CollectGarbage(), 1);
     EXPECT_TRUE(TestNode::IsAlive(front.Get()));
