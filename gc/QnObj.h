@@ -39,6 +39,13 @@ public:
         if (pObjList.load(std::memory_order_relaxed) != this)
             MoveToFront();
     }
+    // Used() on obj unless it is null: what a handle does when dereferenced.
+    // The front test comes first, so a hot object costs one comparison.
+    static void UsedIfAny(const QnObj* obj)
+    {
+        if (obj != pObjList.load(std::memory_order_relaxed) && obj)
+            obj->MoveToFront();
+    }
 
     static int32_t GetTotalNumberOfObjects();
     // Stores on and returns the previous value.

@@ -86,8 +86,7 @@ public:
     // Dereference: marks the object used first.
     T* operator->() const
     {
-        if (p_)
-            AsObj(p_)->Used();
+        QnObj::UsedIfAny(AsObj(p_));
         return p_;
     }
     T& operator*() const { return *operator->(); }
