@@ -183,3 +183,20 @@ TEST_F(Handles_, CopiesOnManyThreadsKeepTheCountExact)
         t.join();
     EXPECT_EQ(a->LockCount(), 1);
 }
+
+// Headers declare handles on classes defined later (a node holding handles
+// on nodes): declaring, default-constructing and moving need no definition.
+class LaterNode;
+struct HoldsLaterHandle {
+    QnPp<LaterNode> handle;
+    ~HoldsLaterHandle();
+};
+class LaterNode : public TestNode {};
+HoldsLaterHandle::~HoldsLaterHandle() = default;
+
+TEST_F(Handles_, HandlesOnClassesDefinedLaterCanBeDeclared)
+{
+    HoldsLaterHandle holder;
+    holder.handle = QnCreate<LaterNode>();
+    EXPECT_EQ(holder.handle->LockCount(), 1);
+}
