@@ -1,0 +1,320 @@
+// The collection: protect pass, mark pass, rescue pass, discard notices and
+// sweep, all under QnObj::cs. Marking uses the intrusive mark stack and trial
+// list in the objects themselves, so a collection allocates nothing.
+#include "gc/QnCollector.h"
+
+#include "base/QnFatalExit.h"
+#include "gc/QnGcThread.h"
+
+namespace {
+// Where an exception that escaped a collection is reported; logs and
+// support know the failure by this place.
+constexpr const char* kFaultFile = "gc";
+constexpr int kFaultLine = 390;
+} // namespace
+
+bool QnCollector::running = false;
+bool QnCollector::sweeping = false;
+QnObj* QnCollector::sweepCursor = nullptr;
+int32_t QnCollector::discardable = 0;
+QnObj* QnCollector::markStack = nullptr;
+QnObj* QnCollector::trialList = nullptr;
+QnObj* QnCollector::earliest = nullptr;
+
+int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
+{
+    if (deleted)
+        *deleted = 0;
+    if (dropped)
+        *dropped = 0;
+    QnCheckGcThread();
+    QnCriticalSectionLock lock(QnObj::cs);
+    // A destructor or a notice that allocates may ask for a collection while
+    // this one has the list half marked: it has to wait for the next one.
+    if (running)
+        return 0;
+    running = true;
+
+    int32_t nDeleted = 0;
+    int32_t nDropped = 0;
+    try {
+        if (mode == QnObj::DF_FIX_PROTECTED)
+            ProtectPass();
+        QnObj::Visitor discardableVisitor = mode == QnObj::DF_FIX_PROTECTED ? MF_FixProtected
+                                          : mode == QnObj::DF_DISCARD       ? MF_Discard
+                                                                            : MF_Fix;
+        MarkPass(discardableVisitor);
+        if (discard >= 0 && discardable > discard)
+            RescuePass(discard);
+        if (discardable > 0)
+            NotifyPass();
+        Sweep(nDeleted, nDropped);
+    } catch (...) {
+        // The list is half marked and half swept; nothing can be trusted.
+        QnFatalExit(kFaultFile, kFaultLine);
+    }
+    running = false;
+
+    if (deleted)
+        *deleted = nDeleted;
+    if (dropped)
+        *dropped = nDropped;
+    return nDeleted;
+}
+
+// --- mark stack and traversal ---------------------------------------------
+
+void QnCollector::Push(QnObj* obj)
+{
+    obj->markLink_ = markStack;
+    markStack = obj;
+}
+
+QnObj* QnCollector::Pop()
+{
+    QnObj* obj = markStack;
+    if (obj) {
+        markStack = obj->markLink_;
+        obj->markLink_ = nullptr;
+    }
+    return obj;
+}
+
+void QnCollector::ReverseStack()
+{
+    QnObj* reversed = nullptr;
+    while (QnObj* obj = markStack) {
+        markStack = obj->markLink_;
+        obj->markLink_ = reversed;
+        reversed = obj;
+    }
+    markStack = reversed;
+}
+
+void QnCollector::Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor)
+{
+    start->MarkObjects(fixedVisitor, discardableVisitor);
+    while (QnObj* obj = Pop())
+        obj->MarkObjects(fixedVisitor, discardableVisitor);
+}
+
+bool QnCollector::IsCandidate(const QnObj* obj)
+{
+    return (obj->flags_ & (QnObj::F_KEPT | QnObj::F_DISCARDABLE)) == QnObj::F_DISCARDABLE;
+}
+
+// --- visitors ---------------------------------------------------------------
+// Each ignores null and unregistered targets: an unregistered object is
+// invisible to the collector, and bits set on it would never be cleared.
+
+void QnCollector::FixObject(QnObj* obj)
+{
+    if (obj->TestF(QnObj::F_KEPT))
+        return;
+    obj->SetF(QnObj::F_KEPT);
+    Push(obj);
+    if (obj->TestF(QnObj::F_DISCARDABLE))
+        --discardable;
+}
+
+void QnCollector::DiscardObject(QnObj* obj, bool trial)
+{
+    if (obj->flags_ & (QnObj::F_KEPT | QnObj::F_DISCARDABLE))
+        return;
+    if (trial)
+        AddToTrial(obj, obj->flags_);
+    obj->SetF(QnObj::F_DISCARDABLE);
+    ++discardable;
+    if (trial && (!earliest || obj->position_ < earliest->position_))
+        earliest = obj;
+}
+
+void QnCollector::MF_Protect(QnObj* obj)
+{
+    if (!obj || !obj->TestF(QnObj::F_REGISTERED) || obj->TestF(QnObj::F_PROTECT_MARKED))
+        return;
+    obj->SetF(QnObj::F_PROTECT_MARKED);
+    Push(obj);
+}
+
+void QnCollector::MF_Fix(QnObj* obj)
+{
+    if (obj && obj->TestF(QnObj::F_REGISTERED))
+        FixObject(obj);
+}
+
+void QnCollector::MF_Discard(QnObj* obj)
+{
+    if (obj && obj->TestF(QnObj::F_REGISTERED))
+        DiscardObject(obj, false);
+}
+
+void QnCollector::MF_FixProtected(QnObj* obj)
+{
+    if (!obj || !obj->TestF(QnObj::F_REGISTERED))
+        return;
+    if (obj->TestF(QnObj::F_PROTECT_MARKED))
+        FixObject(obj);
+    else
+        DiscardObject(obj, false);
+}
+
+void QnCollector::MF_FixTmp(QnObj* obj)
+{
+    if (!obj || !obj->TestF(QnObj::F_REGISTERED) || obj->TestF(QnObj::F_KEPT))
+        return;
+    AddToTrial(obj, obj->flags_);
+    FixObject(obj);
+}
+
+void QnCollector::MF_DiscardTmp(QnObj* obj)
+{
+    if (obj && obj->TestF(QnObj::F_REGISTERED))
+        DiscardObject(obj, true);
+}
+
+// Gathers the candidates among an owner's discardable links, each once even
+// when the owner reports it twice (a second push would loop the stack).
+void QnCollector::MF_Enum(QnObj* obj)
+{
+    if (!obj || !IsCandidate(obj) || obj->TestF(QnObj::F_NOTED))
+        return;
+    obj->SetF(QnObj::F_NOTED);
+    Push(obj);
+}
+
+// --- passes -----------------------------------------------------------------
+
+void QnCollector::ProtectPass()
+{
+    for (QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed); obj; obj = obj->next_) {
+        if (obj->IsProtected() && !obj->TestF(QnObj::F_PROTECT_MARKED)) {
+            obj->SetF(QnObj::F_PROTECT_MARKED);
+            Traverse(obj, MF_Protect, MF_Protect);
+        }
+    }
+}
+
+void QnCollector::MarkPass(QnObj::Visitor discardableVisitor)
+{
+    discardable = 0;
+    earliest = nullptr;
+    for (QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed); obj; obj = obj->next_) {
+        if (obj->IsLocked() && !obj->TestF(QnObj::F_KEPT)) {
+            if (obj->TestF(QnObj::F_DISCARDABLE))
+                --discardable;
+            obj->SetF(QnObj::F_KEPT);
+            Traverse(obj, MF_Fix, discardableVisitor);
+        }
+    }
+}
+
+void QnCollector::NumberPositions()
+{
+    int32_t n = 0;
+    for (QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed); obj; obj = obj->next_)
+        obj->position_ = n++;
+}
+
+void QnCollector::AddToTrial(QnObj* obj, uint32_t oldFlags)
+{
+    if (obj->trial_)
+        return;
+    obj->savedFlags_ = oldFlags;
+    obj->trial_ = 1;
+    obj->trialLink_ = trialList;
+    trialList = obj;
+}
+
+void QnCollector::UndoTrial()
+{
+    while (QnObj* obj = trialList) {
+        trialList = obj->trialLink_;
+        if (IsCandidate(obj))
+            --discardable;
+        obj->flags_ = obj->savedFlags_;
+        if (IsCandidate(obj))
+            ++discardable;
+        obj->trial_ = 0;
+        obj->trialLink_ = nullptr;
+    }
+}
+
+void QnCollector::CommitTrial()
+{
+    while (QnObj* obj = trialList) {
+        trialList = obj->trialLink_;
+        obj->trial_ = 0;
+        obj->trialLink_ = nullptr;
+    }
+}
+
+// Keeps drop candidates from the most recently used end, each with what it
+// reaches, for as long as at least discard candidates remain to go.
+void QnCollector::RescuePass(int32_t discard)
+{
+    // Positions serve only this pass, so only collections that run it pay
+    // for writing them.
+    NumberPositions();
+    QnObj* q = QnObj::pObjList.load(std::memory_order_relaxed);
+    while (q) {
+        earliest = nullptr;
+        trialList = nullptr;
+        if (IsCandidate(q)) {
+            AddToTrial(q, q->flags_);
+            q->SetF(QnObj::F_KEPT);
+            --discardable;
+            Traverse(q, MF_FixTmp, MF_DiscardTmp);
+        }
+        if (discardable < discard) {
+            UndoTrial();
+            return;
+        }
+        CommitTrial();
+        // The rescue may have made new candidates earlier in the list; they
+        // are more recently used than anything after q, so they come first.
+        q = earliest && earliest->position_ < q->position_ ? earliest : q->next_;
+    }
+}
+
+void QnCollector::NotifyPass()
+{
+    for (QnObj* owner = QnObj::pObjList.load(std::memory_order_relaxed); owner; owner = owner->next_) {
+        if (!owner->TestF(QnObj::F_KEPT))
+            continue;
+        // Gather first: the owner forgets links while it is told, and must
+        // not do so while it enumerates them.
+        owner->MarkDiscardableObjects(MF_Enum);
+        ReverseStack(); // tell in the order the owner reported
+        while (QnObj* target = Pop()) {
+            target->ClrF(QnObj::F_NOTED);
+            owner->NoteObjectDiscarded(target);
+        }
+    }
+}
+
+void QnCollector::Sweep(int32_t& deleted, int32_t& dropped)
+{
+    sweeping = true;
+    QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed);
+    while (obj) {
+        // A destructor may revoke the next object; RevokeObject moves the
+        // cursor past it.
+        sweepCursor = obj->next_;
+        if (obj->TestF(QnObj::F_KEPT)) {
+            obj->ClrF(QnObj::F_KEPT | QnObj::F_PROTECT_MARKED | QnObj::F_DISCARDABLE);
+        } else {
+            if (obj->TestF(QnObj::F_DISCARDABLE))
+                ++dropped;
+            obj->DeleteFromList();
+            // Unregistered now: a destructor that revokes its own object
+            // finds nothing left to unlink.
+            obj->flags_ = 0;
+            obj->DeleteObject();
+            ++deleted;
+        }
+        obj = sweepCursor;
+    }
+    sweepCursor = nullptr;
+    sweeping = false;
+}

@@ -1,0 +1,50 @@
+// The collector's working state and passes (internal to the library).
+#pragma once
+
+#include "gc/QnObj.h"
+
+class QnCollector {
+public:
+    static int32_t Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped);
+
+    // Set while a collection runs on the thread that holds QnObj::cs.
+    static bool running;
+    // Set while the sweep runs: objects registered then lie in front of it.
+    static bool sweeping;
+    // Next object of the sweep; RevokeObject moves it past a revoked object.
+    static QnObj* sweepCursor;
+
+private:
+    static void ProtectPass();
+    static void MarkPass(QnObj::Visitor discardableVisitor);
+    static void RescuePass(int32_t discard);
+    static void NotifyPass();
+    static void Sweep(int32_t& deleted, int32_t& dropped);
+
+    static void Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor);
+    static void Push(QnObj* obj);
+    static QnObj* Pop();
+    static void ReverseStack();
+    static void NumberPositions();
+
+    static void FixObject(QnObj* obj);
+    static void DiscardObject(QnObj* obj, bool trial);
+    static void AddToTrial(QnObj* obj, uint32_t oldFlags);
+    static void UndoTrial();
+    static void CommitTrial();
+    static bool IsCandidate(const QnObj* obj);
+
+    // Visitors handed to the marking operations.
+    static void MF_Protect(QnObj* obj);
+    static void MF_Fix(QnObj* obj);
+    static void MF_Discard(QnObj* obj);
+    static void MF_FixProtected(QnObj* obj);
+    static void MF_FixTmp(QnObj* obj);
+    static void MF_DiscardTmp(QnObj* obj);
+    static void MF_Enum(QnObj* obj);
+
+    static int32_t discardable; // candidates: discardable bit without kept bit
+    static QnObj* markStack;
+    static QnObj* trialList;
+    static QnObj* earliest;     // earliest new candidate of a rescue step
+};

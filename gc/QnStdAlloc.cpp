@@ -1,0 +1,105 @@
+#include "gc/QnStdAlloc.h"
+
+#include "base/QnPhysicalMemory.h"
+#include "gc/QnObj.h"
+
+#include <algorithm>
+#include <limits>
+
+QnStdAlloc QnStdAlloc::stdalloc(QnStdAlloc::kInitialThreshold);
+
+namespace {
+
+uint64_t SaturatingDouble(uint64_t v)
+{
+    return v > std::numeric_limits<uint64_t>::max() / 2 ? std::numeric_limits<uint64_t>::max() : 2 * v;
+}
+
+bool MemoryShortFor(uint64_t n) { return QnGetPhysicalMemoryAvailable64() < n; }
+
+} // namespace
+
+QnStdAlloc::QnStdAlloc(uint64_t threshold) : threshold_(threshold) {}
+
+QnStdAlloc::~QnStdAlloc() = default;
+
+void* QnStdAlloc::alloc(size_t size)
+{
+    const uint64_t n = size;
+    // A request larger than the threshold is not worth a collection first.
+    if (n <= Threshold())
+        MakeRoomFor(n);
+    // Room for the header even when called directly with less.
+    const size_t bytes = std::max(size, QnBlockHeaderSize);
+    void* block = QnAlloc(bytes);
+    if (!block) {
+        QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
+        block = QnAlloc(bytes);
+        if (!block)
+            return nullptr;
+    }
+    // QnOperatorNew writes the same header; writing the size here keeps
+    // free() right for a block taken from alloc() directly.
+    static_cast<QnBlockHeader*>(block)->size = n;
+    Account(n);
+    return block;
+}
+
+void QnStdAlloc::free(void* block)
+{
+    if (!block)
+        return;
+    const uint64_t n = QnBlockSize(block);
+    QnFree(block);
+    const uint64_t now = allocated_.fetch_sub(n, std::memory_order_relaxed) - n;
+    // Shrink only when usage fell well below the threshold, so that a heap
+    // that breathes around one size does not collect on every swing.
+    if (now <= std::numeric_limits<uint64_t>::max() / 4 && 4 * now < Threshold())
+        threshold_.store(SaturatingDouble(now), std::memory_order_relaxed);
+}
+
+void QnStdAlloc::Account(uint64_t n)
+{
+    const uint64_t now = allocated_.fetch_add(n, std::memory_order_relaxed) + n;
+    if (now > Threshold())
+        threshold_.store(SaturatingDouble(now), std::memory_order_relaxed);
+}
+
+void QnStdAlloc::MakeRoomFor(uint64_t n)
+{
+    if (Allocated() + n <= Threshold() && !MemoryShortFor(n))
+        return;
+    // The whole decision runs under the collector's section, which every
+    // collection takes anyway: one section, so no order between two.
+    QnCriticalSectionLock lock(QnObj::cs);
+    if (Allocated() + n > Threshold() || MemoryShortFor(n))
+        QnObj::CollectGarbage(QnObj::DF_FIX, -1);
+    if (MemoryShortFor(n))
+        RelieveMemoryPressure(n);
+}
+
+// Drops caches, least recently used first, in steps sized to what the
+// request needs beyond the threshold, until memory suffices; then, if it
+// still does not, all of them.
+void QnStdAlloc::RelieveMemoryPressure(uint64_t n)
+{
+    const int32_t objects = QnObj::num;
+    if (objects <= 0)
+        return;
+    const uint64_t allocated = Allocated();
+    const uint64_t threshold = Threshold();
+    const uint64_t average = allocated / static_cast<uint64_t>(objects);
+    // How many average objects the request needs beyond the threshold; at
+    // least one, also when the request fits under the threshold.
+    int32_t k = 1;
+    if (average > 0 && n + allocated > threshold) {
+        const uint64_t wanted = (n + allocated - threshold) / average;
+        k = static_cast<int32_t>(std::clamp<uint64_t>(wanted, 1, std::numeric_limits<int32_t>::max()));
+    }
+    int32_t deleted = QnObj::CollectGarbage(QnObj::DF_FIX_PROTECTED, k);
+    for (int attempt = 0; attempt < 4 && deleted > 0 && MemoryShortFor(n); ++attempt)
+        deleted = QnObj::CollectGarbage(QnObj::DF_FIX_PROTECTED, k);
+    if (deleted > 0 && !MemoryShortFor(n))
+        return;
+    QnObj::CollectGarbage(QnObj::DF_FIX_PROTECTED, -1);
+}
