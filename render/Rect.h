@@ -64,8 +64,8 @@ inline QnRect QnExtendBox(const QnRect& box, const QnRect& r)
                   std::max(box.right, r.right), std::max(box.bottom, r.bottom)};
 }
 
-// The order of a region's rectangle list: by top, then by left.
-inline bool QnRectBefore(const QnRect& a, const QnRect& b)
-{
+// The order of a region's rectangle list: by top, then by left. A function
+// object, so that sorts and merges inline it.
+inline constexpr auto QnRectBefore = [](const QnRect& a, const QnRect& b) {
     return a.top != b.top ? a.top < b.top : a.left < b.left;
-}
+};

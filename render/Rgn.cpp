@@ -1,6 +1,7 @@
 #include "render/Rgn.h"
 
-#include "render/RectIndex.h"
+#include "render/RectSort.h"
+#include "render/RectSweep.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,7 +31,7 @@ void CutOut(const QnRect& s, const QnRect& r, std::vector<QnRect>& out)
 // One sorted list from a sorted list and a list in any order.
 std::vector<QnRect> MergeSorted(const std::vector<QnRect>& sorted, std::vector<QnRect>& unsorted)
 {
-    std::sort(unsorted.begin(), unsorted.end(), QnRectBefore);
+    QnSortRects(unsorted);
     std::vector<QnRect> out;
     out.reserve(sorted.size() + unsorted.size());
     std::merge(sorted.begin(), sorted.end(), unsorted.begin(), unsorted.end(), std::back_inserter(out),
@@ -85,24 +86,37 @@ void QnRgn::Subtract(const QnRgn& other, std::vector<QnRect>& whole, std::vector
         whole = list_;
         return;
     }
+    // For each rectangle of this list, the rectangles of other meeting it,
+    // grouped by a counting sort on the rectangle.
+    std::vector<std::pair<uint32_t, uint32_t>> pairs;
+    QnRectSweep::ForEachPair(list_, other.list_, [&](uint32_t i, uint32_t j) { pairs.emplace_back(i, j); });
+    std::vector<uint32_t> first(list_.size() + 1, 0);
+    for (const auto& [i, j] : pairs)
+        ++first[i + 1];
+    for (size_t i = 0; i < list_.size(); ++i)
+        first[i + 1] += first[i];
+    std::vector<uint32_t> hits(pairs.size());
+    {
+        std::vector<uint32_t> next(first.begin(), first.end() - 1);
+        for (const auto& [i, j] : pairs)
+            hits[next[i]++] = j;
+    }
+
     // Each rectangle is cut by the rectangles of other that meet it, in
     // other's order; the pieces of one cut are cut by the later ones. Only
-    // rectangles meeting the original can meet its pieces, so asking the
-    // index once per rectangle finds every cut.
-    const QnRectIndex index(other.list_);
-    std::vector<uint32_t> hits;
+    // rectangles meeting the original can meet its pieces.
     std::vector<QnRect> work;
     std::vector<QnRect> next;
-    for (const QnRect& a : list_) {
-        hits.clear();
-        index.FindMeeting(a, hits);
-        if (hits.empty()) {
-            whole.push_back(a);
+    for (size_t i = 0; i < list_.size(); ++i) {
+        const auto begin = hits.begin() + first[i], end = hits.begin() + first[i + 1];
+        if (begin == end) {
+            whole.push_back(list_[i]);
             continue;
         }
-        work.assign(1, a);
-        for (uint32_t hit : hits) {
-            const QnRect& cutter = other.list_[hit];
+        std::sort(begin, end);
+        work.assign(1, list_[i]);
+        for (auto hit = begin; hit != end && !work.empty(); ++hit) {
+            const QnRect& cutter = other.list_[*hit];
             next.clear();
             for (const QnRect& s : work) {
                 if (QnRectsMeet(s, cutter))
@@ -111,8 +125,6 @@ void QnRgn::Subtract(const QnRgn& other, std::vector<QnRect>& whole, std::vector
                     next.push_back(s);
             }
             work.swap(next);
-            if (work.empty())
-                break;
         }
         pieces.insert(pieces.end(), work.begin(), work.end());
     }
@@ -170,18 +182,18 @@ QnRgn QnRgn::operator*(const QnRgn& other) const
     QnRgn result;
     if (!QnRectsMeet(box_, other.box_) || list_.empty() || other.list_.empty())
         return result;
-    // The pieces are the same whichever side is searched; index the larger.
-    const QnRgn& searched = list_.size() >= other.list_.size() ? *this : other;
-    const QnRgn& scanned = &searched == this ? other : *this;
-    const QnRectIndex index(searched.list_);
-    std::vector<uint32_t> hits;
-    for (const QnRect& a : scanned.list_) {
-        hits.clear();
-        index.FindMeeting(a, hits);
-        for (uint32_t hit : hits)
-            result.list_.push_back(QnIntersectRect(a, searched.list_[hit]));
+    std::vector<QnRect>& list = result.list_;
+    QnRectSweep::ForEachPair(list_, other.list_, [&](uint32_t i, uint32_t j) {
+        list.push_back(QnIntersectRect(list_[i], other.list_[j]));
+    });
+    // The sweep hands the pieces out by top already; only pieces sharing a
+    // top may need sorting by left.
+    for (auto row = list.begin(); row != list.end();) {
+        const auto rowEnd = std::find_if(row, list.end(), [&](const QnRect& r) { return r.top != row->top; });
+        if (!std::is_sorted(row, rowEnd, QnRectBefore))
+            QnSortRects({row, rowEnd});
+        row = rowEnd;
     }
-    std::sort(result.list_.begin(), result.list_.end(), QnRectBefore);
     result.RecomputeBox();
     return result;
 }
@@ -205,7 +217,7 @@ QnRgn& QnRgn::operator-=(const QnRect& r)
     if (cut) {
         list_.erase(std::remove_if(list_.begin(), list_.end(), [](const QnRect& s) { return s.IsEmpty(); }),
                     list_.end());
-        std::sort(pieces.begin(), pieces.end(), QnRectBefore);
+        QnSortRects(pieces);
         const auto middle = list_.insert(list_.end(), pieces.begin(), pieces.end());
         std::inplace_merge(list_.begin(), middle, list_.end(), QnRectBefore);
     }
@@ -221,15 +233,12 @@ bool QnRgn::IsCoveredBy(const QnRgn& other) const
         return false;
     // The rectangles of other are disjoint, so a rectangle is covered exactly
     // when the areas of its overlaps with them add up to its own area.
-    const QnRectIndex index(other.list_);
-    std::vector<uint32_t> hits;
-    for (const QnRect& a : list_) {
-        hits.clear();
-        index.FindMeeting(a, hits);
-        uint64_t covered = 0;
-        for (uint32_t hit : hits)
-            covered += Area(QnIntersectRect(a, other.list_[hit]));
-        if (covered != Area(a))
+    std::vector<uint64_t> covered(list_.size(), 0);
+    QnRectSweep::ForEachPair(list_, other.list_, [&](uint32_t i, uint32_t j) {
+        covered[i] += Area(QnIntersectRect(list_[i], other.list_[j]));
+    });
+    for (size_t i = 0; i < list_.size(); ++i) {
+        if (covered[i] != Area(list_[i]))
             return false;
     }
     return true;
