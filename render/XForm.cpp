@@ -131,7 +131,7 @@ QnRange QnXForm::RoundRange(Fraction (QnXForm::*map)(QnWide) const, const QnRang
         const int32_t e = Round(map, r.end, QN_XF_NEAREST);
         return QnRange{std::min(s, e), std::max(s, e)};
     }
-    case 320:
+    case 320: // the same covering as 384
     case QN_XF_COVER: {
         // Both images share one denominator, so their numerators order them.
         const Fraction s = (this->*map)(2 * QnWide(r.start));

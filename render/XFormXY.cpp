@@ -24,7 +24,7 @@ QnXFormXY::Options QnXFormXY::ExtractOptions(int options)
     constexpr int kRangeBits = QN_XF_NEAREST | QN_XF_CENTRE | QN_XF_SORTED;
     if (options & kRangeBits)
         return Options{options & kRangeBits, options & kRangeBits};
-    // Index: the three-bit code of one axis.
+    // Index: the three-bit code of one axis. 320 covers as 384 does.
     static constexpr int kByCode[8] = {QN_XF_NEAREST, QN_XF_CENTRE, QN_XF_NEAREST_ENDS, QN_XF_SORTED,
                                        320,           QN_XF_COVER,  QN_XF_SORTED,       QN_XF_SORTED};
     return Options{kByCode[options & 7], kByCode[(options >> 3) & 7]};

@@ -46,6 +46,9 @@ TEST(QnRgn, OperationsOnATableOfRegionsMatchTheirPixels)
         const QnRgn a = RgnOf(c.a), b = RgnOf(c.b);
         ExpectOperationsMatch(a, b);
         ExpectOperationsMatch(b, a);
+        // A region of an empty rectangle is empty but has a box.
+        ExpectOperationsMatch(QnRgn(QnRect{2, 2, 2, 9}), b);
+        ExpectOperationsMatch(a, QnRgn(QnRect{2, 2, 2, 9}));
     }
 }
 
