@@ -1,8 +1,9 @@
 // An exact rational affine map of one axis, x -> (a*x + b) / den, used for
 // all geometry between a picture and the screen so that a pixel lands in the
-// same place on every path. When a result no longer fits the 32-bit numbers
-// the map falls back to a rational approximation of its floating-point value
-// instead of failing.
+// same place on every path. Every result is computed exactly and reduced;
+// when it no longer fits the 32-bit numbers the map falls back to a rational
+// approximation of its floating-point value instead of failing. Rounded
+// coordinates beyond the 32-bit range stop at its ends.
 #pragma once
 
 #include "render/Rect.h"
@@ -35,7 +36,10 @@ public:
     // transformation factor".
     QnXForm(int32_t x0, int32_t x1, int32_t y0, int32_t y1);
 
-    // A rational approximation of x -> slope * x + offset.
+    // A rational approximation of x -> slope * x + offset: the denominator is
+    // about 65536 / m for the smaller magnitude m above 1 and 65536 below,
+    // made smaller where the larger number would not fit, and numerators
+    // beyond the 32-bit range stop at its ends.
     void set_from_double(double slope, double offset);
 
     double geta() const { return double(a_) / den_; }
