@@ -7,7 +7,12 @@
 // box (all zeros when empty) -- except that a union or exclusive or of two
 // non-empty regions keeps the bounding box of the operands' boxes, which may
 // be larger. Rectangles are never merged: the list keeps the pieces that the
-// operations cut.
+// operations cut. Cutting r out of a rectangle leaves up to four pieces: the
+// full-width band above r, the pieces left and right of it, and the
+// full-width band below. A - B cuts each rectangle of A by the rectangles of
+// B in B's order (pieces of one cut are cut by the later ones); A + B is
+// B - A beside A; A ^ B is A - B beside B - A; A * B holds the overlap of
+// every pair.
 #pragma once
 
 #include "render/Rect.h"

@@ -1,6 +1,6 @@
 // Random regions built by unions, differences, exclusive ors and
 // intersections of random rectangles, every step and every operation checked
-// against a pixel mask, the region invariants and the documented pieces.
+// against a pixel mask, the region invariants and the pieces of the pairwise forms.
 #include "render/Rgn.h"
 
 #include "RgnReference.h"

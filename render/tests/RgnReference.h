@@ -1,5 +1,5 @@
 // References for region tests: a pixel mask of a small area, the invariants
-// every region keeps, and the documented pairwise algorithms, which fix the
+// every region keeps, and the plain pairwise form of the operations, which fixes the
 // exact pieces that the indexed operations must reproduce.
 #pragma once
 
@@ -82,7 +82,7 @@ inline QnRgn RgnOf(const std::vector<QnRect>& rects)
 
 inline std::vector<QnRect> ListOf(const QnRgn& rgn) { return {rgn.rects().begin(), rgn.rects().end()}; }
 
-// The documented algorithms, pair by pair.
+// The operations as Rgn.h describes them, pair by pair.
 namespace naive {
 
 inline void Cut(std::vector<QnRect>& list, size_t i, const QnRect& r)
@@ -165,7 +165,7 @@ inline std::vector<QnRect> Xor(const std::vector<QnRect>& a, const std::vector<Q
 } // namespace naive
 
 // All four operations of a and b against the masks, the invariants, the box
-// rules and the exact pieces of the documented algorithms.
+// rules and the exact pieces of the pairwise forms.
 inline void ExpectOperationsMatch(const QnRgn& a, const QnRgn& b)
 {
     const Mask ma = MaskOf(a), mb = MaskOf(b);
