@@ -1,6 +1,6 @@
 // References for region tests: a pixel mask of a small area, the invariants
-// every region keeps, and the plain pairwise form of the operations, which fixes the
-// exact pieces that the indexed operations must reproduce.
+// every region keeps, and the plain pairwise form of the operations, which
+// fixes the exact pieces that the swept operations must reproduce.
 #pragma once
 
 #include "render/Rgn.h"
