@@ -9,6 +9,7 @@
 
 #include "framework/Archive.h"
 #include "framework/Exception.h"
+#include "framework/File.h"
 
 namespace fw {
 

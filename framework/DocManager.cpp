@@ -18,8 +18,13 @@ std::string FilterOf(const DocTemplate& t)
     std::string name, ext;
     if (!t.GetDocString(name, DocTemplate::filterName) || !t.GetDocString(ext, DocTemplate::filterExt))
         return {};
+    // The name may carry its own pattern ("Bitmap (*.bmp)"): the label stays,
+    // the pattern is made to match the extension in either case.
+    QString label = QString::fromStdString(name);
+    if (const auto open = label.indexOf('('); open >= 0)
+        label = label.left(open).trimmed();
     const QString e = QString::fromStdString(ext);
-    return name + " (*" + e.toLower().toStdString() + " *" + e.toUpper().toStdString() + ")";
+    return QString("%1 (*%2 *%3)").arg(label, e.toLower(), e.toUpper()).toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "framework/App.h"
+#include "framework/ChildrenOf.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlBar.h"
@@ -40,7 +41,7 @@ FrameWnd::~FrameWnd()
 {
     // Views leave their documents before the widgets go.
     activeView_ = nullptr;
-    for (View* view : findChildren<View*>())
+    for (View* view : ChildrenOf<View>(this))
         if (Document* doc = view->GetDocument())
             doc->RemoveView(view);
     if (App* app = App::Get(); app && app->GetMainWnd() == this)
@@ -99,8 +100,8 @@ Document* FrameWnd::GetActiveDocument() const
 
 void FrameWnd::InitialUpdateFrame(Document* document, bool makeVisible)
 {
-    const auto views = findChildren<View*>();
-    if (!activeView_ && !views.isEmpty())
+    const auto views = ChildrenOf<View>(this);
+    if (!activeView_ && !views.empty())
         SetActiveView(views.front(), false);
     for (View* view : views)
         view->OnInitialUpdate();
@@ -207,7 +208,7 @@ void FrameWnd::UpdateCommandUI()
 {
     if (QMenuBar* bar = qobject_cast<QMenuBar*>(menuWidget()))
         UpdateActionsOf(bar->actions(), nullptr);
-    for (const Bar& b : bars_)
+    for (const DockedBar& b : bars_)
         if (auto* controlBar = dynamic_cast<ControlBar*>(b.bar); controlBar && b.holder->isVisible())
             controlBar->OnUpdateCmdUI(this, true);
     if (statusBar_ && statusBar_->isVisible())
@@ -228,7 +229,7 @@ void FrameWnd::AddControlBar(QWidget* bar, uint32_t id, Qt::DockWidgetArea area)
 
 QWidget* FrameWnd::GetControlBar(uint32_t id) const
 {
-    for (const Bar& b : bars_)
+    for (const DockedBar& b : bars_)
         if (b.id == id)
             return b.bar;
     if (statusBar_ && id == ID_VIEW_STATUS_BAR)
@@ -238,7 +239,7 @@ QWidget* FrameWnd::GetControlBar(uint32_t id) const
 
 void FrameWnd::ShowControlBar(QWidget* bar, bool show)
 {
-    for (const Bar& b : bars_)
+    for (const DockedBar& b : bars_)
         if (b.bar == bar)
             b.holder->setVisible(show);
     if (statusBar_ && bar == static_cast<QWidget*>(statusBar_))
@@ -247,7 +248,7 @@ void FrameWnd::ShowControlBar(QWidget* bar, bool show)
 
 bool FrameWnd::IsControlBarVisible(const QWidget* bar) const
 {
-    for (const Bar& b : bars_)
+    for (const DockedBar& b : bars_)
         if (b.bar == bar)
             return !b.holder->isHidden();
     return bar && !bar->isHidden();
@@ -325,11 +326,11 @@ void FrameWnd::DestroyWindow()
         return;
     destroying_ = true;
     // Owned tool windows go first, while they can still save their state.
-    for (MiniFrameWnd* mini : findChildren<MiniFrameWnd*>())
+    for (MiniFrameWnd* mini : ChildrenOf<MiniFrameWnd>(this))
         mini->DestroyWindow();
     hide();
     activeView_ = nullptr;
-    for (View* view : findChildren<View*>())
+    for (View* view : ChildrenOf<View>(this))
         if (Document* doc = view->GetDocument())
             doc->RemoveView(view);
     if (App* app = App::Get(); app && app->GetMainWnd() == this)

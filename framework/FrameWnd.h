@@ -121,12 +121,12 @@ private:
 
     View* activeView_ = nullptr;
     StatusBar* statusBar_ = nullptr;
-    struct Bar {
+    struct DockedBar {
         QWidget* bar;
         QWidget* holder;
         uint32_t id;
     };
-    std::vector<Bar> bars_;
+    std::vector<DockedBar> bars_;
     bool destroying_ = false;
     bool closing_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "framework/ChildrenOf.h"
 #include "framework/Document.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/View.h"
@@ -15,6 +16,11 @@ namespace fw {
 }
 FW_IMPLEMENT_RUNTIMECLASS_NAMED(MDIChildWnd, "CMDIChildWnd", FrameWnd, RuntimeClass::kNoSchema,
                                 &MDIChildWnd::CreateObject)
+
+MDIFrameWnd* MDIChildWnd::GetMDIFrame() const
+{
+    return mdiFrame_.data();
+}
 
 MDIChildWnd::MDIChildWnd()
 {
@@ -69,8 +75,8 @@ void MDIChildWnd::OnUpdateFrameTitle(bool)
 {
     Document* doc = GetActiveDocument();
     if (!doc) {
-        const auto views = findChildren<View*>();
-        doc = views.isEmpty() ? nullptr : views.front()->GetDocument();
+        const auto views = ChildrenOf<View>(this);
+        doc = views.empty() ? nullptr : views.front()->GetDocument();
     }
     const QString title = doc ? QString::fromStdString(doc->GetTitle()) : QString();
     setWindowTitle(title);

@@ -2,7 +2,11 @@
 // sub-window of the main frame's MDI area.
 #pragma once
 
+#include <QMdiSubWindow>
+#include <QPointer>
+
 #include "framework/FrameWnd.h"
+#include "framework/MDIFrameWnd.h"
 
 class QMdiSubWindow;
 
@@ -17,7 +21,7 @@ public:
     MDIChildWnd();
     ~MDIChildWnd() override;
 
-    MDIFrameWnd* GetMDIFrame() const { return mdiFrame_; }
+    MDIFrameWnd* GetMDIFrame() const;
     QMdiSubWindow* GetSubWindow() const { return subWindow_; }
 
     // The child became active (activate) or stopped being active; activated
@@ -35,8 +39,10 @@ protected:
 
 private:
     friend class MDIFrameWnd;
-    MDIFrameWnd* mdiFrame_ = nullptr;
-    QMdiSubWindow* subWindow_ = nullptr;
+    // Guarded: a closed child may outlive the main frame until the event
+    // loop deletes it.
+    QPointer<MDIFrameWnd> mdiFrame_;
+    QPointer<QMdiSubWindow> subWindow_;
 };
 
 }  // namespace fw
