@@ -14,9 +14,11 @@
 #include "framework/FrameWnd.h"
 #include "framework/HelpProvider.h"
 #include "framework/IdlePump.h"
+#include "framework/IniProfile.h"
 #include "framework/PrintDialog.h"
 #include "framework/ProfileStore.h"
 #include "framework/RecentFileList.h"
+#include "platform/SettingsLocation.h"
 
 namespace fw {
 
@@ -146,6 +148,16 @@ bool App::ProcessShellCommand(CommandLineInfo& info)
 void App::SetProfile(std::unique_ptr<ProfileStore> profile)
 {
     profile_ = profile ? std::move(profile) : std::make_unique<MemoryProfile>();
+}
+
+void App::SetProfileFile(const std::string& path)
+{
+    SetProfile(std::make_unique<IniProfile>(path));
+}
+
+void App::UseProgramProfile(const std::string& extension)
+{
+    SetProfileFile(platform::SettingsLocation::ProgramSettingsFile(extension));
 }
 
 ProfileStore& App::GetProfile()

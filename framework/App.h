@@ -87,6 +87,11 @@ public:
 
     // Profile. Before SetProfile the settings live in memory.
     void SetProfile(std::unique_ptr<ProfileStore> profile);
+    // The profile is the INI file at path.
+    void SetProfileFile(const std::string& path);
+    // The profile is the program's settings file, "<program><extension>" in
+    // the user's config folder, first copied from beside the program.
+    void UseProgramProfile(const std::string& extension = ".INI");
     ProfileStore& GetProfile();
     int32_t GetProfileInt(const std::string& section, const std::string& key, int32_t defaultValue);
     std::string GetProfileString(const std::string& section, const std::string& key,

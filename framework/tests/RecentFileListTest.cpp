@@ -1,6 +1,10 @@
 // The recent-file list: order, size, profile keys and menu texts.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "framework/App.h"
+#include "framework/IniProfile.h"
 #include "framework/ProfileStore.h"
 #include "framework/RecentFileList.h"
 
@@ -36,6 +40,36 @@ TEST(RecentFileList, KeptInTheProfileUnderItsKeys)
     back.Remove(1);
     back.WriteList(profile);
     EXPECT_EQ(profile.GetString("Recent File List", "File2", "absent"), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The application's recent files go to and come from its INI file.
+TEST(RecentFileList, ReadAndWrittenThroughTheProgramsIniFile)
+{
+    const std::string path = ::testing::TempDir() + "fw_profile_test.ini";
+    std::remove(path.c_str());
+    {
+        FILE* f = std::fopen(path.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs("[COLOR]\nFore_R=12\n[recent file list]\nfile1=/pics/a.bmp\n", f);
+        std::fclose(f);
+    }
+    fw::App app("fwtest");
+    app.SetProfileFile(path);
+    app.LoadStdProfileSettings(4);
+    ASSERT_NE(app.GetRecentFileList(), nullptr);
+    EXPECT_EQ(app.GetRecentFileList()->GetNames(), std::vector<std::string>{"/pics/a.bmp"});
+    app.AddToRecentFileList("/pics/b.bmp");
+    app.ExitInstance();
+
+    fw::IniProfile ini(path);
+    EXPECT_EQ(ini.GetString("Recent File List", "File1", ""), "/pics/b.bmp");
+    EXPECT_EQ(ini.GetString("Recent File List", "File2", ""), "/pics/a.bmp");
+    EXPECT_EQ(ini.GetInt("COLOR", "Fore_R", 255), 12);  // other settings untouched
+    std::remove(path.c_str());
 }
 
 }  // namespace
