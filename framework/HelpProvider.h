@@ -1,0 +1,38 @@
+// Context help by id: topics are HTML pages shipped beside the help file
+// ("<help folder>/<id>.html", the contents page "index.html"). A pop-up
+// topic shows the page's text beside the pointer; other commands open the
+// page in the desktop's browser. Tests install a recording backend.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace fw {
+
+struct HelpRequest {
+    std::string helpFile;
+    uint32_t data = 0;
+    uint32_t command = 0;
+    // The page the request resolves to (empty when none exists).
+    std::string page;
+};
+
+class HelpProvider {
+public:
+    static HelpProvider& Instance();
+
+    // Replaces what showing a topic does (empty: the desktop's browser).
+    using Backend = std::function<void(const HelpRequest&)>;
+    Backend SetBackend(Backend backend);
+
+    // The page of topic id for helpFile (its folder, or helpFile itself when
+    // it is a folder): "<folder>/<id>.html", "index.html" for id 0.
+    static std::string TopicPage(const std::string& helpFile, uint32_t id);
+    void Show(const std::string& helpFile, uint32_t data, uint32_t command);
+
+private:
+    Backend backend_;
+};
+
+}  // namespace fw

@@ -1,0 +1,92 @@
+#include "framework/IdlePump.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QThread>
+
+#include "framework/App.h"
+#include "framework/EventGuard.h"
+
+namespace fw {
+
+IdlePump::IdlePump(App& app) : app_(app)
+{
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);
+    connect(&timer_, &QTimer::timeout, this, [this] { Step(); });
+    if (auto* dispatcher = QAbstractEventDispatcher::instance(QThread::currentThread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { OnAboutToBlock(); });
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+IdlePump::~IdlePump()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool IdlePump::IsActivity(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Close:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::Drop:
+    case QEvent::MetaCall:
+        return true;
+    default:
+        return event->type() >= QEvent::User && event->type() <= QEvent::MaxUser;
+    }
+}
+
+bool IdlePump::eventFilter(QObject* receiver, QEvent* event)
+{
+    if (receiver != &timer_ && IsActivity(event)) {
+        count_ = 0;
+        burstDone_ = false;
+    }
+    if (inFilter_)
+        return false;
+    inFilter_ = true;
+    bool consumed = false;
+    GuardedCall([&] { consumed = app_.PreTranslateEvent(receiver, event); });
+    inFilter_ = false;
+    return consumed;
+}
+
+void IdlePump::OnAboutToBlock()
+{
+    if (!burstDone_ && !timer_.isActive())
+        timer_.start();
+}
+
+void IdlePump::Step()
+{
+    bool more = false;
+    GuardedCall([&] { more = app_.OnIdle(count_++); });
+    if (more)
+        timer_.start();
+    else
+        burstDone_ = true;
+}
+
+void IdlePump::RunIdleNow()
+{
+    int32_t count = 0;
+    bool more = true;
+    while (more)
+        if (!GuardedCall([&] { more = app_.OnIdle(count++); }))
+            break;
+}
+
+}  // namespace fw
