@@ -1,0 +1,286 @@
+#include "platform/RegistryDocument.h"
+
+#include "platform/NoCase.h"
+#include "platform/SystemError.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kHeader = "QNREG 1";
+
+std::string Escape(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                char hex[5];
+                std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+                out += hex;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Reads a quoted, escaped string at the start of text; advances text past
+// it. None when it does not parse.
+std::optional<std::string> Unescape(std::string_view& text)
+{
+    if (text.empty() || text.front() != '"')
+        return std::nullopt;
+    std::string out;
+    for (size_t i = 1; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '"') {
+            text.remove_prefix(i + 1);
+            return out;
+        }
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++i >= text.size())
+            return std::nullopt;
+        switch (text[i]) {
+        case '\\': out += '\\'; break;
+        case '"': out += '"'; break;
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case 'x': {
+            if (i + 2 >= text.size() || HexValue(text[i + 1]) < 0 || HexValue(text[i + 2]) < 0)
+                return std::nullopt;
+            out += char(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+            break;
+        }
+        default:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RegistryValue> ParseValue(std::string_view text)
+{
+    if (text.substr(0, 3) == "sz:") {
+        text.remove_prefix(3);
+        std::optional<std::string> value = Unescape(text);
+        if (!value || !text.empty())
+            return std::nullopt;
+        return RegistryValue(std::move(*value));
+    }
+    if (text.substr(0, 6) == "dword:") {
+        std::string digits(text.substr(6));
+        char* end = nullptr;
+        const unsigned long long value = std::strtoull(digits.c_str(), &end, 10);
+        if (digits.empty() || *end != '\0' || digits[0] == '-' || value > 0xFFFFFFFFull)
+            return std::nullopt;
+        return RegistryValue(uint32_t(value));
+    }
+    if (text.substr(0, 4) == "hex:") {
+        text.remove_prefix(4);
+        if (text.size() % 2 != 0)
+            return std::nullopt;
+        std::vector<uint8_t> bytes;
+        for (size_t i = 0; i < text.size(); i += 2) {
+            const int high = HexValue(text[i]), low = HexValue(text[i + 1]);
+            if (high < 0 || low < 0)
+                return std::nullopt;
+            bytes.push_back(uint8_t(high * 16 + low));
+        }
+        return RegistryValue(std::move(bytes));
+    }
+    return std::nullopt;
+}
+
+std::string ValueText(const RegistryValue& value)
+{
+    if (const auto* text = std::get_if<std::string>(&value))
+        return "sz:" + Escape(*text);
+    if (const auto* number = std::get_if<uint32_t>(&value))
+        return "dword:" + std::to_string(*number);
+    std::string out = "hex:";
+    char hex[3];
+    for (uint8_t byte : std::get<std::vector<uint8_t>>(value)) {
+        std::snprintf(hex, sizeof hex, "%02x", byte);
+        out += hex;
+    }
+    return out;
+}
+
+bool HasControlCharacter(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string RegistryDocument::NormalizeKey(std::string_view key)
+{
+    std::string out;
+    size_t at = 0;
+    while (at <= key.size()) {
+        size_t end = key.find('\\', at);
+        if (end == std::string_view::npos)
+            end = key.size();
+        if (end > at) {
+            if (!out.empty())
+                out += '\\';
+            out += key.substr(at, end - at);
+        }
+        at = end + 1;
+    }
+    return out;
+}
+
+RegistryDocument RegistryDocument::Parse(std::string_view text)
+{
+    RegistryDocument document;
+    if (text.empty())
+        return document;
+    const size_t firstEnd = text.find('\n');
+    std::string_view first = text.substr(0, firstEnd);
+    if (!first.empty() && first.back() == '\r')
+        first.remove_suffix(1);
+    if (first != kHeader)
+        RaiseError("The registry file is not in the form this program writes (\"" + std::string(kHeader) + "\")",
+                   "RegistryDocument", __LINE__);
+
+    Key* current = nullptr;
+    size_t at = firstEnd == std::string_view::npos ? text.size() : firstEnd + 1;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            const std::string path = NormalizeKey(line.substr(1, line.size() - 2));
+            current = nullptr;
+            if (path.empty() || HasControlCharacter(path))
+                continue;
+            current = document.FindKey(path);
+            if (!current) {
+                document.keys_.push_back({path, {}});
+                current = &document.keys_.back();
+            }
+            continue;
+        }
+        std::string_view rest = line;
+        std::optional<std::string> name = Unescape(rest);
+        if (!current || !name || rest.empty() || rest.front() != '=')
+            continue; // not a value line of a key: dropped
+        rest.remove_prefix(1);
+        if (std::optional<RegistryValue> value = ParseValue(rest)) {
+            // The first of two values of the same name wins, as a lookup would find it.
+            if (!document.Find(current->path, *name))
+                current->values.emplace_back(std::move(*name), std::move(*value));
+        }
+    }
+    return document;
+}
+
+std::string RegistryDocument::Text() const
+{
+    std::string text = std::string(kHeader) + "\n";
+    for (const Key& key : keys_) {
+        text += "\n[" + key.path + "]\n";
+        for (const auto& [name, value] : key.values)
+            text += Escape(name) + "=" + ValueText(value) + "\n";
+    }
+    return text;
+}
+
+RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized)
+{
+    for (Key& key : keys_)
+        if (EqualsNoCase(key.path, normalized))
+            return &key;
+    return nullptr;
+}
+
+const RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized) const
+{
+    return const_cast<RegistryDocument*>(this)->FindKey(normalized);
+}
+
+const RegistryValue* RegistryDocument::Find(std::string_view key, std::string_view name) const
+{
+    const Key* found = FindKey(NormalizeKey(key));
+    if (!found)
+        return nullptr;
+    for (const auto& [valueName, value] : found->values)
+        if (EqualsNoCase(valueName, name))
+            return &value;
+    return nullptr;
+}
+
+bool RegistryDocument::HasKey(std::string_view key) const
+{
+    const std::string path = NormalizeKey(key);
+    for (const Key& stored : keys_) {
+        if (EqualsNoCase(stored.path, path))
+            return true;
+        if (stored.path.size() > path.size() && stored.path[path.size()] == '\\' &&
+            EqualsNoCase(std::string_view(stored.path).substr(0, path.size()), path))
+            return true;
+    }
+    return false;
+}
+
+void RegistryDocument::CreateKey(std::string_view key)
+{
+    const std::string path = NormalizeKey(key);
+    if (path.empty() || HasControlCharacter(path))
+        RaiseError("Invalid registry key name \"" + std::string(key) + "\"", "RegistryDocument", __LINE__);
+    if (!FindKey(path))
+        keys_.push_back({path, {}});
+}
+
+void RegistryDocument::Set(std::string_view key, std::string_view name, RegistryValue value)
+{
+    CreateKey(key);
+    Key* found = FindKey(NormalizeKey(key));
+    for (auto& [valueName, stored] : found->values) {
+        if (EqualsNoCase(valueName, name)) {
+            stored = std::move(value);
+            return;
+        }
+    }
+    found->values.emplace_back(std::string(name), std::move(value));
+}
+
+} // namespace platform
