@@ -379,6 +379,15 @@ typedef struct FilterRecord {
     uint8_t reserved[124]; /* zero; room the published record fills later */
 } FilterRecord;
 
+/* What a module receives with filterSelectorAbout, in place of the filter
+ * record. */
+typedef struct AboutRecord {
+    void* platformData; /* points at the host's window (a void*), or null */
+    void* sSPBasic;
+    void* plugInRef;
+    uint8_t reserved[244];
+} AboutRecord;
+
 /* The entry every module exports by name (ENTRYPOINT, ENTRYPOINT1, ...).
  * data points at a value the host keeps for the module between calls; it
  * is pointer-sized because modules keep a Handle in it. */
@@ -483,6 +492,7 @@ PI_ASSERT_OFFSET(FilterRecord, propertyProcs, 416);
 PI_ASSERT_OFFSET(FilterRecord, reserved, 424);
 PI_STATIC_ASSERT(sizeof(FilterRecord) == 552, "FilterRecord size");
 
+PI_STATIC_ASSERT(sizeof(AboutRecord) == 272, "AboutRecord size");
 PI_STATIC_ASSERT(sizeof(PSPixelMap) == 48, "PSPixelMap size");
 PI_ASSERT_OFFSET(PSPixelMap, baseAddr, 40);
 PI_STATIC_ASSERT(sizeof(ColorServicesInfo) == 56, "ColorServicesInfo size");
@@ -511,6 +521,7 @@ PI_ASSERT_OFFSET(FilterRecord, colorServices, 256);
 PI_ASSERT_OFFSET(FilterRecord, imageServicesProcs, 316);
 PI_ASSERT_OFFSET(FilterRecord, propertyProcs, 320);
 PI_STATIC_ASSERT(sizeof(FilterRecord) == 448, "FilterRecord size");
+PI_STATIC_ASSERT(sizeof(AboutRecord) == 256, "AboutRecord size");
 #else
 #error "The filter record layout is frozen for 32-bit and 64-bit pointers only"
 #endif
