@@ -154,7 +154,7 @@ void CPIInstance::Execute(void* window, uint32_t background, uint32_t foreground
     }
 
     const int32_t result =
-        host.Run(&askParameters_, entry, nullptr, modes_, filterCases_, &parameters_, &data_, changed);
+        host.Run(&askParameters_, entry, modes_, filterCases_, &parameters_, &data_, changed);
     if (result == kRunCancelled)
         throw piInst_cancel();
     if (result != kRunDone)

@@ -10,7 +10,11 @@ struct LibraryLifetime {
     LibraryLifetime() { library = &state; }
     ~LibraryLifetime()
     {
-        state.WriteCatalogue();
+        try {
+            state.WriteCatalogue();
+        } catch (...) {
+            // Unloading goes on; the file keeps its last good content.
+        }
         library = nullptr;
     }
 } lifetime;

@@ -102,8 +102,6 @@ int32_t PlugInHost::LoadModule(const char* path, const char* entry, const char* 
             return Fail(kRunNotFound, IDS_PI_TOOL_ERROR);
         module_ = std::move(next);
     }
-    entryName_ = entry;
-    aboutEntryName_ = aboutEntry ? aboutEntry : "";
     entry_ = module_.Entry<std::remove_pointer_t<PIFilterEntry>>(entry);
     aboutEntry_ = aboutEntry && *aboutEntry ? module_.Entry<std::remove_pointer_t<PIFilterEntry>>(aboutEntry)
                                             : nullptr;
@@ -138,17 +136,16 @@ int32_t PlugInHost::BeginRun(void* window, uint32_t background, uint32_t foregro
     return kRunDone;
 }
 
-int32_t PlugInHost::Run(int32_t* askParameters, PIFilterEntry entry, PIFilterEntry aboutEntry, uint16_t modes,
+int32_t PlugInHost::Run(int32_t* askParameters, PIFilterEntry entry, uint16_t modes,
                         const PlugInFilterCase* filterCases, Handle* parameters, intptr_t* data, PIRECT* changed)
 {
     progressStarted_ = false;
     const int32_t ask = askParameters ? *askParameters : 0;
-    entry_ = entry;
-    aboutEntry_ = aboutEntry;
+    runEntry_ = entry;
     changed_ = changed;
     if (changed_)
         *changed_ = PIRECT{0, 0, 0, 0};
-    if (!entry_)
+    if (!runEntry_)
         return kRunNoEntry;
     if (!destination_ || !source_)
         return kRunNoWorkArea;
@@ -176,6 +173,7 @@ int32_t PlugInHost::Run(int32_t* askParameters, PIFilterEntry entry, PIFilterEnt
         *askParameters = 0;
     parameters_ = nullptr;
     data_ = nullptr;
+    runEntry_ = nullptr;
     return result;
 }
 
@@ -319,7 +317,7 @@ int32_t PlugInHost::Call(int16_t selector)
     int16_t result = noErr;
     bool threw = false;
     try {
-        entry_(selector, &record_, data_, &result);
+        runEntry_(selector, &record_, data_, &result);
     } catch (...) {
         // A module's exception stops at the interface like any other failure.
         threw = true;
@@ -393,8 +391,7 @@ int32_t PlugInHost::ExecuteById(void* window, uint32_t id, int32_t askParameters
         result = BeginRun(window, background, foreground, destination, source, offsetX, offsetY, mask, progress,
                           display, withinSelection);
     if (result == kRunDone)
-        result = Run(&askParameters, entry_, aboutEntry_, record.modes, record.filterCases, &heldParameters_,
-                     &heldData_, nullptr);
+        result = Run(&askParameters, entry_, record.modes, record.filterCases, &heldParameters_, &heldData_, nullptr);
     if (result == kRunDone) {
         try {
             catalogue_.SetParameters(id, heldParameters_);

@@ -61,8 +61,8 @@ public:
     // selector and is 0 afterwards. *parameters and *data are the plug-in's
     // parameter handle and data value, updated by the run; changed (may be
     // null) receives the union of the rectangles written.
-    int32_t Run(int32_t* askParameters, PIFilterEntry entry, PIFilterEntry aboutEntry, uint16_t modes,
-                const PlugInFilterCase* filterCases, Handle* parameters, intptr_t* data, PIRECT* changed);
+    int32_t Run(int32_t* askParameters, PIFilterEntry entry, uint16_t modes, const PlugInFilterCase* filterCases,
+                Handle* parameters, intptr_t* data, PIRECT* changed);
 
     // The run behind PIExecutePlugin: a catalogued plug-in by id, with the
     // handles the catalogue kept from its last run.
@@ -128,12 +128,13 @@ private:
     PlugInCatalogue& catalogue_;
     PlugInUi& ui_;
 
-    // The module kept loaded between runs, its entries and their names.
+    // The module kept loaded between runs and its entries.
     platform::Module module_;
-    std::string entryName_;
-    std::string aboutEntryName_;
     PIFilterEntry entry_ = nullptr;
     PIFilterEntry aboutEntry_ = nullptr;
+    // The entry of the run under way (of module_, or of a module the
+    // caller holds).
+    PIFilterEntry runEntry_ = nullptr;
 
     // The run of PIExecutePlugin: the record's id and the handle variables.
     uint32_t executedId_ = 0;

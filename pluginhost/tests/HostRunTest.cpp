@@ -360,4 +360,79 @@ TEST_F(HostRun, AnswersPropertiesOfThePictureBeingRun)
     }
 }
 
+std::vector<tagPIPIXELMAP> displayed;
+void RecordDisplay(const tagPIPIXELMAP* map) { displayed.push_back(*map); }
+
+// A colour chooser that picks red, or is cancelled.
+class ChooserUi : public PlugInUi {
+public:
+    bool ChooseColour(void*, uint32_t start, uint32_t& chosen) override
+    {
+        started = start;
+        chosen = PIColour(255, 0, 0);
+        return !cancel;
+    }
+    uint32_t started = 0;
+    bool cancel = false;
+};
+
+TEST_F(HostRun, ShowsPreviewPixelsAndColoursThroughTheCaller)
+{
+    TestPicture source = Pattern(16, 4, 4);
+    TestPicture destination = source;
+    TestPicture mask = FullMask(4, 4);
+    int32_t within = 1;
+    ChooserUi chooser;
+    PISetPluginUi(&chooser);
+    PlugInHost& host = Fxgate()->host;
+    ASSERT_EQ(host.BeginRun(Window(), PIColour(1, 2, 3), PIColour(4, 5, 6), &destination, &source, 0, 0, &mask,
+                            nullptr, RecordDisplay, &within),
+              0);
+    PIRECT changed{};
+    int32_t ask = 0;
+    ASSERT_EQ(host.Run(&ask, [](int16_t, FilterRecord*, intptr_t*, int16_t* result) { *result = noErr; }, 0x10,
+                       nullptr, nullptr, nullptr, &changed),
+              0);
+
+    // A 10 x 8 RGB pixel map, of which the part from (2, 3) on is shown.
+    std::vector<uint8_t> planes(3 * 80);
+    PSPixelMap map{1, VRect{0, 0, 8, 10}, plugInModeRGBColor, 10, 1, 80, planes.data()};
+    const VRect part{3, 2, 7, 6};
+    int context = 0;
+    EXPECT_EQ(host.DisplayPixels(&map, &part, 20, 30, &context), noErr);
+    ASSERT_EQ(displayed.size(), 1u);
+    EXPECT_EQ(displayed[0].depth, 16);
+    EXPECT_EQ(displayed[0].base, planes.data() + 3 * 10 + 2);
+    EXPECT_EQ(displayed[0].right - displayed[0].left, 4);
+    EXPECT_EQ(displayed[0].dstRow, 20);
+    EXPECT_EQ(displayed[0].platformContext, &context);
+    // Modes other than grey and RGB, and rectangles outside the map, show nothing.
+    map.imageMode = plugInModeIndexedColor;
+    EXPECT_EQ(host.DisplayPixels(&map, &part, 0, 0, nullptr), noErr);
+    map.imageMode = plugInModeRGBColor;
+    const VRect outside{0, 0, 9, 10};
+    EXPECT_EQ(host.DisplayPixels(&map, &outside, 0, 0, nullptr), noErr);
+    EXPECT_EQ(displayed.size(), 1u);
+
+    // Colours: the special ones, and the chooser, which starts at the
+    // background colour.
+    ColorServicesInfo info{};
+    info.selector = plugIncolorServicesGetSpecialColor;
+    info.resultSpace = plugIncolorServicesRGBSpace;
+    info.selectorParameter.specialColorID = plugIncolorServicesForegroundColor;
+    EXPECT_EQ(host.ColorServices(&info), noErr);
+    EXPECT_EQ(info.colorComponents[0], 4);
+    EXPECT_EQ(info.colorComponents[2], 6);
+    info.selector = plugIncolorServicesChooseColor;
+    EXPECT_EQ(host.ColorServices(&info), noErr);
+    EXPECT_EQ(chooser.started, PIColour(1, 2, 3));
+    EXPECT_EQ(info.colorComponents[0], 255);
+    chooser.cancel = true;
+    EXPECT_EQ(host.ColorServices(&info), userCanceledErr);
+    EXPECT_EQ(info.colorComponents[0], 1); // the start colour
+    info.selector = 4;
+    EXPECT_EQ(host.ColorServices(&info), paramErr);
+    PISetPluginUi(nullptr);
+}
+
 } // namespace
