@@ -6,6 +6,7 @@
 #include "pluginhost/PlugInCatalogue.h"
 #include "pluginhost/PlugInResourceParser.h"
 #include "pluginhost/PlugInUi.h"
+#include "pluginhost/WaitCursor.h"
 #include "platform/ResourceTable.h"
 
 #include "base/QnExcept.h"
@@ -14,17 +15,6 @@
 #include <set>
 
 namespace {
-
-class WaitCursor {
-public:
-    explicit WaitCursor(PlugInUi& ui) : ui_(ui) { ui_.BeginWaitCursor(); }
-    ~WaitCursor() { ui_.EndWaitCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    PlugInUi& ui_;
-};
 
 // Whether a module path names a file directly inside folder.
 bool IsInFolder(std::string_view path, const std::string& folder)
