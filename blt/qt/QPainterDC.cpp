@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QImage>
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
@@ -36,6 +35,13 @@ private:
 
 } // namespace
 
+QPainterDC::QPainterDC(QPainter& painter, const QRegion& paintArea)
+    : painter_(painter), hasPaintArea_(!paintArea.isEmpty())
+{
+    for (const QRect& r : paintArea)
+        paintArea_ += QnRgn(QnRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+}
+
 QnPoint QPainterDC::DeviceSize() const
 {
     const QPaintDevice* device = painter_.device();
@@ -50,14 +56,8 @@ QnPoint QPainterDC::Resolution() const
 
 QnRgn QPainterDC::SystemRgn() const
 {
-    QnRgn device = DeviceContext::SystemRgn();
-    const QPaintEngine* engine = painter_.paintEngine();
-    if (!engine || engine->systemClip().isEmpty())
-        return device;
-    QnRgn system;
-    for (const QRect& r : engine->systemClip())
-        system += QnRgn(QnRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-    return device * system;
+    const QnRgn device = DeviceContext::SystemRgn();
+    return hasPaintArea_ ? device * paintArea_ : device;
 }
 
 void QPainterDC::FillDevice(const QnRgn& area, QnColorRef colour)
