@@ -2,17 +2,9 @@
 
 #include "blt/DibSampler.h"
 
+#include "render/WideInt.h"
+
 #include <algorithm>
-#include <limits>
-
-namespace {
-
-int32_t Saturate(int64_t v)
-{
-    return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-} // namespace
 
 QnRect DeviceContext::DeviceRect() const
 {
@@ -96,7 +88,7 @@ bool DeviceContext::StretchDIBits(int32_t xDest, int32_t yDest, int32_t wDest, i
         return false;
     const DcMapping& m = state_.mapping;
     DrawDib(m.LPtoDP(QnPoint{xDest, yDest}),
-            m.LPtoDP(QnPoint{Saturate(int64_t(xDest) + wDest), Saturate(int64_t(yDest) + hDest)}),
+            m.LPtoDP(QnPoint{QnSaturateInt32(int64_t(xDest) + wDest), QnSaturateInt32(int64_t(yDest) + hDest)}),
             DibRect{xSrc, ySrc, wSrc, hSrc}, dib);
     return true;
 }
@@ -107,7 +99,7 @@ bool DeviceContext::SetDIBitsToDevice(int32_t xDest, int32_t yDest, int32_t w, i
     if (!dib.IsValid() || w <= 0 || h <= 0)
         return false;
     const QnPoint from = state_.mapping.LPtoDP(QnPoint{xDest, yDest});
-    DrawDib(from, QnPoint{Saturate(int64_t(from.x) + w), Saturate(int64_t(from.y) + h)},
+    DrawDib(from, QnPoint{QnSaturateInt32(int64_t(from.x) + w), QnSaturateInt32(int64_t(from.y) + h)},
             DibRect{xSrc, ySrc, w, h}, dib);
     return true;
 }

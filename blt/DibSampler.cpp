@@ -9,11 +9,10 @@
 
 namespace {
 
-// Source index (within [0, limit) or -1) of every device pixel from first to
-// last - 1 on one axis. Device pixel d sits at i = d - start pixels from the
-// block's first edge, or n - 1 - i when flipped; the sample is counted from
-// srcStart forwards, or backwards from srcStart when the axis runs
-// backwards (the bottom-up rows of a DIB).
+// The source pixel (or -1 outside [0, limit)) shown by each device pixel
+// first .. last - 1 of one axis of dest, which starts at start and is n
+// pixels long. The block's srcCount pixels run from srcStart in direction
+// (+1, or -1 for the bottom-up rows of a DIB, whose top line comes last).
 std::vector<int32_t> AxisSamples(int32_t first, int32_t last, int32_t start, int64_t n, bool flip,
                                  int32_t srcStart, int32_t srcCount, int32_t direction, int32_t limit)
 {
