@@ -4,6 +4,7 @@
 #include "TestRenderObjs.h"
 #include "render/FillRenderObj.h"
 #include "render/NullConverter.h"
+#include "lang/testsupport/MemLsmDsc.h"
 #include "render/SpacedRenderObj.h"
 
 #include <gtest/gtest.h>
@@ -202,4 +203,17 @@ TEST_F(SpacedFixture, CollectorKeepsWhatASpacedObjectRendersThrough)
     EXPECT_EQ(RenderedByte(spaced), uint8_t(~ColourByte(5, 6, 0)));
     spaced.Reset();
     EXPECT_GT(QnObj::CollectGarbage(QnObj::DF_DISCARD), 0);
+}
+
+// Render objects are computed: saving one writes nothing, keeps all there is
+// and binds it to the descriptor.
+TEST(QnRenderObj, SavingWritesNothingAndBinds)
+{
+    auto obj = MakeMem(4, 4);
+    auto dsc = QnMemLsmDsc::Make("render");
+    EXPECT_EQ(obj->Save(PpQnLsmDsc(dsc), nullptr), 0);
+    EXPECT_FALSE(dsc->Exists());
+    EXPECT_EQ(dsc->opens, 0);
+    EXPECT_EQ(obj->Save(PpQnLsmDsc(dsc), nullptr), 0); // bound: nothing more happens
+    EXPECT_EQ(dsc->events, (std::vector<std::string>{"BeginSave 0", "EndSave 0 0", "BeginSave 1", "EndSave 0 0"}));
 }
