@@ -167,3 +167,26 @@ TEST(Expr, MakeApplyTreeReusesMatchingApplications)
     EXPECT_EQ(QnApplyExpr::MakeApplyTree(f, uargs, uapps, 2, 1).Get(), outer.Get());
     EXPECT_EQ(QnApplyExpr::MakeApplyTree(f, uargs, uapps, 2, 0).Get(), outerU.Get());
 }
+
+TEST(Expr, ArgumentsOnTheMachineStacksAreRootsUntilPopped)
+{
+    QnMachineContext m;
+    {
+        const PpQnExpr f(PpQnFun(NoProc, 1), -1);
+        const PpQnExpr x(PpQnFlVal(QnCreate<UniqueVal>())); // in no table
+        PpQnApplyExpr app(f, x);
+        QnEvalState s;
+        app->MakeEvalStep(m, s);
+    }
+    QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
+    ASSERT_EQ(m.a_getdepth(), 1u);
+    QnExpr* arg = m.arg_get(1)->Get();
+    EXPECT_TRUE(arg->IsValue());
+    EXPECT_TRUE(arg->IsRegistered());
+    const int32_t before = QnObj::GetTotalNumberOfObjects();
+    m.a_pop(1);
+    // The stacks also held the application, which kept the function node,
+    // its entry and the function: all six go now.
+    EXPECT_EQ(QnObj::CollectGarbage(QnObj::DF_DISCARD, -1), 6);
+    EXPECT_EQ(QnObj::GetTotalNumberOfObjects(), before - 6);
+}
