@@ -1,0 +1,64 @@
+// A sharing table kept as an ordered map from a key to the one object
+// entered for it. The table holds its objects as caches (discardable links):
+// an object that nothing else reaches stays until a collection drops caches,
+// and the table then forgets it. Tables are statics, locked for good.
+#pragma once
+
+#include "gc/QnGc.h"
+
+#include <map>
+
+template <class Key, class Obj, class Less, class Extract>
+class QnObjMapObj : public QnObj {
+public:
+    QnObjMapObj()
+    {
+        Lock(1);
+        RegisterObject();
+    }
+    ~QnObjMapObj() override
+    {
+        RevokeObject();
+        map_.clear();
+    }
+
+    // The object entered for key, locked, or null. Takes the collector's lock.
+    QnPp<Obj> Find(const Key& key) const
+    {
+        QnLockGc lock;
+        auto it = map_.find(key);
+        return it == map_.end() ? QnPp<Obj>() : QnPp<Obj>(it->second);
+    }
+    // Enters obj under its key unless an object is entered for that key
+    // already; true when obj went in.
+    bool Insert(Obj* obj)
+    {
+        QnLockGc lock;
+        return map_.emplace(Extract()(obj), obj).second;
+    }
+    size_t Size() const
+    {
+        QnLockGc lock;
+        return map_.size();
+    }
+
+protected:
+    void MarkDiscardableObjects(Visitor visit) override
+    {
+        for (const auto& [key, obj] : map_)
+            visit(obj);
+    }
+    // Forgets obj; a different object entered under an equal key stays.
+    void NoteObjectDiscarded(QnObj* obj) override
+    {
+        auto it = map_.find(Extract()(static_cast<Obj*>(obj)));
+        if (it != map_.end() && it->second == obj)
+            map_.erase(it);
+    }
+
+private:
+    // A static: the collector never deletes it.
+    void DeleteObject() override {}
+
+    std::map<Key, Obj*, Less> map_;
+};
