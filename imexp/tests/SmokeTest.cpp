@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "imexp/ImExp.h"
-TEST(Smoke, Detect) { EXPECT_EQ(imexp::DetectFormat({}), imexp::Format::Unknown); }
