@@ -171,6 +171,8 @@ void ReadPng(std::span<const uint8_t> file, ReadTarget& target)
             deliver(int32_t(y), image.data());
         }
     }
+    // A file cut after its pixels is still cut: its end must be there.
+    png_read_end(d.png, nullptr);
 }
 
 } // namespace imexp
