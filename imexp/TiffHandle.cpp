@@ -73,7 +73,17 @@ int TiffHandle::OnError(TIFF*, void* self, const char*, const char* format, va_l
     return 1;
 }
 
-int TiffHandle::OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
+int TiffHandle::OnWarning(TIFF*, void* self, const char*, const char* format, va_list args)
+{
+    // libtiff only warns when a tag's data lies past the end of the file and
+    // goes on without it; for us that file is cut short.
+    char text[512];
+    vsnprintf(text, sizeof text, format, args);
+    auto* handle = static_cast<TiffHandle*>(self);
+    if (std::strstr(text, "IO error") && handle->error_.empty())
+        handle->error_ = text;
+    return 1;
+}
 
 TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input_{bytes}
 {
@@ -86,6 +96,8 @@ TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input
     TIFFOpenOptionsFree(options);
     if (!tif_)
         Fail("the TIFF header is damaged");
+    if (!error_.empty())
+        Fail("the TIFF data is cut short");
 }
 
 TiffHandle::TiffHandle(OutputFile& file)
