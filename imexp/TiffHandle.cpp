@@ -96,8 +96,11 @@ TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input
     TIFFOpenOptionsFree(options);
     if (!tif_)
         Fail("the TIFF header is damaged");
-    if (!error_.empty())
-        Fail("the TIFF data is cut short");
+    if (!error_.empty()) {
+        TIFFClose(tif_);  // the destructor does not run for a constructor that raises
+        tif_ = nullptr;
+        imexp::Fail("the TIFF data is cut short (" + error_ + ")");
+    }
 }
 
 TiffHandle::TiffHandle(OutputFile& file)
