@@ -44,24 +44,13 @@ Status Guard(const std::string& prefix, Work&& work)
     }
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path)
+// Reads the rest of the open file of size bytes after what head holds.
+std::vector<uint8_t> ReadWholeFile(int fd, uint64_t size)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        Fail(platform::ErrnoText(errno));
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { close(fd); }
-    } closer{fd};
-    struct stat info;
-    if (fstat(fd, &info) != 0)
-        Fail(platform::ErrnoText(errno));
-    if (!S_ISREG(info.st_mode))
-        Fail("not a file");
-    std::vector<uint8_t> bytes(size_t(info.st_size));
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
     size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        const ssize_t n = pread(fd, bytes.data() + got, bytes.size() - got, off_t(got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -73,6 +62,29 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path)
     bytes.resize(got);
     return bytes;
 }
+
+struct OpenFile {
+    int fd = -1;
+    uint64_t size = 0;
+    explicit OpenFile(const std::string& path)
+    {
+        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            Fail(platform::ErrnoText(errno));
+        struct stat info;
+        if (fstat(fd, &info) != 0) {
+            const int error = errno;
+            close(fd);
+            Fail(platform::ErrnoText(error));
+        }
+        if (!S_ISREG(info.st_mode)) {
+            close(fd);
+            Fail("not a file");
+        }
+        size = uint64_t(info.st_size);
+    }
+    ~OpenFile() { close(fd); }
+};
 
 void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress)
 {
@@ -95,7 +107,15 @@ void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink
 Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* progress)
 {
     return Guard("Can't open picture " + path + ": ", [&] {
-        const std::vector<uint8_t> bytes = ReadWholeFile(path);
+        OpenFile file(path);
+        uint8_t head[16] = {};
+        const ssize_t got = pread(file.fd, head, sizeof head, 0);
+        if (DetectFormat({head, got > 0 ? size_t(got) : 0}) == Format::Tiff) {
+            ReadTarget target(sink, progress);
+            ReadTiffFile(file.fd, file.size, target);
+            return;
+        }
+        const std::vector<uint8_t> bytes = ReadWholeFile(file.fd, file.size);
         Decode(bytes, Format::Unknown, sink, progress);
     });
 }

@@ -15,6 +15,9 @@ void ReadBmp(std::span<const uint8_t> file, ReadTarget& target, bool headerless)
 void ReadJpeg(std::span<const uint8_t> file, ReadTarget& target);
 void ReadPng(std::span<const uint8_t> file, ReadTarget& target);
 void ReadTiff(std::span<const uint8_t> file, ReadTarget& target);
+// TIFF keeps its strips where its directory says: read from the open file
+// as needed rather than holding the whole file.
+void ReadTiffFile(int fd, uint64_t size, ReadTarget& target);
 void ReadGif(std::span<const uint8_t> file, ReadTarget& target);
 
 } // namespace imexp

@@ -3,7 +3,9 @@
 #include "imexp/Fail.h"
 #include "imexp/OutputFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 #include <cstring>
 
 namespace imexp {
@@ -45,6 +47,38 @@ int MemMap(thandle_t h, void** base, toff_t* size)
 }
 void MemUnmap(thandle_t, void*, toff_t) {}
 
+int NoMap(thandle_t, void**, toff_t*) { return 0; }
+
+tmsize_t FdRead(thandle_t h, void* out, tmsize_t size)
+{
+    auto* in = static_cast<TiffHandle::FileInput*>(h);
+    if (size < 0)
+        return -1;
+    size_t got = 0;
+    while (got < size_t(size)) {
+        const ssize_t n = pread(in->fd, static_cast<uint8_t*>(out) + got, size_t(size) - got, off_t(in->at + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += size_t(n);
+    }
+    in->at += got;
+    return tmsize_t(got);
+}
+
+toff_t FdSeek(thandle_t h, toff_t offset, int whence)
+{
+    auto* in = static_cast<TiffHandle::FileInput*>(h);
+    uint64_t base = whence == SEEK_CUR ? in->at : whence == SEEK_END ? in->size : 0;
+    if (offset > UINT64_MAX - base)
+        return toff_t(-1);
+    in->at = base + offset;
+    return in->at;
+}
+
+toff_t FdSize(thandle_t h) { return static_cast<TiffHandle::FileInput*>(h)->size; }
+
 tmsize_t FileRead(thandle_t h, void* out, tmsize_t size)
 {
     return tmsize_t(static_cast<OutputFile*>(h)->Read(out, size_t(size)));
@@ -59,7 +93,6 @@ toff_t FileSeek(thandle_t h, toff_t offset, int whence)
 }
 int FileClose(thandle_t h) { return static_cast<OutputFile*>(h)->Flush() ? 0 : -1; }
 toff_t FileSize(thandle_t h) { return toff_t(static_cast<OutputFile*>(h)->Size()); }
-int NoMap(thandle_t, void**, toff_t*) { return 0; }
 
 } // namespace
 
@@ -87,12 +120,22 @@ int TiffHandle::OnWarning(TIFF*, void* self, const char*, const char* format, va
 
 TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input_{bytes}
 {
+    OpenForReading(&input_, MemRead, MemSeek, MemSize, MemMap, maxAlloc);
+}
+
+TiffHandle::TiffHandle(int fd, uint64_t size, int64_t maxAlloc) : file_{fd, size, 0}
+{
+    OpenForReading(&file_, FdRead, FdSeek, FdSize, NoMap, maxAlloc);
+}
+
+void TiffHandle::OpenForReading(thandle_t input, TIFFReadWriteProc read, TIFFSeekProc seek, TIFFSizeProc size,
+                                TIFFMapFileProc map, int64_t maxAlloc)
+{
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, OnError, this);
     TIFFOpenOptionsSetWarningHandlerExtR(options, OnWarning, this);
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, tmsize_t(maxAlloc));
-    tif_ = TIFFClientOpenExt("picture", "r", &input_, MemRead, MemWrite, MemSeek, MemClose, MemSize, MemMap,
-                             MemUnmap, options);
+    tif_ = TIFFClientOpenExt("picture", "r", input, read, MemWrite, seek, MemClose, size, map, MemUnmap, options);
     TIFFOpenOptionsFree(options);
     if (!tif_)
         Fail("the TIFF header is damaged");

@@ -16,6 +16,8 @@ class TiffHandle {
 public:
     // maxAlloc: the largest single block libtiff may allocate.
     TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc);
+    // Reads an open file strip by strip, never holding all of it.
+    TiffHandle(int fd, uint64_t size, int64_t maxAlloc);
     explicit TiffHandle(OutputFile& file);
     ~TiffHandle();
     TiffHandle(const TiffHandle&) = delete;
@@ -31,12 +33,21 @@ public:
         std::span<const uint8_t> bytes;
         uint64_t at = 0;
     };
+    struct FileInput {
+        int fd = -1;
+        uint64_t size = 0;
+        uint64_t at = 0;
+    };
 
 private:
     static int OnError(TIFF*, void* self, const char* module, const char* format, va_list args);
     static int OnWarning(TIFF*, void*, const char*, const char*, va_list);
 
+    void OpenForReading(thandle_t input, TIFFReadWriteProc read, TIFFSeekProc seek, TIFFSizeProc size,
+                        TIFFMapFileProc map, int64_t maxAlloc);
+
     MemoryInput input_;
+    FileInput file_;
     TIFF* tif_ = nullptr;
     std::string error_;
 };

@@ -120,9 +120,12 @@ void ReadThroughRgba(TiffHandle& tiff, const Layout& l, ReadTarget& target)
 
 } // namespace
 
-void ReadTiff(std::span<const uint8_t> file, ReadTarget& target)
+namespace {
+
+int64_t MaxAlloc() { return int64_t(std::min<uint64_t>(PixelLimit() * 8, INT64_MAX / 2)); }
+
+void ReadFrom(TiffHandle& tiff, ReadTarget& target)
 {
-    TiffHandle tiff(file, int64_t(std::min<uint64_t>(PixelLimit() * 8, INT64_MAX / 2)));
     TIFF* tif = tiff.get();
     Layout l = LayoutOf(tif);
     ReadTarget::CheckSize(l.width, l.height);
@@ -217,6 +220,20 @@ void ReadTiff(std::span<const uint8_t> file, ReadTarget& target)
         return;
     }
     ReadThroughRgba(tiff, l, target);
+}
+
+} // namespace
+
+void ReadTiff(std::span<const uint8_t> file, ReadTarget& target)
+{
+    TiffHandle tiff(file, MaxAlloc());
+    ReadFrom(tiff, target);
+}
+
+void ReadTiffFile(int fd, uint64_t size, ReadTarget& target)
+{
+    TiffHandle tiff(fd, size, MaxAlloc());
+    ReadFrom(tiff, target);
 }
 
 } // namespace imexp

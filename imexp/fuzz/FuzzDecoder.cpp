@@ -32,7 +32,7 @@ public:
         unsigned sum = 0;
         for (size_t i = 0; i < rowBytes_; ++i)
             sum += data[i];
-        sink_ += sum;
+        sink_ = sink_ + sum;
         return 0;
     }
 
