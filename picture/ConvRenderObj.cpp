@@ -45,7 +45,7 @@ PpQnPixBuf QnConvRenderObj::ConvertColour(const QnXFormXY& xf, const QnPoint& an
                                           int textId, RowFn fn, const void* context)
 {
     QnRect part;
-    PpQnPixBuf in;
+    PpQnPixBuf in{nullptr};
     {
         QnRenderProgress::Scale scale(progress, 0, 1, 2);
         in = RenderSrc(xf, 0, anchor, request, &part, progress, rectOnly);

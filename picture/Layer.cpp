@@ -8,7 +8,7 @@ namespace {
 
 // The piece of a source's answer over got, checked to hold it.
 struct Piece {
-    PpQnPixBuf buf;
+    PpQnPixBuf buf{nullptr};
     QnRect rect;
 };
 

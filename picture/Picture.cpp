@@ -58,7 +58,7 @@ void QnPicture::Init(int type)
 void QnPicture::BuildTiles(const PpQnPixBuf& background)
 {
     PpQnPixBuf base = background ? background : (bytesPerPixel_ == 3 ? blanks_.black : blanks_.transparent);
-    std::vector<PpQnPixBuf> tiles(size_t(tilesAcross_) * size_t(tilesDown_));
+    std::vector<PpQnPixBuf> tiles(size_t(tilesAcross_) * size_t(tilesDown_), PpQnPixBuf(nullptr));
     QnLockGc gc;
     tiles_.swap(tiles);
     background_ = std::move(base);
@@ -124,6 +124,8 @@ int QnPicture::SetPaletteEntries(int first, int count, const PALETTEENTRY* in)
     }
     return set;
 }
+
+PpQnPicture PpQnPicture::Empty() { return PpQnPicture(QnCreate<QnPicture>()); }
 
 PpQnPicture::PpQnPicture(int32_t width, int32_t height, uint32_t colour) : QnPp(QnCreate<QnPicture>())
 {

@@ -150,7 +150,7 @@ private:
     int32_t paletteSize_ = 0;
     int32_t bytesPerPixel_ = 1;
     QnBlankTiles blanks_;
-    PpQnPixBuf background_; // what unwritten tiles read
+    PpQnPixBuf background_{nullptr}; // what unwritten tiles read
     QnStretchCache stretch_;
     int32_t tilesReady_ = 0;
     std::vector<PALETTEENTRY> pendingPalette_;
@@ -161,6 +161,8 @@ class PpQnPicture : public QnPp<QnPicture> {
 public:
     using QnPp::QnPp;
     PpQnPicture(const QnPp<QnPicture>& other) : QnPp(other) {}
+    // An empty picture (0 x 0, no type yet) for the import sink to fill.
+    static PpQnPicture Empty();
     // A colour picture filled with colour (0x00BBGGRR).
     PpQnPicture(int32_t width, int32_t height, uint32_t colour);
     // A picture of type with black (zero) pixels; types 2 and 4 take their
