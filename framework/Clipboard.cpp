@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <cstring>
 
-#include "framework/DibHeader.h"
+#include "platform/Dib.h"
 
 namespace fw::Clipboard {
 namespace {
@@ -69,30 +69,28 @@ QClipboard* TheClipboard()
 
 std::optional<QImage> DibToImage(const std::vector<uint8_t>& dib)
 {
-    const auto header = BitmapInfoHeader::Read(dib);
-    if (!header || header->biWidth <= 0 || header->biHeight == 0 || header->biPlanes != 1)
+    const auto layout = platform::ReadDibLayout(dib, nullptr);
+    if (!layout || layout->headerSize < platform::BITMAPINFOHEADER::kSize || layout->header.biPlanes != 1)
         return std::nullopt;
-    const uint16_t bits = header->biBitCount;
-    if (header->biCompression != 0 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+    const platform::BITMAPINFOHEADER& h = layout->header;
+    const uint16_t bits = h.biBitCount;
+    if (h.biCompression != platform::BI_RGB || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
         return std::nullopt;
-    const int64_t width = header->biWidth;
-    const int64_t height = header->biHeight < 0 ? -int64_t(header->biHeight) : header->biHeight;
-    const size_t palette = header->PaletteEntries();
-    if (palette > 256 || width > 65535 || height > 65535)
+    const int64_t width = h.biWidth;
+    const int64_t height = layout->height;
+    if (width > 65535 || height > 65535)
         return std::nullopt;
-    const size_t rowBytes = header->RowBytes();
-    const size_t pixelsAt = header->biSize + 4 * palette;
+    const size_t rowBytes = h.RowBytes();
+    const size_t pixelsAt = layout->bitsOffset;
     if (pixelsAt > dib.size() || (dib.size() - pixelsAt) / rowBytes < static_cast<size_t>(height))
         return std::nullopt;
 
-    std::vector<QRgb> colours(palette);
-    for (size_t i = 0; i < palette; ++i) {
-        const uint8_t* q = dib.data() + header->biSize + 4 * i;
-        colours[i] = qRgb(q[2], q[1], q[0]);
-    }
+    std::vector<QRgb> colours;
+    for (const platform::RGBQUAD& q : layout->palette)
+        colours.push_back(qRgb(q.rgbRed, q.rgbGreen, q.rgbBlue));
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     for (int64_t y = 0; y < height; ++y) {
-        const int64_t stored = header->biHeight > 0 ? height - 1 - y : y;
+        const int64_t stored = layout->topDown ? y : height - 1 - y;
         const uint8_t* row = dib.data() + pixelsAt + static_cast<size_t>(stored) * rowBytes;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
         for (int64_t x = 0; x < width; ++x) {
@@ -113,16 +111,16 @@ std::optional<QImage> DibToImage(const std::vector<uint8_t>& dib)
 std::vector<uint8_t> ImageToDib24(const QImage& source)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    BitmapInfoHeader header;
+    platform::BITMAPINFOHEADER header;
     header.biWidth = image.width();
     header.biHeight = image.height();
     header.biBitCount = 24;
     const size_t rowBytes = header.RowBytes();
     header.biSizeImage = static_cast<uint32_t>(rowBytes * static_cast<size_t>(image.height()));
-    std::vector<uint8_t> dib(BitmapInfoHeader::kSize + header.biSizeImage, 0);
+    std::vector<uint8_t> dib(platform::BITMAPINFOHEADER::kSize + header.biSizeImage, 0);
     header.Write(dib.data());
     for (int y = 0; y < image.height(); ++y) {
-        uint8_t* row = dib.data() + BitmapInfoHeader::kSize + static_cast<size_t>(image.height() - 1 - y) * rowBytes;
+        uint8_t* row = dib.data() + platform::BITMAPINFOHEADER::kSize + static_cast<size_t>(image.height() - 1 - y) * rowBytes;
         const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             row[3 * x] = static_cast<uint8_t>(qBlue(in[x]));
@@ -150,7 +148,7 @@ std::optional<std::vector<uint8_t>> GetDib()
         const QByteArray bytes = data->data(kDibMime);
         std::vector<uint8_t> dib(bytes.begin(), bytes.end());
         // Our own form may be 8-bit; callers get 24-bit as promised.
-        if (const auto h = BitmapInfoHeader::Read(dib); h && h->biBitCount == 24 && h->biCompression == 0)
+        if (const auto h = platform::BITMAPINFOHEADER::Read(dib); h && h->biBitCount == 24 && h->biCompression == 0)
             return dib;
         if (const auto image = DibToImage(dib))
             return ImageToDib24(*image);

@@ -4,14 +4,14 @@
 #include <QImage>
 
 #include "framework/Clipboard.h"
-#include "framework/DibHeader.h"
+#include "platform/Dib.h"
 
 namespace {
 
 // A 3 x 2 picture, bottom-up rows of 9 bytes padded to 12.
 std::vector<uint8_t> SmallDib()
 {
-    fw::BitmapInfoHeader h;
+    platform::BITMAPINFOHEADER h;
     h.biWidth = 3;
     h.biHeight = 2;
     h.biSizeImage = 24;

@@ -1,0 +1,195 @@
+// The library's boundary: every exception of the readers, writers, work
+// areas and the system stops here and becomes the text of a Status.
+#include "imexp/ImExp.h"
+
+#include "imexp/Fail.h"
+#include "imexp/OutputFile.h"
+#include "imexp/ReadTarget.h"
+#include "imexp/Readers.h"
+#include "imexp/WriteSource.h"
+#include "imexp/Writers.h"
+
+#include "base/QnExcept.h"
+#include "platform/AtomicWriter.h"
+#include "platform/SystemError.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace imexp {
+
+namespace {
+
+// Runs work and answers its failure as text after prefix.
+template <class Work>
+Status Guard(const std::string& prefix, Work&& work)
+{
+    try {
+        work();
+        return Status::Ok();
+    } catch (const QnExcept& e) {
+        return Status::Failed(prefix + e.what());
+    } catch (const std::bad_alloc&) {
+        return Status::Failed(prefix + "not enough memory");
+    } catch (const std::exception& e) {
+        return Status::Failed(prefix + e.what());
+    } catch (...) {
+        return Status::Failed(prefix + "unexpected failure");
+    }
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        Fail(platform::ErrnoText(errno));
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { close(fd); }
+    } closer{fd};
+    struct stat info;
+    if (fstat(fd, &info) != 0)
+        Fail(platform::ErrnoText(errno));
+    if (!S_ISREG(info.st_mode))
+        Fail("not a file");
+    std::vector<uint8_t> bytes(size_t(info.st_size));
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            Fail(platform::ErrnoText(errno));
+        if (n == 0)
+            break;  // the file shrank meanwhile; the decoder sees it cut short
+        got += size_t(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress)
+{
+    if (format == Format::Unknown)
+        format = DetectFormat(bytes);
+    ReadTarget target(sink, progress);
+    switch (format) {
+    case Format::Bmp: ReadBmp(bytes, target, false); break;
+    case Format::Dib: ReadBmp(bytes, target, true); break;
+    case Format::Jpeg: ReadJpeg(bytes, target); break;
+    case Format::Png: ReadPng(bytes, target); break;
+    case Format::Tiff: ReadTiff(bytes, target); break;
+    case Format::Gif: ReadGif(bytes, target); break;
+    default: Fail(bytes.empty() ? "the file is empty" : "not a picture file of a known format");
+    }
+}
+
+} // namespace
+
+Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* progress)
+{
+    return Guard("Can't open picture " + path + ": ", [&] {
+        const std::vector<uint8_t> bytes = ReadWholeFile(path);
+        Decode(bytes, Format::Unknown, sink, progress);
+    });
+}
+
+Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress,
+                             Format format)
+{
+    return Guard("Can't read the picture: ", [&] { Decode(bytes, format, sink, progress); });
+}
+
+Status WritePicture(const std::string& path, const CAbstractWriteWA& source, const WriteOptions& options,
+                    CProgress* progress)
+{
+    return Guard("Can't save picture " + path + ": ", [&] {
+        const Format format = options.format != Format::Unknown ? options.format : FormatFromExtension(path);
+        if (format == Format::Gif)
+            Fail("GIF pictures can be read but not written");
+        if (!CanWrite(format))
+            Fail("the file name does not say which format to write (use .bmp, .jpg, .png or .tif)");
+        WriteSource rows(source, progress);
+        platform::AtomicWriter file(path);
+        OutputFile out(file.Fd());
+        switch (format) {
+        case Format::Jpeg: WriteJpeg(out, rows, options); break;
+        case Format::Png: WritePng(out, rows); break;
+        case Format::Tiff: WriteTiff(out, rows, options); break;
+        default: WriteBmp(out, rows); break;
+        }
+        if (!out.Flush())
+            Fail(out.Error());
+        file.Commit();
+    });
+}
+
+WriteOptions WriteOptions::FromText(const char* text)
+{
+    WriteOptions options;
+    if (!text)
+        return options;
+    std::string all(text);
+    for (char& c : all)
+        if (c == ',' || c == ';' || c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    size_t at = 0;
+    while (at < all.size()) {
+        const size_t end = std::min(all.find(' ', at), all.size());
+        const std::string word = all.substr(at, end - at);
+        at = end + 1;
+        const size_t eq = word.find('=');
+        if (eq == std::string::npos)
+            continue;
+        std::string key = word.substr(0, eq);
+        for (char& c : key)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        const std::string value = word.substr(eq + 1);
+        if (key == "quality")
+            options.jpegQuality = std::atoi(value.c_str());
+        else if (key == "compression")
+            options.tiffCompression = value;
+    }
+    return options;
+}
+
+} // namespace imexp
+
+namespace {
+
+thread_local std::string g_lastError;
+
+int Answer(const imexp::Status& status)
+{
+    g_lastError = status.error;
+    return status.ok ? 1 : 0;
+}
+
+} // namespace
+
+int ImExp_ReadFile(CAbstractReadWA* sink, HWND, char* file, int, CProgress* progress, char**, int)
+{
+    if (!sink || !file)
+        return Answer(imexp::Status::Failed("Can't open picture: no file or work area given"));
+    return Answer(imexp::ReadPicture(file, *sink, progress));
+}
+
+int ImExp_WriteFile(const CAbstractWriteWA* source, HWND, char* file, int* format, CProgress* progress,
+                    char** options, int)
+{
+    if (!source || !file)
+        return Answer(imexp::Status::Failed("Can't save picture: no file or work area given"));
+    const imexp::WriteOptions parsed = imexp::WriteOptions::FromText(options ? *options : nullptr);
+    const imexp::Status status = imexp::WritePicture(file, *source, parsed, progress);
+    if (status.ok && format)
+        *format = int(imexp::FormatFromExtension(file));
+    return Answer(status);
+}
+
+const char* ImExp_GetLastError() { return g_lastError.c_str(); }

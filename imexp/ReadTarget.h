@@ -1,0 +1,62 @@
+// The reader's side of a CAbstractReadWA: announces the picture to the
+// sink in the order the work areas expect, hands rows over with their
+// bottom-up numbers, reports progress and stops when asked. Every decoder
+// goes through it, so the size limit and the sink's answers are checked in
+// one place.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "imexp/WorkArea.h"
+
+namespace imexp {
+
+class ReadTarget {
+public:
+    ReadTarget(CAbstractReadWA& sink, CProgress* progress);
+    ~ReadTarget();
+    ReadTarget(const ReadTarget&) = delete;
+    ReadTarget& operator=(const ReadTarget&) = delete;
+
+    // Refuses sizes that are empty, negative or above the pixel limit,
+    // before anything is allocated for them.
+    static void CheckSize(int64_t width, int64_t height);
+
+    // Announces the picture. palette holds count entries for the paletted
+    // types (padded with black to the type's size); the fixed palettes of
+    // types 1 and 8 are made here. dpi 0 means not known (300 is given).
+    void Begin(int32_t width, int32_t height, int type, const PALETTEENTRY* palette, int count, int32_t hdpi,
+               int32_t vdpi);
+
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    int Type() const { return type_; }
+    // Padded bytes of one row, and a buffer of that size for the decoder.
+    size_t RowBytes() const { return rowBytes_; }
+    uint8_t* RowBuffer() { return row_.data(); }
+
+    // Hands over the line y counted from the top.
+    void PutLine(int32_t y, const uint8_t* data) { PutRow(height_ - 1 - y, data); }
+    // Hands over row (0 = last line), then reports progress.
+    void PutRow(int32_t row, const uint8_t* data);
+    // Reports progress of work that is not row by row (a whole-picture
+    // decode before the rows go out); raises when asked to stop.
+    void Step(int32_t done, int32_t total);
+
+private:
+    void Check(int answer, const char* what);
+
+    CAbstractReadWA& sink_;
+    CProgress* progress_;
+    bool started_ = false;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    int type_ = 0;
+    size_t rowBytes_ = 0;
+    std::vector<uint8_t> row_;
+    int32_t rowsDone_ = 0;
+    int32_t stepEvery_ = 1;
+};
+
+} // namespace imexp

@@ -1,0 +1,222 @@
+// TIFF through libtiff: black and white (either polarity), paletted, grey
+// and RGB strips in any of libtiff's compressions, line by line. Anything
+// else libtiff can show (tiles, separate planes, CMYK, other colour spaces)
+// goes through its RGBA reader as 24-bit colour.
+#include "imexp/Readers.h"
+
+#include "imexp/Fail.h"
+#include "imexp/ImExp.h"
+#include "imexp/PaletteMapper.h"
+#include "imexp/ReadTarget.h"
+#include "imexp/TiffHandle.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace imexp {
+
+namespace {
+
+struct Layout {
+    uint32_t width = 0, height = 0;
+    uint16_t bits = 1, samples = 1, photometric = PHOTOMETRIC_MINISWHITE, planar = PLANARCONFIG_CONTIG;
+    uint16_t compression = COMPRESSION_NONE, format = SAMPLEFORMAT_UINT;
+    uint16_t extraCount = 0;
+    uint16_t* extra = nullptr;
+    int32_t hdpi = 0, vdpi = 0;
+};
+
+Layout LayoutOf(TIFF* tif)
+{
+    Layout l;
+    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &l.width);
+    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &l.height);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &l.bits);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &l.samples);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &l.planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &l.compression);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &l.format);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &l.extraCount, &l.extra);
+    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &l.photometric))
+        l.photometric = l.samples >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
+    float x = 0, y = 0;
+    uint16_t unit = RESUNIT_INCH;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) && TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y) && x > 0 &&
+        y > 0 && x < 1e6f && y < 1e6f && unit != RESUNIT_NONE) {
+        const float scale = unit == RESUNIT_CENTIMETER ? 2.54f : 1.0f;
+        l.hdpi = int32_t(x * scale + 0.5f);
+        l.vdpi = int32_t(y * scale + 0.5f);
+    }
+    return l;
+}
+
+// Grey sample of bits (1 to 16) scaled to 8 bits.
+uint8_t GreyOf(const uint8_t* line, uint32_t x, uint16_t bits, uint16_t step)
+{
+    if (bits == 8)
+        return line[size_t(x) * step];
+    if (bits == 16) {
+        const uint16_t v = reinterpret_cast<const uint16_t*>(line)[size_t(x) * step];  // native order after libtiff
+        return uint8_t((v * 255u + 32767u) / 65535u);
+    }
+    const uint64_t bit = uint64_t(x) * step * bits;
+    const unsigned v = (line[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+    return uint8_t(v * 255u / ((1u << bits) - 1));
+}
+
+bool HasAlpha(const Layout& l, uint16_t colourSamples)
+{
+    return l.samples > colourSamples && l.extraCount > 0 &&
+           (l.extra[0] == EXTRASAMPLE_ASSOCALPHA || l.extra[0] == EXTRASAMPLE_UNASSALPHA);
+}
+
+// A sample with alpha put over white; premultiplied samples only need the
+// white that the alpha leaves room for.
+uint8_t Flatten(const Layout& l, uint8_t v, unsigned alpha)
+{
+    if (l.extra[0] == EXTRASAMPLE_ASSOCALPHA)
+        return uint8_t(std::min(255u, v + 255u - alpha));
+    return OverWhite(v, alpha);
+}
+
+void ReadScanlines(TiffHandle& tiff, const Layout& l, ReadTarget& target, std::vector<uint8_t>& line,
+                   const std::function<void(const uint8_t*, uint8_t*)>& convert)
+{
+    for (uint32_t y = 0; y < l.height; ++y) {
+        if (TIFFReadScanline(tiff.get(), line.data(), y, 0) < 0)
+            tiff.Fail("the TIFF data is damaged or cut short");
+        convert(line.data(), target.RowBuffer());
+        target.PutLine(int32_t(y), target.RowBuffer());
+    }
+}
+
+// Whatever the line-by-line paths do not take: libtiff's own RGBA reader.
+void ReadThroughRgba(TiffHandle& tiff, const Layout& l, ReadTarget& target)
+{
+    char message[1024] = {};
+    if (!TIFFRGBAImageOK(tiff.get(), message))
+        Fail(std::string("this kind of TIFF is not supported (") + message + ")");
+    std::vector<uint32_t> pixels(size_t(l.width) * l.height);
+    if (!TIFFReadRGBAImageOriented(tiff.get(), l.width, l.height, pixels.data(), ORIENTATION_TOPLEFT, 0))
+        tiff.Fail("the TIFF data is damaged or cut short");
+    target.Begin(int32_t(l.width), int32_t(l.height), WA_RGB24, nullptr, 0, l.hdpi, l.vdpi);
+    for (uint32_t y = 0; y < l.height; ++y) {
+        uint8_t* out = target.RowBuffer();
+        const uint32_t* in = pixels.data() + size_t(y) * l.width;
+        for (uint32_t x = 0; x < l.width; ++x) {
+            // libtiff hands back premultiplied colour, so white goes in
+            // where the alpha leaves room.
+            const uint32_t p = in[x];
+            const unsigned room = 255 - TIFFGetA(p);
+            out[3 * x] = uint8_t(std::min(255u, TIFFGetB(p) + room));
+            out[3 * x + 1] = uint8_t(std::min(255u, TIFFGetG(p) + room));
+            out[3 * x + 2] = uint8_t(std::min(255u, TIFFGetR(p) + room));
+        }
+        target.PutLine(int32_t(y), out);
+    }
+}
+
+} // namespace
+
+void ReadTiff(std::span<const uint8_t> file, ReadTarget& target)
+{
+    TiffHandle tiff(file, int64_t(std::min<uint64_t>(PixelLimit() * 8, INT64_MAX / 2)));
+    TIFF* tif = tiff.get();
+    Layout l = LayoutOf(tif);
+    ReadTarget::CheckSize(l.width, l.height);
+
+    if (l.compression == COMPRESSION_JPEG && l.photometric == PHOTOMETRIC_YCBCR) {
+        // libjpeg turns the subsampled colour back into RGB for us.
+        TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+        l.photometric = PHOTOMETRIC_RGB;
+    }
+    const bool lineByLine = !TIFFIsTiled(tif) && l.format == SAMPLEFORMAT_UINT &&
+                            (l.planar == PLANARCONFIG_CONTIG || l.samples == 1);
+    const tmsize_t scanline = TIFFScanlineSize(tif);
+    if (!lineByLine || scanline <= 0) {
+        ReadThroughRgba(tiff, l, target);
+        return;
+    }
+    std::vector<uint8_t> line(static_cast<size_t>(scanline));
+    const int32_t width = int32_t(l.width);
+    const bool minIsWhite = l.photometric == PHOTOMETRIC_MINISWHITE;
+
+    if ((l.photometric == PHOTOMETRIC_MINISWHITE || l.photometric == PHOTOMETRIC_MINISBLACK) && l.bits == 1 &&
+        l.samples == 1) {
+        target.Begin(width, int32_t(l.height), WA_1BIT, nullptr, 0, l.hdpi, l.vdpi);
+        const size_t bytes = (size_t(width) + 7) / 8;
+        const uint8_t lastMask = uint8_t(0xFF << ((8 - width % 8) % 8));
+        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+            for (size_t i = 0; i < bytes; ++i)
+                out[i] = minIsWhite ? uint8_t(~in[i]) : in[i];
+            out[bytes - 1] &= lastMask;
+        });
+        return;
+    }
+    if ((l.photometric == PHOTOMETRIC_MINISWHITE || l.photometric == PHOTOMETRIC_MINISBLACK) &&
+        (l.bits == 2 || l.bits == 4 || l.bits == 8 || l.bits == 16) && l.samples >= 1) {
+        const bool alpha = HasAlpha(l, 1);
+        target.Begin(width, int32_t(l.height), WA_GRAY, nullptr, 0, l.hdpi, l.vdpi);
+        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+            for (int32_t x = 0; x < width; ++x) {
+                uint8_t v = GreyOf(in, uint32_t(x), l.bits, l.samples);
+                if (minIsWhite)
+                    v = uint8_t(255 - v);
+                out[x] = alpha ? Flatten(l, v, GreyOf(in, uint32_t(x) * l.samples + 1, l.bits, 1)) : v;
+            }
+        });
+        return;
+    }
+    if (l.photometric == PHOTOMETRIC_PALETTE && l.samples == 1 && l.bits <= 8 && (8 % l.bits) == 0) {
+        uint16_t *r = nullptr, *g = nullptr, *b = nullptr;
+        if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b))
+            tiff.Fail("the TIFF colour map is missing");
+        const size_t n = size_t(1) << l.bits;
+        // Some writers store 8-bit colour maps; the standard says 16.
+        bool eightBit = true;
+        for (size_t i = 0; i < n; ++i)
+            eightBit = eightBit && r[i] < 256 && g[i] < 256 && b[i] < 256;
+        const auto scale = [&](uint16_t v) { return uint8_t(eightBit ? v : (v * 255u + 32767u) / 65535u); };
+        std::vector<PALETTEENTRY> palette(n);
+        for (size_t i = 0; i < n; ++i)
+            palette[i] = PALETTEENTRY{scale(r[i]), scale(g[i]), scale(b[i]), 0};
+        PaletteMapper mapper(palette, l.bits);
+        target.Begin(width, int32_t(l.height), mapper.Type(), mapper.Palette(), mapper.Count(), l.hdpi, l.vdpi);
+        std::vector<uint8_t> indexes(static_cast<size_t>(width));
+        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+            UnpackIndexes(in, l.bits, width, indexes.data());
+            mapper.MapRow(indexes.data(), width, out);
+        });
+        return;
+    }
+    if (l.photometric == PHOTOMETRIC_RGB && (l.bits == 8 || l.bits == 16) && l.samples >= 3) {
+        const bool alpha = HasAlpha(l, 3);
+        target.Begin(width, int32_t(l.height), WA_RGB24, nullptr, 0, l.hdpi, l.vdpi);
+        if (l.bits == 8 && l.samples == 3) {
+            ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+                for (int32_t x = 0; x < width; ++x) {
+                    out[3 * x] = in[3 * x + 2];
+                    out[3 * x + 1] = in[3 * x + 1];
+                    out[3 * x + 2] = in[3 * x];
+                }
+            });
+            return;
+        }
+        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+            for (int32_t x = 0; x < width; ++x) {
+                const uint32_t at = uint32_t(x) * l.samples;
+                const unsigned a = alpha ? GreyOf(in, at + 3, l.bits, 1) : 255;
+                for (int c = 0; c < 3; ++c) {
+                    const uint8_t v = GreyOf(in, at + uint32_t(c), l.bits, 1);
+                    out[3 * x + 2 - c] = alpha ? Flatten(l, v, a) : v;
+                }
+            }
+        });
+        return;
+    }
+    ReadThroughRgba(tiff, l, target);
+}
+
+} // namespace imexp

@@ -1,0 +1,97 @@
+// TIFF through libtiff, in strips: black and white as 1-bit min-is-black,
+// 4 and 8-bit paletted with colour maps, grey, and RGB; compressed as the
+// options ask (JPEG only for grey and colour pictures).
+#include "imexp/Writers.h"
+
+#include "imexp/Fail.h"
+#include "imexp/ImExp.h"
+#include "imexp/OutputFile.h"
+#include "imexp/TiffHandle.h"
+#include "imexp/WriteSource.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace imexp {
+
+namespace {
+
+uint16_t CompressionOf(const std::string& name, bool continuousTone)
+{
+    if (name == "none")
+        return COMPRESSION_NONE;
+    if (name == "packbits")
+        return COMPRESSION_PACKBITS;
+    if (name == "deflate" || name == "zip")
+        return COMPRESSION_ADOBE_DEFLATE;
+    if (name == "jpeg" && continuousTone)
+        return COMPRESSION_JPEG;
+    return COMPRESSION_LZW;
+}
+
+} // namespace
+
+void WriteTiff(OutputFile& out, WriteSource& source, const WriteOptions& options)
+{
+    TiffHandle tiff(out);
+    TIFF* tif = tiff.get();
+    const int type = source.Type();
+    const int32_t width = source.Width();
+    const uint16_t compression = CompressionOf(options.tiffCompression, type == WA_GRAY || type == WA_RGB24);
+
+    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, uint32_t(width));
+    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, uint32_t(source.Height()));
+    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, uint16_t(type == WA_1BIT ? 1 : type == WA_4BIT ? 4 : 8));
+    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, uint16_t(type == WA_RGB24 ? 3 : 1));
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
+    TIFFSetField(tif, TIFFTAG_XRESOLUTION, float(source.HDpi()));
+    TIFFSetField(tif, TIFFTAG_YRESOLUTION, float(source.VDpi()));
+    TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+    std::vector<uint16_t> map;
+    if (type == WA_4BIT || type == WA_8BIT) {
+        const size_t n = source.Palette().size();
+        map.resize(3 * n);
+        for (size_t i = 0; i < n; ++i) {
+            map[i] = uint16_t(source.Palette()[i].peRed * 257);
+            map[n + i] = uint16_t(source.Palette()[i].peGreen * 257);
+            map[2 * n + i] = uint16_t(source.Palette()[i].peBlue * 257);
+        }
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_PALETTE);
+        TIFFSetField(tif, TIFFTAG_COLORMAP, map.data(), map.data() + n, map.data() + 2 * n);
+    } else if (type == WA_RGB24) {
+        if (compression == COMPRESSION_JPEG) {
+            TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_YCBCR);
+            TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+        } else {
+            TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+        }
+    } else {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+    }
+    if (compression == COMPRESSION_JPEG)
+        TIFFSetField(tif, TIFFTAG_JPEGQUALITY, std::clamp(options.jpegQuality, 1, 100));
+    uint32_t rowsPerStrip = TIFFDefaultStripSize(tif, 0);
+    if (compression == COMPRESSION_JPEG)
+        rowsPerStrip = std::max<uint32_t>(16, rowsPerStrip / 16 * 16);
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
+
+    std::vector<uint8_t> line(type == WA_RGB24 ? size_t(width) * 3 : 0);
+    for (int32_t y = 0; y < source.Height(); ++y) {
+        const uint8_t* row = source.Line(y);
+        if (type == WA_RGB24) {
+            for (int32_t x = 0; x < width; ++x) {
+                line[3 * size_t(x)] = row[3 * x + 2];
+                line[3 * size_t(x) + 1] = row[3 * x + 1];
+                line[3 * size_t(x) + 2] = row[3 * x];
+            }
+            row = line.data();
+        }
+        if (TIFFWriteScanline(tif, const_cast<uint8_t*>(row), uint32_t(y), 0) < 0)
+            tiff.Fail(out.Failed() ? out.Error() : "the TIFF file cannot be written");
+    }
+    if (!tiff.Close())
+        Fail(out.Failed() ? out.Error() : "the TIFF file cannot be finished");
+}
+
+} // namespace imexp

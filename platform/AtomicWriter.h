@@ -1,0 +1,37 @@
+// The streaming form of an atomic replace: a writer fills a temporary file
+// beside the target through its descriptor, and Commit() flushes it to the
+// disk and renames it over the target. A writer destroyed without Commit()
+// removes the temporary file and leaves the target as it was, so a save
+// that fails half-way loses nothing.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class AtomicWriter {
+public:
+    // Makes the temporary file (named with AtomicFile::kTempPrefix) in the
+    // folder of target, or of the file it links to. Failure raises QnExcept.
+    explicit AtomicWriter(const std::string& target);
+    ~AtomicWriter();
+    AtomicWriter(const AtomicWriter&) = delete;
+    AtomicWriter& operator=(const AtomicWriter&) = delete;
+
+    int Fd() const { return fd_; }
+    const std::string& TempPath() const { return temp_; }
+
+    // Gives the temporary file the target's permissions (0644 for a new
+    // one), flushes it and renames it over the target. Failure removes the
+    // temporary file and raises QnExcept naming the target.
+    void Commit();
+
+private:
+    std::string target_;  // as the caller named it, for messages
+    std::string path_;    // the file really replaced
+    std::string temp_;
+    int fd_ = -1;
+    bool done_ = false;
+};
+
+} // namespace platform
