@@ -220,7 +220,7 @@ void QnBlt::InvalidateBits(const QnRect* r)
 QnRect QnBlt::Bounds() const
 {
     QnCriticalSectionLock lock(cs_);
-    return bounds_;
+    return valid_ ? bounds_ : QnRect{};
 }
 
 int32_t QnBlt::CachedTiles() const

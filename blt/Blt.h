@@ -58,8 +58,9 @@ public:
 
     int32_t TileWidth() const { return tileW_; }
     int32_t TileHeight() const { return tileH_; }
-    // For diagnostics: the object's rectangle on the zoomed plane, the
-    // tiles the cache holds now, and the part that is out of date.
+    // For diagnostics: the object's rectangle on the zoomed plane (empty
+    // without a cache), the tiles the cache holds now, and the part that is
+    // out of date.
     QnRect Bounds() const;
     int32_t CachedTiles() const;
     QnRgn InvalidRgn() const;
