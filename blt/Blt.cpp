@@ -6,6 +6,7 @@
 #include "render/PixConverter.h"
 #include "render/StretchRenderObj.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -15,6 +16,12 @@ namespace {
 int32_t TileSize(int32_t size) { return size > 0 ? size : QnBlt::kDefaultTile; }
 
 int32_t CeilDiv(int64_t n, int32_t d) { return n <= 0 ? 0 : int32_t((n + d - 1) / d); }
+
+// The tile that holds offset (from the bounds' edge), within 0 .. count - 1.
+int32_t TileIndex(int64_t offset, int32_t size, int32_t count)
+{
+    return int32_t(std::clamp<int64_t>(offset / size, 0, std::max(count - 1, 0)));
+}
 
 QnRect ZoomedBounds(const PpQnRenderObj& obj, const QnXFormXY& zoom, const QnXFormXY& render)
 {
@@ -180,8 +187,16 @@ void QnBlt::Draw(DeviceContext& dc, const QnRgn& clip, const PpQnRenderObj& obj,
         if (!clipZoomed)
             return;
         Chain chain(obj, zoom);
-        for (int32_t row = rows_ - 1; row >= 0; --row) {
-            for (int32_t column = 0; column < columns_; ++column) {
+        // Tiles outside the clip's box would be skipped one by one; at a
+        // high zoom there are tens of thousands of them, so the loops run
+        // over the columns and rows that the box meets.
+        const QnRect reach = clipZoomed.box();
+        const int32_t firstColumn = TileIndex(int64_t(reach.left) - bounds_.left, tileW_, columns_);
+        const int32_t lastColumn = TileIndex(int64_t(reach.right) - 1 - bounds_.left, tileW_, columns_);
+        const int32_t firstRow = TileIndex(int64_t(reach.top) - bounds_.top, tileH_, rows_);
+        const int32_t lastRow = TileIndex(int64_t(reach.bottom) - 1 - bounds_.top, tileH_, rows_);
+        for (int32_t row = lastRow; row >= firstRow; --row) {
+            for (int32_t column = firstColumn; column <= lastColumn; ++column) {
                 const QnRect tile = TileRect(column, row);
                 const QnRgn visible = clipZoomed * QnRgn(tile);
                 if (!visible)
