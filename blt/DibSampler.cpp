@@ -46,6 +46,25 @@ void ValidRun(const std::vector<int32_t>& samples, size_t& lo, size_t& hi)
         --hi;
 }
 
+// A block shown unscaled and unmirrored: device pixel (x, y) shows DIB
+// column src.x + (x - dest.left) and stored row topRow - (y - dest.top).
+// The part of box whose pixels lie in the DIB is a view of its rows.
+DeviceImage ViewDib(const DibBits& dib, const DibRect& src, const QnRect& dest, const QnRect& box)
+{
+    DeviceImage image;
+    const int64_t topRow = int64_t(src.y) + src.height - 1;
+    const int64_t left = std::max<int64_t>(box.left, int64_t(dest.left) - src.x);
+    const int64_t right = std::min<int64_t>(box.right, int64_t(dest.left) - src.x + dib.width);
+    const int64_t top = std::max<int64_t>(box.top, int64_t(dest.top) + topRow - (dib.height - 1));
+    const int64_t bottom = std::min<int64_t>(box.bottom, int64_t(dest.top) + topRow + 1);
+    if (left >= right || top >= bottom)
+        return image;
+    image.rect = QnRect{int32_t(left), int32_t(top), int32_t(right), int32_t(bottom)};
+    image.view = dib.Row(int32_t(topRow - (top - dest.top))) + size_t(src.x + (left - dest.left)) * 3;
+    image.viewStride = -dib.RowBytes();
+    return image;
+}
+
 } // namespace
 
 DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement& place, const QnRect& box)
@@ -54,6 +73,8 @@ DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement
     if (!dib.IsValid() || src.width <= 0 || src.height <= 0 || box.IsEmpty())
         return image;
     const QnRect& dest = place.dest;
+    if (!place.flipX && !place.flipY && dest.Width() == src.width && dest.Height() == src.height)
+        return ViewDib(dib, src, dest, box);
     const std::vector<int32_t> cols = AxisSamples(box.left, box.right, dest.left, dest.Width(), place.flipX,
                                                   src.x, src.width, 1, dib.width);
     // The block's top row is its last stored row.
