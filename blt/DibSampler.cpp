@@ -18,11 +18,16 @@ std::vector<int32_t> AxisSamples(int32_t first, int32_t last, int32_t start, int
 {
     std::vector<int32_t> out;
     out.reserve(size_t(last - first));
+    // (2i + 1) * srcCount stays far inside 64 bits for every i of a device
+    // axis; the wide form is kept for sizes beyond any device.
+    const bool narrow = n < (int64_t(1) << 30);
     for (int32_t d = first; d < last; ++d) {
         int64_t i = int64_t(d) - start;
         if (flip)
             i = n - 1 - i;
-        const QnWide step = (2 * QnWide(i) + 1) * srcCount / (2 * QnWide(n));
+        const QnWide step = srcCount == n ? QnWide(i)
+                          : narrow        ? QnWide((2 * i + 1) * int64_t(srcCount) / (2 * n))
+                                          : (2 * QnWide(i) + 1) * srcCount / (2 * QnWide(n));
         const QnWide s = srcStart + direction * step;
         out.push_back(s >= 0 && s < limit ? int32_t(s) : -1);
     }
@@ -41,6 +46,25 @@ void ValidRun(const std::vector<int32_t>& samples, size_t& lo, size_t& hi)
         --hi;
 }
 
+// A block shown unscaled and unmirrored: device pixel (x, y) shows DIB
+// column src.x + (x - dest.left) and stored row topRow - (y - dest.top).
+// The part of box whose pixels lie in the DIB is a view of its rows.
+DeviceImage ViewDib(const DibBits& dib, const DibRect& src, const QnRect& dest, const QnRect& box)
+{
+    DeviceImage image;
+    const int64_t topRow = int64_t(src.y) + src.height - 1;
+    const int64_t left = std::max<int64_t>(box.left, int64_t(dest.left) - src.x);
+    const int64_t right = std::min<int64_t>(box.right, int64_t(dest.left) - src.x + dib.width);
+    const int64_t top = std::max<int64_t>(box.top, int64_t(dest.top) + topRow - (dib.height - 1));
+    const int64_t bottom = std::min<int64_t>(box.bottom, int64_t(dest.top) + topRow + 1);
+    if (left >= right || top >= bottom)
+        return image;
+    image.rect = QnRect{int32_t(left), int32_t(top), int32_t(right), int32_t(bottom)};
+    image.view = dib.Row(int32_t(topRow - (top - dest.top))) + size_t(src.x + (left - dest.left)) * 3;
+    image.viewStride = -dib.RowBytes();
+    return image;
+}
+
 } // namespace
 
 DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement& place, const QnRect& box)
@@ -49,6 +73,8 @@ DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement
     if (!dib.IsValid() || src.width <= 0 || src.height <= 0 || box.IsEmpty())
         return image;
     const QnRect& dest = place.dest;
+    if (!place.flipX && !place.flipY && dest.Width() == src.width && dest.Height() == src.height)
+        return ViewDib(dib, src, dest, box);
     const std::vector<int32_t> cols = AxisSamples(box.left, box.right, dest.left, dest.Width(), place.flipX,
                                                   src.x, src.width, 1, dib.width);
     // The block's top row is its last stored row.
@@ -63,11 +89,27 @@ DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement
 
     image.rect = QnRect{box.left + int32_t(c0), box.top + int32_t(r0), box.left + int32_t(c1),
                         box.top + int32_t(r1)};
+    // Sampling is monotonic and its steps differ by at most one, so a
+    // first-to-last distance of count - 1 means every step is +1: the
+    // columns are one run of the row, unscaled and unmirrored.
+    const bool run = cols[c1 - 1] - cols[c0] == int32_t(c1 - 1 - c0);
+    const int64_t rowSpan = int64_t(rows[r1 - 1]) - rows[r0];
+    if (run && (rowSpan == int64_t(r1 - 1 - r0) || rowSpan == -int64_t(r1 - 1 - r0))) {
+        // Shown 1:1 on both axes: the image is a view of the DIB's rows.
+        image.view = dib.Row(rows[r0]) + size_t(cols[c0]) * 3;
+        image.viewStride = rowSpan < 0 ? -dib.RowBytes() : dib.RowBytes();
+        return image;
+    }
     const size_t rowBytes = size_t(image.RowBytes());
     image.pixels.resize(rowBytes * (r1 - r0));
     uint8_t* out = image.pixels.data();
     for (size_t r = r0; r < r1; ++r) {
         const uint8_t* in = dib.Row(rows[r]);
+        if (run) {
+            std::memcpy(out, in + size_t(cols[c0]) * 3, rowBytes);
+            out += rowBytes;
+            continue;
+        }
         for (size_t c = c0; c < c1; ++c, out += 3)
             std::memcpy(out, in + size_t(cols[c]) * 3, 3);
     }

@@ -20,5 +20,6 @@ struct DibPlacement {
 };
 
 // The pixels of dest within box (box inside dest), narrowed to the device
-// pixels whose samples lie in the DIB; an empty image when none does.
+// pixels whose samples lie in the DIB; an empty image when none does. A
+// block shown unscaled comes as a view of the DIB's rows, valid while dib is.
 DeviceImage SampleDib(const DibBits& dib, const DibRect& src, const DibPlacement& place, const QnRect& box);

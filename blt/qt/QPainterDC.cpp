@@ -68,8 +68,11 @@ void QPainterDC::FillDevice(const QnRgn& area, QnColorRef colour)
         painter_.fillRect(ToQRect(r), c);
 }
 
-void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& image)
+void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& shown)
 {
+    // QImage wants top-down rows of its own.
+    const DeviceImage packed = shown.IsView() ? shown.Packed() : DeviceImage{};
+    const DeviceImage& image = shown.IsView() ? packed : shown;
     const DevicePixelsScope scope(painter_);
     const QImage block(image.pixels.data(), int(image.rect.Width()), int(image.rect.Height()), image.RowBytes(),
                        QImage::Format_BGR888);

@@ -88,6 +88,27 @@ TEST(DibStretch, SamplesOutsideTheDibAreNotDrawn)
         }
 }
 
+// Unscaled blocks are put straight from the DIB's rows: every placement of
+// a block over and around the DIB shows exactly the pixels that exist.
+TEST(DibStretch, UnscaledBlocksAnywhereShowJustTheDibsPixels)
+{
+    const TestDib dib(4, 3);
+    for (int32_t sy = -4; sy <= 4; ++sy)
+        for (int32_t sx = -5; sx <= 5; ++sx) {
+            MemoryDC dc(12, 10, kBackground);
+            ASSERT_TRUE(dc.StretchDIBits(3, 2, 5, 4, sx, sy, 5, 4, dib.Bits()));
+            for (int32_t y = 0; y < 10; ++y)
+                for (int32_t x = 0; x < 12; ++x) {
+                    // Device line y shows stored row sy + 3 - (y - 2), column sx + x - 3.
+                    const int32_t col = sx + x - 3, stored = sy + 3 - (y - 2);
+                    const bool inside = x >= 3 && x < 8 && y >= 2 && y < 6 && col >= 0 && col < 4 && stored >= 0
+                                     && stored < 3;
+                    ASSERT_EQ(dc.DevicePixel(x, y), inside ? TestDib::At(col, 2 - stored) : kBackground)
+                        << sx << "," << sy << " at " << x << "," << y;
+                }
+        }
+}
+
 TEST(DibStretch, UnusableArgumentsDrawNothing)
 {
     const TestDib dib(4, 4);
