@@ -21,6 +21,8 @@ public:
     // Reduct and canonical application, read and written under the
     // collector's lock since a collection may clear the reduct.
     PpQnExpr GetReduct() const;
+    // The reduct without a handle: read it under QnLockGc.
+    QnExpr* ReductPtr() const { return reduct_; }
     void SetReduct(QnExpr* reduct);
     PpQnApplyExpr GetCanonical() const;
     void SetCanonical(QnApplyExpr* canonical);

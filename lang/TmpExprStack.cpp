@@ -1,0 +1,45 @@
+#include "lang/TmpExprStack.h"
+
+#include "base/QnExcept.h"
+#include "lang/ApplyExpr.h"
+#include "lang/LangExcept.h"
+#include "lang/LangRcStr.h"
+
+QnTmpExprStack::QnTmpExprStack(uint32_t growth) : growth_(growth == 0 ? 1 : growth) {}
+
+void QnTmpExprStack::Push(const PpQnExpr& e)
+{
+    if (entries_.size() == entries_.capacity())
+        entries_.reserve(entries_.size() + growth_);
+    entries_.push_back(e);
+}
+
+void QnTmpExprStack::Pop()
+{
+    if (!entries_.empty())
+        entries_.pop_back();
+}
+
+PpQnExpr& QnTmpExprStack::Get(int32_t i)
+{
+    if (i < 1 || uint32_t(i) > entries_.size())
+        QnRangeExcept("Flmachin", __LINE__).raise();
+    return entries_[entries_.size() - uint32_t(i)];
+}
+
+void QnTmpExprStack::Truncate(uint32_t count)
+{
+    while (entries_.size() > count)
+        entries_.pop_back();
+}
+
+void QnTmpExprStack::MakeApp()
+{
+    if (entries_.size() < 2)
+        QN_LANG_RAISE(QN_LANG_BAD_ARG_REQUEST, "Flmachin", __LINE__);
+    // Build before popping: the factory may raise, and the operands must
+    // then still be where they were.
+    PpQnExpr app = PpQnApplyExpr(entries_[entries_.size() - 2], entries_.back());
+    entries_.pop_back();
+    entries_.back() = std::move(app);
+}
