@@ -72,8 +72,15 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
     // The whole decision runs under the collector's section, which every
     // collection takes anyway: one section, so no order between two.
     QnCriticalSectionLock lock(QnObj::cs);
-    if (Allocated() + n > Threshold() || MemoryShortFor(n))
+    if (Allocated() + n > Threshold() || MemoryShortFor(n)) {
         QnObj::CollectGarbage(QnObj::DF_FIX, -1);
+        // A collection that freed less than half leaves the heap room to
+        // grow by what survived before the next one; otherwise a growing
+        // heap is walked whole every few allocations.
+        const uint64_t survived = Allocated();
+        if (survived + n > Threshold() / 2)
+            threshold_.store(std::max(Threshold(), SaturatingDouble(survived + n)), std::memory_order_relaxed);
+    }
     if (MemoryShortFor(n))
         RelieveMemoryPressure(n);
 }

@@ -166,3 +166,40 @@ TEST_F(StdAlloc, MemoryShortForARequestBeyondTheThresholdDropsWhatItNeeds)
     QnOperatorDelete(block);
     QnOperatorDelete(used);
 }
+
+namespace {
+
+// A node that owns a block of a given allocator, freed with it.
+class BlockNode : public TestNode {
+public:
+    BlockNode(QnStdAlloc* allocator, size_t total) : TestNode("block"), block_(Block(*allocator, total)) {}
+
+protected:
+    ~BlockNode() override { QnOperatorDelete(block_); }
+
+private:
+    void* block_;
+};
+
+} // namespace
+
+// A collection that frees little leaves the heap room to grow by what
+// survived before the next one: a heap that keeps most of what it allocates
+// is then walked about once per doubling, not every few allocations.
+TEST_F(StdAlloc, ACollectionThatFreesLittleRaisesTheThreshold)
+{
+    QnStdAlloc allocator(1000);
+    void* kept = Block(allocator, 600);
+    TestNode* garbage = QnCreate<BlockNode>(&allocator, size_t(300)).Get(); // 900 allocated
+    void* more = Block(allocator, 200); // 1100 > 1000: collect, 600 survive
+    EXPECT_FALSE(TestNode::IsAlive(garbage));
+    EXPECT_EQ(allocator.Allocated(), 800u);
+    EXPECT_EQ(allocator.Threshold(), 1600u); // twice the survivors and the request
+
+    garbage = QnCreate<BlockNode>(&allocator, size_t(700)).Get(); // 1500
+    void* last = Block(allocator, 200); // 1700 > 1600: collect, 800 survive
+    EXPECT_FALSE(TestNode::IsAlive(garbage));
+    EXPECT_EQ(allocator.Threshold(), 2000u);
+    for (void* block : {kept, more, last})
+        QnOperatorDelete(block);
+}
