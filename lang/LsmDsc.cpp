@@ -2,6 +2,8 @@
 
 #include "lang/LsmDataObj.h"
 
+#include <exception>
+
 QnLsmDsc::QnLsmDsc(int unique) : QnFlVal(unique) {}
 
 // The bound objects are not told: they live on as plain values.
@@ -49,9 +51,23 @@ QnLsmDsc::LoadSync& QnLsmDsc::LoadSync::operator=(const LoadSync& other)
     return *this;
 }
 
-QnLsmDsc::SaveSync::SaveSync(const PpQnLsmDsc& dsc, int bound) : dsc_(dsc) { dsc_->BeginSave(bound); }
+QnLsmDsc::SaveSync::SaveSync(const PpQnLsmDsc& dsc, int bound)
+    : dsc_(dsc), uncaught_(std::uncaught_exceptions())
+{
+    dsc_->BeginSave(bound);
+}
 
-QnLsmDsc::SaveSync::~SaveSync() { dsc_->EndSave(error_, lossy_); }
+QnLsmDsc::SaveSync::~SaveSync() noexcept(false)
+{
+    if (std::uncaught_exceptions() > uncaught_) {
+        try {
+            dsc_->EndSave(error_, lossy_);
+        } catch (...) {
+        }
+        return;
+    }
+    dsc_->EndSave(error_, lossy_);
+}
 
 QnLsmDsc::SaveSync& QnLsmDsc::SaveSync::operator=(const SaveSync& other)
 {

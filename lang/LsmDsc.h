@@ -41,7 +41,11 @@ public:
     class SaveSync {
     public:
         SaveSync(const PpQnLsmDsc& dsc, int bound);
-        ~SaveSync();
+        // EndSave may raise: a descriptor that commits the written data only
+        // at the end reports a failed commit to the saver, who would
+        // otherwise take the save for done. While the save's own error
+        // unwinds, a failing EndSave is cleanup and its error is dropped.
+        ~SaveSync() noexcept(false);
         SaveSync(const SaveSync&) = delete;
         SaveSync& operator=(const SaveSync&);
         void SetErrorFlag(int error) { error_ = error; }
@@ -51,6 +55,7 @@ public:
         QnPp<QnLsmDsc> dsc_;
         int error_ = 0;
         int lossy_ = 0;
+        int uncaught_; // exceptions in flight when the save began
     };
 
     // A new stream on the storage, released by the caller's qn_delete().

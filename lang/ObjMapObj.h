@@ -36,6 +36,16 @@ public:
         QnLockGc lock;
         return map_.emplace(Extract()(obj), obj).second;
     }
+    // Removes the entry of obj's key when it is obj; true when it was.
+    bool Erase(Obj* obj)
+    {
+        QnLockGc lock;
+        auto it = map_.find(Extract()(obj));
+        if (it == map_.end() || it->second != obj)
+            return false;
+        map_.erase(it);
+        return true;
+    }
     size_t Size() const
     {
         QnLockGc lock;

@@ -16,28 +16,6 @@ namespace platform {
 
 namespace {
 
-// The file that a write to path really changes: a symbolic link's target.
-std::string ResolveTarget(const std::string& path)
-{
-    struct stat info;
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* real = realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
-std::string FolderOf(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 void SyncFolder(const std::string& folder)
 {
     // Makes the rename itself durable; a failure here loses nothing that the
@@ -50,6 +28,49 @@ void SyncFolder(const std::string& folder)
 }
 
 } // namespace
+
+std::string AtomicWriter::ResolveTarget(const std::string& path)
+{
+    struct stat info;
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = realpath(path.c_str(), nullptr)) {
+            std::string resolved(real);
+            std::free(real);
+            return resolved;
+        }
+    }
+    return path;
+}
+
+std::string AtomicWriter::FolderOf(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int AtomicWriter::Install(int fd, const std::string& temp, const std::string& path)
+{
+    struct stat existing;
+    const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+    bool ok = fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    int error = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        return error;
+    }
+    SyncFolder(FolderOf(path));
+    return 0;
+}
 
 AtomicWriter::AtomicWriter(const std::string& target) : target_(target), path_(ResolveTarget(target))
 {
@@ -71,25 +92,11 @@ AtomicWriter::~AtomicWriter()
 
 void AtomicWriter::Commit()
 {
-    struct stat existing;
-    const mode_t mode = stat(path_.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-    bool ok = fchmod(fd_, mode) == 0 && fsync(fd_) == 0;
-    int error = errno;
-    if (close(fd_) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
+    const int error = Install(fd_, temp_, path_);
     fd_ = -1;
-    if (ok && rename(temp_.c_str(), path_.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
     done_ = true;
-    if (!ok) {
-        unlink(temp_.c_str());
+    if (error)
         RaiseError("Can't write file " + target_ + ": " + ErrnoText(error), "AtomicWriter", __LINE__);
-    }
-    SyncFolder(FolderOf(path_));
 }
 
 } // namespace platform

@@ -26,6 +26,17 @@ public:
     // temporary file and raises QnExcept naming the target.
     void Commit();
 
+    // The file that a write to path really changes: a symbolic link's target.
+    static std::string ResolveTarget(const std::string& path);
+    // The folder part of path ("." when it has none).
+    static std::string FolderOf(const std::string& path);
+    // Puts a complete temporary file in place of path (as resolved above):
+    // gives it path's permissions (0644 for a new file), flushes it through
+    // fd, which it closes, and renames it over path. For writers that fill
+    // the temporary file by name. Returns 0, or the errno of the step that
+    // failed after removing temp; path is then as it was.
+    static int Install(int fd, const std::string& temp, const std::string& path);
+
 private:
     std::string target_;  // as the caller named it, for messages
     std::string path_;    // the file really replaced

@@ -252,6 +252,45 @@ TEST_F(LsmTest, FailingSaveBindsNothing)
     EXPECT_FALSE(dsc->FindBound(typeid(NumberData)));
 }
 
+namespace {
+
+// A descriptor whose end of a save fails, as a commit after the write can.
+class FailingCommitDsc : public QnMemLsmDsc {
+public:
+    void EndSave(int error, int lossy) override
+    {
+        QnMemLsmDsc::EndSave(error, lossy);
+        QnExcept e("commit failed", "LsmTest", __LINE__);
+        e.raise();
+    }
+
+protected:
+    friend struct ::QnObjCreator;
+    FailingCommitDsc() : QnMemLsmDsc("commit.dib", 0) {}
+};
+
+} // namespace
+
+TEST_F(LsmTest, FailedEndOfASaveReachesTheSaverAndBindsNothing)
+{
+    QnPp<FailingCommitDsc> failing = QnCreate<FailingCommitDsc>();
+    dsc = failing;
+    QnPp<NumberData> n = MakeNumber(8);
+    try {
+        Save(n);
+        ADD_FAILURE() << "the failed commit was taken for a save";
+    } catch (const QnExcept& e) {
+        EXPECT_STREQ(e.what(), "commit failed");
+    }
+    EXPECT_FALSE(dsc->IsAssociated());
+    EXPECT_FALSE(dsc->FindBound(typeid(NumberData)));
+
+    // While the save's own error unwinds, that error is the one that arrives.
+    n->failSave = true;
+    EXPECT_THROW(Save(n), std::runtime_error);
+    EXPECT_EQ(dsc->events.back(), "EndSave 1 0");
+}
+
 TEST_F(LsmTest, UnreachedDescriptorGoesWithItsBoundObject)
 {
     Request();

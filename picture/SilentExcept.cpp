@@ -1,0 +1,5 @@
+#include "picture/SilentExcept.h"
+
+void QnSilentExcept::do_raise() { throw *this; }
+
+const char* QnSilentExcept::where() const { return ""; }
