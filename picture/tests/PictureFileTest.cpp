@@ -303,3 +303,14 @@ TEST_F(PictureFile, AStoppedLoadBindsNothing)
     EXPECT_EQ(control.shows, control.hides);
     EXPECT_FALSE(dsc->FindBound(typeid(QnPicture)));
 }
+
+// The picture's save options are the library's option text.
+TEST_F(PictureFile, TheSaveOptionsReachTheLibrary)
+{
+    PpQnPicture pic = NoisePicture(WA_RGB24);
+    pic->SetSaveOptions(QnSaveOptions("quality=10"));
+    ASSERT_EQ(SaveAs(pic, folder / "low.jpg"), 1);
+    pic->SetSaveOptions(QnSaveOptions("quality=95"));
+    ASSERT_EQ(SaveAs(pic, folder / "high.jpg"), 1);
+    EXPECT_LT(2 * TestFolder::Read(folder / "low.jpg").size(), TestFolder::Read(folder / "high.jpg").size());
+}
