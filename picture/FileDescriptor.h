@@ -82,7 +82,8 @@ private:
     int32_t temporary_;
     Str fileName_;
     Str realFileName_;
-    // While a save runs: where loads read before it, restored if it fails.
+    // Depth of the running saves (0: none), and where loads read before
+    // the outermost began, restored if it fails.
     int32_t saving_ = 0;
     int32_t savedTemporary_ = 0;
     Str savedRealFileName_;

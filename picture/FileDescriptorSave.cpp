@@ -93,8 +93,12 @@ void QnFileDescriptor::BeginSave(int bound)
 {
     if (kind_ == FD_TEMPORARY)
         QN_FDSC_RAISE(QN_FDSC_CANT_SAVE_TEMP);
-    if (bound || saving_)
-        return; // nothing is written, or the running save's file is the one
+    if (saving_) {
+        ++saving_; // a save inside the running one writes the same file
+        return;
+    }
+    if (bound)
+        return; // nothing is written
     const std::string temp = ReplaceViaTempFile(fileName_);
     savedRealFileName_.settext(realFileName_);
     savedTemporary_ = temporary_;
@@ -107,6 +111,10 @@ void QnFileDescriptor::EndSave(int error, int lossy)
 {
     if (!saving_)
         return;
+    if (saving_ > 1) {
+        --saving_; // the outermost save commits or gives up
+        return;
+    }
     if (error) {
         AbandonSave();
         return;

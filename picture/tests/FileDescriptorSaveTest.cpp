@@ -210,6 +210,34 @@ TEST_F(FileSave, AReplaceThatFailsAfterTheWriteReachesTheCaller)
     EXPECT_EQ(dsc->GetKind(), Fd::FD_NEW);
 }
 
+TEST_F(FileSave, NoReplaceWhileTheOldFileCannotBeKeptForItsReader)
+{
+    const std::string target = folder / "guarded.bmp";
+    TestFolder::Write(target, "old bytes");
+    PpQnFileDescriptor reader(target.c_str(), Fd::FD_EXISTING);
+    PpQnFileDescriptor writer(target.c_str(), Fd::FD_NEW);
+
+    // The saver may write the folder but not read the old file, so no
+    // private copy can be made for the reader.
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(target.c_str(), 0200), 0);
+    const bool dropped = geteuid() == 0 && seteuid(65534) == 0;
+    if (geteuid() == 0)
+        GTEST_SKIP() << "cannot give up the superuser's rights";
+    const std::string text = RaisedText([&] { SaveTo(MakeBytes("new bytes"), writer); });
+    if (dropped) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    chmod(target.c_str(), 0600);
+
+    EXPECT_EQ(text.rfind("Can't copy file " + target, 0), 0u) << text;
+    EXPECT_EQ(TestFolder::Read(target), "old bytes");
+    EXPECT_EQ(folder.Count(), 1u);
+    EXPECT_STREQ(reader->GetRealFileName(), target.c_str());
+    EXPECT_EQ(PpQnFileDescriptor(target.c_str(), Fd::FD_EXISTING).Get(), reader.Get());
+    EXPECT_EQ(writer->GetKind(), Fd::FD_NEW);
+}
+
 TEST_F(FileSave, ALossySaveLeavesTheNameToBeReadAfresh)
 {
     const std::string target = folder / "photo.jpg";
@@ -224,14 +252,15 @@ TEST_F(FileSave, ALossySaveLeavesTheNameToBeReadAfresh)
     EXPECT_EQ(LoadedBytes(fresh), "lossy");
     EXPECT_EQ(BytesData::loads, 1);
 
-    // A lossy save by a registered descriptor takes it out of the registry.
-    PpQnFileDescriptor(target.c_str(), Fd::FD_EXISTING);
-    PpQnFileDescriptor again(target.c_str(), Fd::FD_EXISTING);
+    // A lossy save by the registered descriptor takes it out of the registry.
     QnPp<BytesData> second = MakeBytes("lossy again");
     second->lossy = 1;
-    PpQnFileDescriptor other(target.c_str(), Fd::FD_NEW);
-    EXPECT_EQ(SaveTo(second, other), 1);
-    EXPECT_NE(PpQnFileDescriptor(target.c_str(), Fd::FD_EXISTING).Get(), other.Get());
+    fresh.Reset();
+    DropCaches();
+    PpQnFileDescriptor registered(target.c_str(), Fd::FD_EXISTING);
+    EXPECT_EQ(SaveTo(second, registered), 1);
+    EXPECT_EQ(TestFolder::Read(target), "lossy again");
+    EXPECT_NE(PpQnFileDescriptor(target.c_str(), Fd::FD_EXISTING).Get(), registered.Get());
 }
 
 TEST_F(FileSave, TheTargetKeepsItsModeAndALinkStaysALink)
