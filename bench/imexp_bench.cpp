@@ -5,6 +5,7 @@
 // vips' own format. Each load-and-save runs in a process of its own (ours
 // re-runs this program), so that the wall time and the peak resident memory
 // (the child's ru_maxrss) are measured the same way for all.
+#include "base/QnExcept.h"
 #include "imexp/ImExp.h"
 #include "lang/LsmStream.h"
 #include "picture/FileDescriptor.h"
