@@ -314,3 +314,26 @@ TEST_F(PictureFile, TheSaveOptionsReachTheLibrary)
     ASSERT_EQ(SaveAs(pic, folder / "high.jpg"), 1);
     EXPECT_LT(2 * TestFolder::Read(folder / "low.jpg").size(), TestFolder::Read(folder / "high.jpg").size());
 }
+
+// A descriptor detached from its file reads its private copy: the load
+// reads, and names, the file really read.
+TEST_F(PictureFile, ADetachedDescriptorLoadsItsPrivateCopy)
+{
+    const std::string path = folder / "old.bmp";
+    std::vector<uint8_t> oldForm;
+    {
+        PpQnPicture old = NoisePicture(WA_8BIT);
+        oldForm = StoredForm(old);
+        ASSERT_EQ(SaveAs(old, path), 0);
+    }
+    DropCaches();
+    PpQnFileDescriptor reader = Dsc(path, Fd::FD_EXISTING);
+    ASSERT_EQ(SaveAs(NoisePicture(WA_RGB24), path), 0);
+    const std::string copy = reader->GetRealFileName();
+    ASSERT_NE(copy, path);
+
+    RecordingControl control;
+    PpQnPicture back(PpQnLsmDsc(reader), &control);
+    EXPECT_EQ(control.texts, std::vector<std::string>{"Loading file " + copy + "..."});
+    EXPECT_EQ(StoredForm(back), oldForm);
+}
