@@ -109,7 +109,8 @@ protected:
     PpQnPixConverter GetConverterToStd() override;
     int HasSafeConversion() override { return 1; }
 
-    // The stored form: what the load/save cache keeps.
+    // A file descriptor's file in its own format, any other descriptor's
+    // storage in the stored form.
     void LoadData(const PpQnLsmDsc& dsc, QnProcessControl* control) override;
     int SaveData(const PpQnLsmDsc& dsc, QnProcessControl* control) const override;
 
@@ -118,6 +119,12 @@ private:
     // bytes per pixel, palette (fixed palettes filled, others zero), tile
     // counts. Raises "Unsupported WA type" or "Bad picture size".
     void Init(int type);
+    // The file paths of LoadData and SaveData: the import/export library
+    // reads or writes realFileName, the file the descriptor really uses.
+    // Failure raises QnPictureFileExcept with the library's reason.
+    void LoadDataFromFile(const char* fileName, const char* realFileName, QnProcessControl* control);
+    // Nonzero when the file's format loses data (JPEG).
+    int SaveDataToFile(const char* fileName, const char* realFileName, QnProcessControl* control) const;
     // Makes every tile unwritten over background (null: zeros).
     void BuildTiles(const PpQnPixBuf& background);
     // The sink's first row, or a load: Init, the pending palette, the tiles.
@@ -141,7 +148,9 @@ private:
     int32_t type_ = 0;
     int32_t hRes_ = 300;
     int32_t vRes_ = 300;
-    QnSaveOptions saveOptions_;
+    // The export library may replace the option block even when saving
+    // leaves the picture's pixels alone.
+    mutable QnSaveOptions saveOptions_;
     int32_t callSaveOptions_ = 0;
     int32_t tilesAcross_ = 0;
     int32_t tilesDown_ = 0;

@@ -1,5 +1,9 @@
 #include "picture/PictureRcStr.h"
 
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
 namespace {
 
 const QnStringTableEntry kPictureStrings[] = {
@@ -21,6 +25,8 @@ const QnStringTableEntry kPictureStrings[] = {
     {QN_PIC_SAVING, "Saving picture..."},
     {QN_PIC_BAD_SIZE, "Bad picture size"},
     {QN_PIC_BAD_ROW, "Bad row number"},
+    {QN_PIC_LOADING_FILE, "Loading file %s..."},
+    {QN_PIC_SAVING_TO_FILE, "Saving to file %s..."},
 };
 
 struct PictureStrings {
@@ -37,3 +43,11 @@ QnRcStr& QnPictureRcStr()
 }
 
 std::string QnPictureText(int id) { return QnPictureRcStr()(id); }
+
+std::string QnPictureText(int id, const char* name)
+{
+    const std::string format = QnPictureText(id);
+    std::vector<char> text(format.size() + std::strlen(name) + 1);
+    std::snprintf(text.data(), text.size(), format.c_str(), name);
+    return text.data();
+}

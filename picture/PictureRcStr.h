@@ -24,12 +24,16 @@ enum QnPictureStrId {
     QN_PIC_SAVING = 16,
     QN_PIC_BAD_SIZE = 17,
     QN_PIC_BAD_ROW = 18,
+    QN_PIC_LOADING_FILE = 19,
+    QN_PIC_SAVING_TO_FILE = 20,
 };
 
 // The library's one QnRcStr, pointed at its string table on first use.
 QnRcStr& QnPictureRcStr();
 // The text of id, for progress displays.
 std::string QnPictureText(int id);
+// The text of id with its one %s replaced by name.
+std::string QnPictureText(int id, const char* name);
 
 // Raises message id of the library's table as a QnExcept from the given
 // source stem and this line. Each site keeps its exception object in a static

@@ -1,16 +1,16 @@
 // The stored form of a picture in the load/save cache: a device-independent
 // bitmap without its file header (40-byte info header, colour table, rows
-// bottom-up padded to 4 bytes).
+// bottom-up padded to 4 bytes). File descriptors are the exception: their
+// files keep the format their name asks for (PictureFile.cpp).
 #include "picture/Picture.h"
 
 #include "base/QnLittleEndian.h"
 #include "lang/ProgressIndicatorAuto.h"
+#include "picture/FileDescriptor.h"
 #include "picture/PictureRcStr.h"
 #include "platform/Dib.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,6 +49,10 @@ bool IsGreyRamp(const std::vector<uint8_t>& table)
 
 void QnPicture::LoadData(const PpQnLsmDsc& dsc, QnProcessControl* control)
 {
+    if (const auto* file = dynamic_cast<const QnFileDescriptor*>(dsc.Get())) {
+        LoadDataFromFile(file->GetFileName(), file->GetRealFileName(), control);
+        return;
+    }
     QnProgressIndicatorAuto indicator(control, 0);
     indicator.Show(1);
     indicator.SetText(QnPictureText(QN_PIC_LOADING).c_str());
@@ -102,6 +106,8 @@ void QnPicture::LoadData(const PpQnLsmDsc& dsc, QnProcessControl* control)
 
 int QnPicture::SaveData(const PpQnLsmDsc& dsc, QnProcessControl* control) const
 {
+    if (const auto* file = dynamic_cast<const QnFileDescriptor*>(dsc.Get()))
+        return SaveDataToFile(file->GetFileName(), file->GetRealFileName(), control);
     QnLsmStream stream(dsc, QnLsmDsc::DH_CREATE);
     SaveToStream(stream, control, nullptr);
     return 0;
@@ -111,14 +117,7 @@ void QnPicture::SaveToStream(QnLsmStream& stream, QnProcessControl* control, con
 {
     QnProgressIndicatorAuto indicator(control, 0);
     indicator.Show(1);
-    if (name) {
-        const std::string format = QnPictureText(QN_PIC_SAVING_NAMED);
-        std::vector<char> text(format.size() + std::strlen(name) + 1);
-        std::snprintf(text.data(), text.size(), format.c_str(), name);
-        indicator.SetText(text.data());
-    } else {
-        indicator.SetText(QnPictureText(QN_PIC_SAVING).c_str());
-    }
+    indicator.SetText((name ? QnPictureText(QN_PIC_SAVING_NAMED, name) : QnPictureText(QN_PIC_SAVING)).c_str());
 
     const int bits = BitsOf(type_);
     if (bits == 0 || !tilesReady_)

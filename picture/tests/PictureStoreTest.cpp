@@ -3,22 +3,14 @@
 #include "PictureTestSupport.h"
 
 #include "base/QnLittleEndian.h"
-#include "lang/testsupport/MemLsmDsc.h"
 #include "render/tests/ExpectRaise.h"
 
 #include <gtest/gtest.h>
 
 using pictest::Noise;
+using pictest::StoredForm;
 
 namespace {
-
-// The stored bytes of pic.
-std::vector<uint8_t> Stored(const PpQnPicture& pic)
-{
-    PpQnMemLsmDsc dsc = QnMemLsmDsc::Make("stored");
-    EXPECT_EQ(pic->Save(PpQnLsmDsc(dsc), nullptr), 0);
-    return dsc->Bytes();
-}
 
 PpQnPicture Loaded(std::vector<uint8_t> bytes)
 {
@@ -47,7 +39,7 @@ TEST(QnPictureStore, ThreeByTwoBlackAndWhite)
     PpQnPicture pic(3, 2, WA_1BIT, nullptr);
     const uint8_t top[3] = {1, 0, 1};
     pic->WriteToRow(0, 0, QnRange{0, 3}, top);
-    const std::vector<uint8_t> bytes = Stored(pic);
+    const std::vector<uint8_t> bytes = StoredForm(pic);
     ASSERT_EQ(bytes.size(), 40u + 8 + 2 * 4);
     EXPECT_EQ(QnGetLE32(bytes.data()), 40u);
     EXPECT_EQ(QnGetLE16(bytes.data() + 14), 1);
@@ -79,13 +71,13 @@ TEST(QnPictureStore, EveryTypeRoundTrips)
                 line[i] = uint8_t(Noise(uint32_t(y * 1000 + i)) & mask);
             pic->WriteToRow(0, y, QnRange{0, 67}, line.data());
         }
-        const std::vector<uint8_t> bytes = Stored(pic);
+        const std::vector<uint8_t> bytes = StoredForm(pic);
         EXPECT_EQ(bytes.size() % 4, 0u);
         PpQnPicture back = Loaded(bytes);
         EXPECT_EQ(back->Type(), type);
         EXPECT_EQ(std::make_tuple(back->GetWidth(), back->GetHeight(), back->GetHRes(), back->GetVRes()),
                   std::make_tuple(67, 5, 72, 96));
-        EXPECT_EQ(Stored(back), bytes);
+        EXPECT_EQ(StoredForm(back), bytes);
     }
 }
 

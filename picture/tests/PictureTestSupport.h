@@ -3,9 +3,12 @@
 // colour and alpha are functions of the pixel.
 #pragma once
 
+#include "lang/testsupport/MemLsmDsc.h"
 #include "picture/Picture.h"
 #include "render/FillRenderObj.h"
 #include "render/PixConverter.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
@@ -80,5 +83,14 @@ inline PpQnRenderObj MakeFunc(const QnRect& rect, FuncRenderObj::Colour colour, 
 
 // A small deterministic byte sequence.
 inline uint8_t Noise(uint32_t i) { return uint8_t((i * 2654435761u) >> 13); }
+
+// The stored form of pic: its type, size, resolutions, palette and pixels
+// as bytes, which compare two pictures whole.
+inline std::vector<uint8_t> StoredForm(const PpQnPicture& pic)
+{
+    PpQnMemLsmDsc dsc = QnMemLsmDsc::Make("stored");
+    EXPECT_EQ(pic->Save(PpQnLsmDsc(dsc), nullptr), 0);
+    return dsc->Bytes();
+}
 
 } // namespace pictest

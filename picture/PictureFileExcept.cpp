@@ -1,0 +1,3 @@
+#include "picture/PictureFileExcept.h"
+
+void QnPictureFileExcept::do_raise() { throw *this; }
