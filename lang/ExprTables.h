@@ -9,6 +9,7 @@
 #include "lang/ObjMapObj.h"
 #include "lang/ValueExpr.h"
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -27,7 +28,17 @@ struct QnApplyExtractKey {
 };
 
 using QnValueTable = QnObjMapObj<QnFlVal*, QnValueExpr, QnValLessKey, QnValExtractKey>;
-using QnApplyTable = QnObjMapObj<QnApplyKey, QnApplyExpr, std::less<QnApplyKey>, QnApplyExtractKey>;
+// Applications are looked up on every reduction step: a hash map of the two
+// node addresses (identity, no order needed).
+struct QnApplyKeyHash {
+    size_t operator()(const QnApplyKey& k) const
+    {
+        const size_t a = reinterpret_cast<uintptr_t>(k.first), b = reinterpret_cast<uintptr_t>(k.second);
+        return (a * 0x9E3779B97F4A7C15ull) ^ (b + 0x7F4A7C15ull + (a << 6) + (a >> 2));
+    }
+};
+using QnApplyTable = QnObjMapObj<QnApplyKey, QnApplyExpr, std::less<QnApplyKey>, QnApplyExtractKey,
+                                 std::unordered_map<QnApplyKey, QnApplyExpr*, QnApplyKeyHash>>;
 
 struct QnExprTables {
     static QnValueTable& Values();

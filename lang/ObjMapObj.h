@@ -1,5 +1,5 @@
-// A sharing table kept as an ordered map from a key to the one object
-// entered for it. The table holds its objects as caches (discardable links):
+// A sharing table kept as a map from a key to the one object entered for
+// it: ordered by Less, or a hash map where the key is only two pointers. The table holds its objects as caches (discardable links):
 // an object that nothing else reaches stays until a collection drops caches,
 // and the table then forgets it. Tables are statics, locked for good.
 #pragma once
@@ -7,8 +7,9 @@
 #include "gc/QnGc.h"
 
 #include <map>
+#include <unordered_map>
 
-template <class Key, class Obj, class Less, class Extract>
+template <class Key, class Obj, class Less, class Extract, class Map = std::map<Key, Obj*, Less>>
 class QnObjMapObj : public QnObj {
 public:
     QnObjMapObj()
@@ -70,5 +71,5 @@ private:
     // A static: the collector never deletes it.
     void DeleteObject() override {}
 
-    std::map<Key, Obj*, Less> map_;
+    Map map_;
 };
