@@ -71,7 +71,10 @@ void WriteTiff(OutputFile& out, WriteSource& source, const WriteOptions& options
     }
     if (compression == COMPRESSION_JPEG)
         TIFFSetField(tif, TIFFTAG_JPEGQUALITY, std::clamp(options.jpegQuality, 1, 100));
-    uint32_t rowsPerStrip = TIFFDefaultStripSize(tif, 0);
+    // Strips of about 256 KiB: libtiff's default of 8 KiB makes a strip,
+    // an offset and a write call of every row of a wide picture.
+    const uint64_t rowBytes = uint64_t(width) * uint64_t(std::max(1, WaBitsPerPixel(type))) / 8 + 1;
+    uint32_t rowsPerStrip = uint32_t(std::clamp<uint64_t>((256u << 10) / rowBytes, 1, uint64_t(source.Height())));
     if (compression == COMPRESSION_JPEG)
         rowsPerStrip = std::max<uint32_t>(16, rowsPerStrip / 16 * 16);
     TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
