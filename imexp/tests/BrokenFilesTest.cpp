@@ -177,16 +177,17 @@ TEST(Broken, AbsurdSizesAreRefusedBeforeAnythingIsMade)
     }
     expectTooLarge(gif, "GIF");
 
-    // TIFF: the width entry (tag 256) of the first directory.
+    // TIFF: the width entry (tag 256) of the first directory; the height
+    // stays, so the strip table still matches what the header promises.
     Bytes tif = Make(kSamples[8], folder);
     const uint32_t ifd = tif[4] | tif[5] << 8 | tif[6] << 16 | uint32_t(tif[7]) << 24;
     const unsigned entries = tif[ifd] | tif[ifd + 1] << 8;
     for (unsigned e = 0; e < entries; ++e) {
         uint8_t* entry = tif.data() + ifd + 2 + 12 * e;
-        if ((entry[0] | entry[1] << 8) == 256 || (entry[0] | entry[1] << 8) == 257) {
+        if ((entry[0] | entry[1] << 8) == 256) {
             entry[2] = 4;  // LONG
             entry[8] = entry[9] = entry[10] = 0xFF;
-            entry[11] = 0x00;
+            entry[11] = 0x7F;
         }
     }
     expectTooLarge(tif, "TIFF");
