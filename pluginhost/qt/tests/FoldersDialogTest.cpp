@@ -1,15 +1,19 @@
 // The plug-in folders dialog driven through the framework's hooks: its
 // layout, Add... with the folder browser, the warning for a folder listed
 // already, Remove, OK and Cancel.
+#include "pluginhost/Fxgate.h"
 #include "pluginhost/PlugInFolderList.h"
 #include "pluginhost/qt/PlugInFoldersDialog.h"
+#include "pluginhost/qt/PlugInQtMenu.h"
 #include "pluginhost/qt/PlugInQtUi.h"
+#include "pluginhost/tests/PlugInFolders.h"
 
 #include "framework/DataExchange.h"
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -141,6 +145,45 @@ TEST_F(FoldersDialog, AFolderTooLongForTheCatalogueIsRefusedWhole)
     EXPECT_EQ(folders, List({longest.c_str()}));
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, "Directory " + longest + "y is too long to be added into listing of directories!");
+}
+
+// The whole way: the library's folders dialog on Qt, a folder swapped for
+// another, the rescan and the menus rebuilt from it.
+TEST_F(FoldersDialog, OKRescansAndRebuildsThePlugInMenus)
+{
+    PlugInFolders plugIns;
+    plugIns.AddModule("first", "invert");
+    plugIns.AddModule("second", "twoentries");
+    const std::string first = plugIns.Folder("first");
+    const std::string file = plugIns.CatalogueFile();
+    const PIInitPaths paths{file.c_str(), first.c_str()};
+    ASSERT_EQ(PIInitPluginSupport(&paths), 1);
+    PISetPluginUi(&ui);
+    QMenu effects;
+    effects.addAction("Options...");
+    PlugInQtMenu menu(&effects, nullptr);
+    ASSERT_EQ(PIAttachPluginMenu(&menu, 10000), 1);
+    ASSERT_EQ(effects.actions().size(), 3);
+    EXPECT_EQ(effects.actions()[2]->text(), "Test Colour");
+
+    chosen = {plugIns.Folder("second")};
+    fw::SetDialogHook([&](fw::Dialog& d) {
+        EXPECT_EQ(Rows(d), std::vector<std::string>{first});
+        Select(d, first);
+        d.PressButton(PlugInFoldersDialog::IDC_REMOVE);
+        d.PressButton(PlugInFoldersDialog::IDC_ADD);
+        d.PressButton(fw::IDOK);
+    });
+    EXPECT_EQ(PIOpenPluginDialog(nullptr), 1);
+    PISetPluginUi(nullptr);
+
+    QStringList texts;
+    for (const QAction* action : effects.actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"Options...", "", "Test Blur", "Test Sharpen"}));
+    EXPECT_EQ(PIGetPluginIDByMenuID(10002), -1);
+    PIDettachPluginMenu();
+    EXPECT_EQ(effects.actions().size(), 1);
 }
 
 } // namespace
