@@ -30,8 +30,13 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request)
         if (App* app = App::Get())
             owner = app->GetMainWidget();
     QFileDialog dialog(owner, QString::fromStdString(request.title));
-    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(request.open && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(request.open || request.folder ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (request.folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        dialog.setFileMode(request.open && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
     QStringList filters;
     for (const auto& f : request.filters)
         filters << QString::fromStdString(f);

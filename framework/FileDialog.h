@@ -1,4 +1,4 @@
-// The open and save file dialogs. Tests answer them through the hook with
+// The open and save file dialogs, and the folder browser. Tests answer them through the hook with
 // the file they choose (or none for Cancel).
 #pragma once
 
@@ -22,6 +22,8 @@ struct FileDialogRequest {
     std::string defaultExtension;
     // For the open dialog: the file must exist.
     bool mustExist = true;
+    // Choose an existing folder instead of a file (the answer is its path).
+    bool folder = false;
     QWidget* owner = nullptr;
 };
 

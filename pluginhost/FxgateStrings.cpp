@@ -21,6 +21,7 @@ const QnStringTableEntry kStrings[] = {
     {IDS_PI_ADDING_PLUGINS, "Adding Plug-ins ..."},
     {IDS_PI_WARNING_CAPTION, "Plug-in Warning"},
     {IDS_PI_FOLDER_ALREADY_ADDED, "Directory %s is already added into listing of directories!"},
+    {IDS_PI_FOLDER_TOO_LONG, "Directory %s is too long to be added into listing of directories!"},
 };
 
 } // namespace

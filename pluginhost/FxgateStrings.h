@@ -20,6 +20,7 @@ enum FxgateStringId : int {
     IDS_PI_ADDING_PLUGINS = 20003,
     IDS_PI_WARNING_CAPTION = 4001,
     IDS_PI_FOLDER_ALREADY_ADDED = 4002,
+    IDS_PI_FOLDER_TOO_LONG = 4003,
 };
 
 // The library's string table.
