@@ -152,6 +152,8 @@ void WaDrawContext::Draw(DeviceContext*, const QnRgn* clip, ZvWindow*, int, int,
     }
 }
 
+void WaDrawContext::CorrectOutputRow(uint8_t*, int, int32_t) {}
+
 void WaDrawContext::ForwardRedraw(int32_t, const QnRgn* region, int32_t, int flag)
 {
     SendRedraw(region, region, flag);

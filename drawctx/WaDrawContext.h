@@ -84,6 +84,10 @@ public:
     // The layer's area in client coordinates.
     QnRect LayerArea(const WaLayer& layer) const;
 
+    // The last touch on an output row before it is drawn; gamma reaches
+    // the screen through the palette here, so nothing is done.
+    virtual void CorrectOutputRow(uint8_t* row, int bits, int32_t width);
+
 protected:
     void MarkAllInvalid() { invalid_ += pictureRgn_; }
     void FillGammaTables();

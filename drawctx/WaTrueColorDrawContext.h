@@ -13,6 +13,10 @@ public:
 
     int Depth() const { return Display().bitsPerPixel; }
 
+    // The client's correction first, then the monitor gamma on rows of
+    // colour (palettes carry it for indexed rows).
+    void CorrectOutputRow(uint8_t* row, int bits, int32_t width) override;
+
     int RealizeForeground(ZvWindow*) override { return 0; }
     void RealizeBackground(ZvWindow*) override {}
     int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }

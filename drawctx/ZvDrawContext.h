@@ -152,3 +152,13 @@ protected:
 // deletes it. Null when memory runs out; other errors (bltbadparams for a
 // null picture) reach the caller with the memory freed.
 ZV_DRAWCONTEXT* WACreateDrawContext(WA* picture, ZV_REDRAWNTF* receiver);
+
+// The display rules of the colour options, for the display recorded at load
+// or for a given device context: non-zero from IsFastDrawAllowed when a
+// faster substitute exists (the option is slow); IsOptionAvailable answers
+// whether the option is valid and, in supported, whether it is shown as
+// it is.
+int IsFastDrawAllowed(int waType, const ZV_CDOPT& options);
+int IsFastDrawAllowedForDC(const DeviceContext* dc, int waType, const ZV_CDOPT& options);
+int IsOptionAvailable(int waType, const ZV_CDOPT& options, int& supported);
+int IsOptionAvailableForDC(const DeviceContext* dc, int waType, const ZV_CDOPT& options, int& supported);
