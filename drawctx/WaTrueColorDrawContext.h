@@ -1,0 +1,25 @@
+// Drawing context of displays with more than 8 bits per pixel and no
+// palette.
+#pragma once
+
+#include "drawctx/WaOptPalDrawContext.h"
+
+class WaTrueColorDrawContext : public WaOptPalDrawContext {
+public:
+    WaTrueColorDrawContext(WA* picture, ZV_REDRAWNTF* receiver, const ZvDisplay& display)
+        : WaOptPalDrawContext(picture, receiver, display)
+    {
+    }
+
+    int Depth() const { return Display().bitsPerPixel; }
+
+    // The client's correction first, then the monitor gamma on rows of
+    // colour (palettes carry it for indexed rows).
+    void CorrectOutputRow(uint8_t* row, int bits, int32_t width) override;
+
+    int RealizeForeground(ZvWindow*) override { return 0; }
+    void RealizeBackground(ZvWindow*) override {}
+    int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }
+    int AnimatePalette(ZvWindow*, unsigned, unsigned, const PALETTEENTRY*) override { return 0; }
+    void EndPaletteAnimation(ZvWindow*) override {}
+};
