@@ -1,6 +1,7 @@
 #include "savers/SaverEffect.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 void SaverEffect::SetPicture(SaverDib picture)
@@ -11,7 +12,8 @@ void SaverEffect::SetPicture(SaverDib picture)
 
 int32_t SaverEffect::SquareSizeFor(int32_t size, int32_t pictureWidth, int32_t pictureHeight)
 {
-    return int32_t(std::min(int64_t(size) * pictureWidth / 100, int64_t(size) * pictureHeight / 100));
+    return int32_t(std::min({int64_t(size) * pictureWidth / 100, int64_t(size) * pictureHeight / 100,
+                             int64_t(kMaxSquare)}));
 }
 
 void SaverEffect::ReplaceSquare(int32_t e)
@@ -39,16 +41,20 @@ void SaverEffect::Tick(platform::WinRand& rand)
     ComposeSquare();
 }
 
-bool SaverEffect::InCircle(int32_t i, int32_t j) const
+SaverEffect::Span SaverEffect::CircleSpan(int32_t i) const
 {
-    const int64_t di = i - e_ / 2;
-    const int64_t dj = j - e_ / 2;
-    return di * di + dj * dj <= int64_t(e_) * e_ / 4;
-}
-
-void SaverEffect::CopyPixel(int32_t i, int32_t j, int32_t sourceX, int32_t sourceY)
-{
-    std::memcpy(square_.Pixel(j, i), picture_.Pixel(sourceX, sourceY), 3);
+    const int64_t h = e_ / 2;
+    const int64_t di = i - h;
+    const int64_t room = int64_t(e_) * e_ / 4 - di * di;
+    if (room < 0)
+        return {};
+    // The largest s with s^2 <= room.
+    int64_t s = int64_t(std::sqrt(double(room)));
+    while (s * s > room)
+        --s;
+    while ((s + 1) * (s + 1) <= room)
+        ++s;
+    return {int32_t(std::max<int64_t>(0, h - s)), int32_t(std::min<int64_t>(e_, h + s + 1))};
 }
 
 void SaverEffect::ComposeSquare()

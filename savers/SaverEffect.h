@@ -31,7 +31,9 @@ public:
     virtual bool SetEffectSize(int32_t size, int32_t strength) = 0;
     int32_t SizePercent() const { return sizePercent_; }
     int32_t SquareSize() const { return e_; }
-    // min(size x pw / 100, size x ph / 100).
+    // min(size x pw / 100, size x ph / 100), at most kMaxSquare (which the
+    // picture size limit never reaches), so displacements fit 16 bits.
+    static constexpr int32_t kMaxSquare = 16384;
     static int32_t SquareSizeFor(int32_t size, int32_t pictureWidth, int32_t pictureHeight);
 
     // One timer tick without composing: velocity walk, phase, move.
@@ -56,9 +58,14 @@ protected:
     // Fills the pixels inside the circle; the plain square is already there.
     virtual void ComposeCircle() = 0;
 
-    // (i - e/2)^2 + (j - e/2)^2 <= e x e / 4, in integers.
-    bool InCircle(int32_t i, int32_t j) const;
-    void CopyPixel(int32_t i, int32_t j, int32_t sourceX, int32_t sourceY);
+    // The columns [first, end) of square row i with (i - e/2)^2 + (j - e/2)^2
+    // <= e x e / 4, in integers: the pixels the effect changes.
+    struct Span {
+        int32_t first = 0;
+        int32_t end = 0;
+    };
+    Span CircleSpan(int32_t i) const;
+    uint8_t* SquareLine(int32_t i) { return square_.Line(i); }
 
 private:
     SaverDib picture_;

@@ -1,6 +1,7 @@
 #include "savers/WhirlEffect.h"
 
 #include <cmath>
+#include <cstring>
 
 bool WhirlEffect::SetEffectSize(int32_t size, int32_t strength)
 {
@@ -28,8 +29,8 @@ WhirlEffect::Offset WhirlEffect::Displacement(int32_t i, int32_t j, int32_t e, i
     const double rim = double(C - d);
     const double a = strength * rim * rim / (10.0 * double(C) * double(C));
     const double fx = double(dx), fy = double(dy);
-    return {int32_t(std::trunc(fx * std::cos(a) + fy * std::sin(a) - fx)),
-            int32_t(std::trunc(fy * std::cos(a) - fx * std::sin(a) - fy))};
+    return {int16_t(std::trunc(fx * std::cos(a) + fy * std::sin(a) - fx)),
+            int16_t(std::trunc(fy * std::cos(a) - fx * std::sin(a) - fy))};
 }
 
 void WhirlEffect::BuildWhirlTable()
@@ -54,11 +55,15 @@ void WhirlEffect::ComposeCircle()
 {
     const int32_t e = SquareSize();
     const SaverMotion& m = Motion();
-    for (int32_t i = 0; i < e; ++i)
-        for (int32_t j = 0; j < e; ++j) {
-            if (!InCircle(i, j))
-                continue;
-            const Offset& t = TableAt(i, j);
-            CopyPixel(i, j, m.x + j + phase_ * t.x / kMaxPhase, m.y + i + phase_ * t.y / kMaxPhase);
+    const SaverDib& picture = Picture();
+    for (int32_t i = 0; i < e; ++i) {
+        const Span span = CircleSpan(i);
+        uint8_t* out = SquareLine(i);
+        const Offset* row = &TableAt(i, 0);
+        for (int32_t j = span.first; j < span.end; ++j) {
+            const uint8_t* from = picture.Pixel(m.x + j + phase_ * row[j].x / kMaxPhase,
+                                                m.y + i + phase_ * row[j].y / kMaxPhase);
+            std::memcpy(out + size_t(j) * 3, from, 3);
         }
+    }
 }

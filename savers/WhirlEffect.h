@@ -9,9 +9,11 @@
 
 class WhirlEffect : public SaverEffect {
 public:
+    // 16 bits each: the table of a large square is read once a tick and
+    // should take as little memory traffic as it can.
     struct Offset {
-        int32_t x = 0;
-        int32_t y = 0;
+        int16_t x = 0;
+        int16_t y = 0;
         bool operator==(const Offset&) const = default;
     };
 

@@ -1,5 +1,7 @@
 #include "savers/ZoomEffect.h"
 
+#include <cstring>
+
 bool ZoomEffect::SetEffectSize(int32_t size, int32_t)
 {
     SetSizePercent(size);
@@ -20,8 +22,11 @@ void ZoomEffect::ComposeCircle()
     const SaverMotion& m = Motion();
     const int32_t ox = Offset(m.x, e, Picture().Width());
     const int32_t oy = Offset(m.y, e, Picture().Height());
-    for (int32_t i = 0; i < e; ++i)
-        for (int32_t j = 0; j < e; ++j)
-            if (InCircle(i, j))
-                CopyPixel(i, j, m.x + ox + j / 2, m.y + oy + i / 2);
+    for (int32_t i = 0; i < e; ++i) {
+        const Span span = CircleSpan(i);
+        uint8_t* out = SquareLine(i);
+        const uint8_t* from = Picture().Pixel(m.x + ox, m.y + oy + i / 2);
+        for (int32_t j = span.first; j < span.end; ++j)
+            std::memcpy(out + size_t(j) * 3, from + size_t(j / 2) * 3, 3);
+    }
 }
