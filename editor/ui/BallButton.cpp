@@ -29,7 +29,6 @@ QImage CBallButton::Render(int32_t w) const
 void CBallButton::paintEvent(QPaintEvent*)
 {
     const int32_t w = width();
-    ballRadius_ = CBallGeometry::BallRadius(w);
     // Drawn only once square; the resize brings another paint.
     if (w != height()) {
         resize(w, w);
@@ -46,7 +45,6 @@ void CBallButton::resizeEvent(QResizeEvent* event)
         resize(size.width(), size.width());
         return;
     }
-    ballRadius_ = CBallGeometry::BallRadius(size.width());
     QAbstractButton::resizeEvent(event);
 }
 

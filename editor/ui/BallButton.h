@@ -15,7 +15,7 @@ public:
 
     int32_t Distance() const { return ball_.distance; }
     int32_t Direction() const { return ball_.direction; }
-    int32_t BallRadius() const { return ballRadius_; }
+    int32_t BallRadius() const { return CBallGeometry::BallRadius(width()); }
     const CBallGeometry& Geometry() const { return ball_; }
 
     // Neither repaints; callers update the control when they return true.
@@ -39,5 +39,4 @@ private:
     void PlaceAt(const QMouseEvent* event);
 
     CBallGeometry ball_;
-    int32_t ballRadius_ = 0;
 };
