@@ -57,6 +57,10 @@ struct RectCase {
     QnRect covered;  // where the result differs from white
     uint8_t value;
 };
+void PrintTo(const RectCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class MaskRects : public ::testing::TestWithParam<RectCase> {};
 
