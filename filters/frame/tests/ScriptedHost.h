@@ -10,6 +10,7 @@
 #include "platform/Module.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -32,12 +33,14 @@ public:
         int32_t height = 30;
         int16_t planes = 3;
         Rect filterRect{0, 0, 0, 0}; // empty: the whole picture
+        int32_t maxSpace = 0;          // 0: three times the picture
     };
 
-    ScriptedHost(const std::string& modulePath, Options options) : options_(options)
+    ScriptedHost(const std::string& modulePath, Options options, const char* entry = "ENTRYPOINT1")
+        : options_(options)
     {
         module_.Load(modulePath);
-        entry_ = module_.Entry<std::remove_pointer_t<PIFilterEntry>>("ENTRYPOINT1");
+        entry_ = module_.Entry<std::remove_pointer_t<PIFilterEntry>>(entry);
         input.resize(size_t(options.width) * size_t(options.height) * size_t(options.planes));
         for (size_t i = 0; i < input.size(); ++i)
             input[i] = uint8_t(i * 7 + i / 97);
@@ -85,7 +88,7 @@ public:
         record.backColor[0] = 10;
         record.backColor[1] = 20;
         record.backColor[2] = 30;
-        record.maxSpace = 3 * options_.width * options_.height * options_.planes;
+        record.maxSpace = options_.maxSpace ? options_.maxSpace : 3 * options_.width * options_.height * options_.planes;
         record.hostSig = options_.hostSig;
         record.abortProc = [] { return uint8_t(Active()->abortAtProgress >= 0 &&
                                                Active()->progressCalls >= Active()->abortAtProgress); };
@@ -100,6 +103,7 @@ public:
         outPending_ = false;
         continues = advanceCalls = progressCalls = 0;
         badRequests = 0;
+        largestInput = largestOutput = 0;
     }
 
     int16_t Call(int16_t selector)
@@ -139,6 +143,7 @@ public:
     int32_t badRequests = 0;
     // The largest input rectangle delivered, in pixels of the request.
     int32_t largestInput = 0;
+    int32_t largestOutput = 0;
 
 private:
     struct Area {
@@ -200,6 +205,8 @@ private:
                 outBuffer_.clear();
             } else {
                 outBuffer_ = Copy(output, out.rect, Step(out.rate));
+                largestOutput = std::max<int32_t>(largestOutput, (out.rect.bottom - out.rect.top) *
+                                                                     (out.rect.right - out.rect.left));
                 // A sampled output is a scratch copy, never written back.
                 outPending_ = Step(out.rate) == 1;
             }

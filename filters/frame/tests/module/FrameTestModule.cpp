@@ -2,6 +2,7 @@
 // filter area from a level (255 by default: an inverse), one row per band.
 // Its dialog shows the preview unfiltered, filters it and shows it again,
 // so that the host sees both copies of the tile through displayPixels.
+#include "filters/frame/DisplacementEngine.h"
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterEngine.h"
 #include "filters/frame/FilterModuleInfo.h"
@@ -134,6 +135,56 @@ public:
     }
 };
 
+// A shift by a fixed displacement in 1/16 pixel through the displacement
+// engine: the second entry.
+struct ShiftParams {
+    int32_t dx16;
+    int32_t dy16;
+    int32_t spare;
+    int32_t showDialog;
+};
+static_assert(sizeof(ShiftParams) == 16 && offsetof(ShiftParams, showDialog) == 12);
+
+class ShiftEngine : public DisplacementEngine {
+public:
+    ShiftEngine(FilterRecord* record, const ShiftParams& p) : DisplacementEngine(record), dx16_(p.dx16), dy16_(p.dy16)
+    {
+    }
+    void Displace(int32_t x16, int32_t y16, int32_t* srcX16, int32_t* srcY16) override
+    {
+        *srcX16 = x16 + dx16_;
+        *srcY16 = y16 + dy16_;
+    }
+
+private:
+    int32_t dx16_;
+    int32_t dy16_;
+};
+
+class ShiftFilter : public FilterDefinition {
+public:
+    ShiftFilter()
+        : FilterDefinition(sizeof(ShiftParams), offsetof(ShiftParams, showDialog), offsetof(ShiftParams, spare))
+    {
+    }
+    void SetDefaults(void* block) const override
+    {
+        auto* p = static_cast<ShiftParams*>(block);
+        p->dx16 = 16 * 3;
+        p->dy16 = -16 * 2;
+    }
+    std::unique_ptr<FilterEngine> CreateEngine(FilterRecord* record, void* block) override
+    {
+        return std::unique_ptr<FilterEngine>(new (std::nothrow)
+                                                 ShiftEngine(record, *static_cast<ShiftParams*>(block)));
+    }
+    bool RunDialog(void*, PreviewTile* tile, FilterEngine* engine) override
+    {
+        LevelDialog dialog(tile, engine);
+        return dialog.DoModal() == fw::IDOK;
+    }
+};
+
 } // namespace
 
 const FilterModuleInfo& FilterModuleDescription()
@@ -146,5 +197,11 @@ const FilterModuleInfo& FilterModuleDescription()
 extern "C" PI_EXPORT void ENTRYPOINT1(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static LevelFilter filter;
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT2(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static ShiftFilter filter;
     FilterDispatch(filter, selector, record, result);
 }
