@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
+#include <QWidget>
+
 namespace {
 
 struct ShiftParams {
@@ -142,10 +145,24 @@ TEST_F(DisplacementRun, ThePreviewSamplesNearestAndShowsOutsideSourcesGrey)
     auto host = Shift(2, PI_FOURCC('F', 'S', 'X', '3'), true, {0, true, 60, 40, 3, kSelection, 0}, 16 * 3 + 9,
                       -16 * 2 - 1);
     static_cast<ShiftParams*>(host->parameters->data)->showDialog = 1;
+    QSize previewSize;
+    shiftDialog = [&](fw::Dialog& d) {
+        auto* box = qobject_cast<QAbstractButton*>(d.GetDlgItem(1015));
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isChecked()); // "SHOW" defaults to 1
+        previewSize = d.GetDlgItem(1006)->size();
+        d.grab(); // the filtered copy
+        d.PressButton(1015);
+        d.grab().save(QString::fromStdString(config / "shift.png")); // the unfiltered one
+        d.PressButton(1015);
+        d.grab(); // filtered again at once
+    };
     ASSERT_EQ(host->Run(false), 0);
-    ASSERT_EQ(host->shown.size(), 2u);
-    const ShownMap& before = host->shown[0];
-    const ShownMap& after = host->shown[1];
+    ASSERT_EQ(host->shown.size(), 3u);
+    const ShownMap& after = host->shown[0];
+    const ShownMap& before = host->shown[1];
+    EXPECT_EQ(host->shown[2].pixels, after.pixels);
+    EXPECT_EQ(previewSize, QSize(after.width + 3, after.height + 3));
     // (x16 + 57) >> 4 = x + 3, (y16 - 33) >> 4 = y - 3.
     for (int32_t y = 0; y < after.height; ++y)
         for (int32_t x = 0; x < after.width; ++x)
@@ -157,6 +174,23 @@ TEST_F(DisplacementRun, ThePreviewSamplesNearestAndShowsOutsideSourcesGrey)
                 ASSERT_EQ(after.pixels[size_t((y * after.width + x) * 3 + k)], expected) << x << "," << y;
             }
     ExpectShifted(*host, 16 * 3 + 9, -16 * 2 - 1);
+    EXPECT_EQ(Ini().GetInt("PREVIEW", "SHOW", -1), 1);
+}
+
+TEST_F(DisplacementRun, TheHelpButtonOpensTheDialogsTopicAndThePreviewSwitchIsKept)
+{
+    auto host = Shift(2, PI_HOST_SIG_EDITOR, true, {0, true, 30, 20, 3, kWhole, 0}, 16, 0);
+    static_cast<ShiftParams*>(host->parameters->data)->showDialog = 1;
+    filterOk = false;
+    shiftDialog = [&](fw::Dialog& d) {
+        d.PressButton(9);
+        d.PressButton(1015);
+    };
+    EXPECT_EQ(host->Run(false), userCanceledErr);
+    EXPECT_EQ(helpTopics, (std::vector<uint32_t>{20}));
+    // Cancel keeps the switch too.
+    EXPECT_EQ(Ini().GetInt("PREVIEW", "SHOW", -1), 0);
+    EXPECT_EQ(host->output, host->input);
 }
 
 } // namespace

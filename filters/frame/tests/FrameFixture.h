@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -71,6 +72,11 @@ protected:
         } else if (title == "Frame test filter") {
             ++filterDialogs;
             d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
+        } else if (title == "Frame test shift") {
+            ++filterDialogs;
+            if (shiftDialog)
+                shiftDialog(d);
+            d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
         } else if (title == "About Frame test") {
             std::vector<std::string> texts;
             for (QLabel* label : d.findChildren<QLabel*>())
@@ -92,6 +98,7 @@ protected:
     bool filterOk = true;
     uint32_t aboutButton = fw::IDOK;
     int filterDialogs = 0;
+    std::function<void(fw::Dialog&)> shiftDialog;
 };
 
 // Every pixel of the filter area subtracted from 255, every other one kept.

@@ -15,9 +15,9 @@ using FrameUnderFxgate = FrameFixture;
 
 TEST_F(FrameUnderFxgate, RunsThroughTheCatalogueInDeferredMode)
 {
-    const std::string folder = config / "plugins";
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(FRAME_TEST_MODULE, folder + "/frametest.8bf");
+    // The module's own folder, from which it finds the libraries beside the
+    // programs.
+    const std::string folder = std::filesystem::path(FRAME_TEST_MODULE).parent_path();
     const std::string catalogue = config / "Telvy12.DAT";
     const PIInitPaths paths{catalogue.c_str(), folder.c_str()};
     ASSERT_EQ(PIInitPluginSupport(&paths), 1);

@@ -3,6 +3,7 @@
 // Its dialog shows the preview unfiltered, filters it and shows it again,
 // so that the host sees both copies of the tile through displayPixels.
 #include "filters/frame/DisplacementEngine.h"
+#include "filters/frame/FilterDialogBase.h"
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterEngine.h"
 #include "filters/frame/FilterModuleInfo.h"
@@ -161,6 +162,20 @@ private:
     int32_t dy16_;
 };
 
+class ShiftDialog : public FilterDialogBase {
+public:
+    ShiftDialog(PreviewTile* tile, FilterEngine* engine) : FilterDialogBase(130, tile, engine, 20) {}
+
+protected:
+    bool OnInitDialog() override
+    {
+        setWindowTitle("Frame test shift");
+        FilterDialogBase::OnInitDialog();
+        ProcessPreview();
+        return true;
+    }
+};
+
 class ShiftFilter : public FilterDefinition {
 public:
     ShiftFilter()
@@ -180,7 +195,7 @@ public:
     }
     bool RunDialog(void*, PreviewTile* tile, FilterEngine* engine) override
     {
-        LevelDialog dialog(tile, engine);
+        ShiftDialog dialog(tile, engine);
         return dialog.DoModal() == fw::IDOK;
     }
 };
