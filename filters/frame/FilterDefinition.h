@@ -1,0 +1,40 @@
+// One filter of a module as its dispatcher sees it: the size and defaults of
+// its parameter block, where the block keeps its ShowDialog and spare longs,
+// the engine that filters, and the parameter dialog.
+#pragma once
+
+#include "filters/sdk/PIFilter.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class FilterEngine;
+class PreviewTile;
+
+class FilterDefinition {
+public:
+    static constexpr size_t kNoSpare = SIZE_MAX;
+
+    // The block is bytes long; ShowDialog and the spare long (kNoSpare:
+    // none) are 32-bit fields at the offsets given.
+    FilterDefinition(int32_t bytes, size_t showDialogOffset, size_t spareOffset = kNoSpare);
+    virtual ~FilterDefinition() = default;
+
+    int32_t ParameterBytes() const { return bytes_; }
+    int32_t ShowDialog(const void* block) const;
+    void SetShowDialog(void* block, int32_t value) const;
+    void ClearSpare(void* block) const;
+
+    // Writes the filter's defaults into a zero-filled or used block.
+    virtual void SetDefaults(void* block) const = 0;
+    // The engine of one run over record; null when memory runs out.
+    virtual std::unique_ptr<FilterEngine> CreateEngine(FilterRecord* record, void* block) = 0;
+    // The parameter dialog over the preview; true when it ended with OK.
+    virtual bool RunDialog(void* block, PreviewTile* tile, FilterEngine* engine) = 0;
+
+private:
+    int32_t bytes_;
+    size_t showDialogOffset_;
+    size_t spareOffset_;
+};
