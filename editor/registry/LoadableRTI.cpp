@@ -1,0 +1,3 @@
+#include "editor/registry/LoadableRTI.h"
+
+FW_IMPLEMENT_DYNAMIC(CLoadableRTI, fw::Object)
