@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <filesystem>
 
 #include "album/doc/AlbumPaths.h"
 #include "album/doc/AlbumRcStr.h"
@@ -12,6 +13,18 @@
 #include "platform/AtomicFile.h"
 
 FW_IMPLEMENT_DYNCREATE(COvalbumDoc, fw::Document)
+
+namespace {
+
+// Record paths made from the album's folder must come out absolute.
+std::string AbsoluteAlbumPath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+} // namespace
 
 COvalbumDoc::COvalbumDoc()
 {
@@ -88,7 +101,7 @@ bool COvalbumDoc::OnNewDocument()
 bool COvalbumDoc::OnOpenDocument(const std::string& path)
 {
     const std::string previousPath = currentPath_;
-    currentPath_ = path;
+    currentPath_ = AbsoluteAlbumPath(path);
     try {
         fw::DiskFile file(path, fw::DiskFile::kRead);
         fw::Archive ar(file, fw::Archive::load);
@@ -108,7 +121,7 @@ bool COvalbumDoc::OnOpenDocument(const std::string& path)
 
 bool COvalbumDoc::OnSaveDocument(const std::string& path)
 {
-    currentPath_ = path;
+    currentPath_ = AbsoluteAlbumPath(path);
     bool saved = false;
     try {
         fw::MemFile bytes;
