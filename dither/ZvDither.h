@@ -42,6 +42,10 @@ int ZvdColorsToMake(const int* table, void* work, int wanted);
 // and turns table into the map of each cell to its nearest entry. Answers
 // non-zero on success.
 int ZvdMakePalette(int* table, LOGPALETTE* out, void* work, int count);
+// Turns table into the map of each cell to the nearest entry of a palette
+// made elsewhere (a picture's own colours), so that dither contexts of the
+// optimised kind can reduce to it.
+void ZvdMapToPalette(int* table, const LOGPALETTE* palette);
 
 // Non-zero when (colour, colours, flags) is an option the library can show.
 int ZvdIsValidOption(int colour, uint32_t colours, uint32_t flags);
