@@ -74,6 +74,10 @@ void WaDrawContext::Render(DeviceContext& dc, const QnRgn& region, int flags)
             if (QnIntersectRect(tile.rect, box).IsEmpty())
                 continue;
             const QnRect a = QnIntersectRect(tile.rect, pictureRect);
+            // Only tiles the region meets: a tile given a new bitmap counts
+            // as drawn, so it must be rendered now.
+            if (!(region * QnRgn(a)))
+                continue;
             const int lock = tiles_.Lock(tile);
             if (lock == 2) {
                 RenderRect({Target{&dc, nullptr}}, QnIntersectRect(a, box));

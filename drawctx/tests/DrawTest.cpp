@@ -107,6 +107,16 @@ TEST(Draw, InvalidationRedrawsOnlyWhatItMust)
     w->Tiles().Discard();
     ctx->Draw(&again, &clip, nullptr, 0, 0, nullptr);
     EXPECT_EQ(w->RenderedPixels(), 300 * 200 + 20 * 10 + 128 * 128);
+
+    // A clip in two corners: the tiles between them, within its box, are
+    // left alone and stay to be drawn.
+    w->Tiles().Discard();
+    const QnRgn corners = QnRgn(QnRect{0, 0, 10, 10}) + QnRgn(QnRect{290, 190, 300, 200});
+    ctx->Draw(&again, &corners, nullptr, 0, 0, nullptr);
+    EXPECT_EQ(w->Tiles().BitmapCount(), 2);
+    MemoryDC fresh(400, 300);
+    ctx->Draw(&fresh, nullptr, nullptr, 0, 0, nullptr);
+    ExpectShowsProducedRows(*w, fresh, QnRect{0, 0, 300, 200});
 }
 
 TEST(Draw, WholePixelScrollKeepsTheCache)
