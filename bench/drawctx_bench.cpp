@@ -117,10 +117,12 @@ int main()
             const std::string part = std::to_string(kSource * z.den / z.num + 1);
             const std::string cmd = "vips crop " + vsrc + " " + crop + " 0 0 " + part + " " + part +
                                     " && vips resize " + crop + " " + vout + " " + factor + " --kernel nearest";
-            Row("vips crop + resize --kernel nearest, 1 thread", haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
+            Row("vips crop + resize --kernel nearest, 1 thread",
+                haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
         } else {
             const std::string cmd = "vips resize " + vsrc + " " + vout + " " + factor + " --kernel nearest";
-            Row("vips resize --kernel nearest, 1 thread", haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
+            Row("vips resize --kernel nearest, 1 thread",
+                haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
             Row("vips resize --kernel nearest, default", haveVips ? TimeCommand(cmd, 3) : -1);
         }
     }
