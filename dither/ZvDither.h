@@ -6,7 +6,8 @@
 //
 // Options are (colour, colours, flags) as the drawing contexts hold them:
 // the kind of output in bits 0-2 of the flags (0 grey levels, 1 direct
-// colour, 2 one bit, 5 uniform palette, 6 and 7 optimised palette) and the
+// colour, 2 one bit or the four greys of a 16-colour display, 5 uniform
+// palette, 6 and 7 optimised palette) and the
 // method's index times 8 in bits 3-7: 0 none, 1 error diffusion, 2 Bayer,
 // 3 fatting, 4-20 line, cross and other patterns.
 #pragma once
@@ -42,6 +43,10 @@ int ZvdColorsToMake(const int* table, void* work, int wanted);
 // and turns table into the map of each cell to its nearest entry. Answers
 // non-zero on success.
 int ZvdMakePalette(int* table, LOGPALETTE* out, void* work, int count);
+// Turns table into the map of each cell to the nearest entry of a palette
+// made elsewhere (a picture's own colours), so that dither contexts of the
+// optimised kind can reduce to it.
+void ZvdMapToPalette(int* table, const LOGPALETTE* palette);
 
 // Non-zero when (colour, colours, flags) is an option the library can show.
 int ZvdIsValidOption(int colour, uint32_t colours, uint32_t flags);

@@ -97,7 +97,8 @@ int ZvdIsValidOption(int colour, uint32_t colours, uint32_t flags)
     switch (Kind(flags)) {
     case 0: return colour == 0 && colours >= 2 && colours <= 256;
     case 1: return colour == 1 && colours >= 32768 && colours <= 16777216;
-    case 2: return colour == 0 && colours == 2;
+    // Black and white, and the four greys of a 16-colour display.
+    case 2: return colour == 0 && colours >= 2 && colours <= 4;
     case 5: return colour == 1 && UniformLevels(colours, levels);
     case 6:
     case 7: return colour == 1 && colours >= 16 && colours <= 256;

@@ -146,12 +146,18 @@ int ZvdMakePalette(int* table, LOGPALETTE* out, void*, int count)
                                            uint8_t((sum[2] + n / 2) / n), 0};
     }
 
-    // From counts to the nearest entry of every cell.
+    ZvdMapToPalette(table, out);
+    return 1;
+}
+
+void ZvdMapToPalette(int* table, const LOGPALETTE* palette)
+{
+    const int entries = std::clamp<int>(palette->palNumEntries, 1, 256);
     for (int i = 0; i < ZVD_TABLE_CELLS; ++i) {
         const int r = (i >> 10) * 8 + 4, g = ((i >> 5) & 31) * 8 + 4, bl = (i & 31) * 8 + 4;
         int best = 0, bestD = 1 << 30;
-        for (int e = 0; e < out->palNumEntries; ++e) {
-            const PALETTEENTRY& p = out->palPalEntry[e];
+        for (int e = 0; e < entries; ++e) {
+            const PALETTEENTRY& p = palette->palPalEntry[e];
             const int dr = r - p.peRed, dg = g - p.peGreen, db = bl - p.peBlue;
             const int d = dr * dr + dg * dg + db * db;
             if (d < bestD) {
@@ -161,5 +167,4 @@ int ZvdMakePalette(int* table, LOGPALETTE* out, void*, int count)
         }
         table[i] = best;
     }
-    return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "blt/RgnMap.h"
 #include "dither/GammaTable.h"
+#include "dither/ZvDither.h"
 #include "drawctx/ZvColorRules.h"
 #include "drawctx/ZvExcept.h"
 #include "drawctx/zvxform/XfolExcept.h"
@@ -35,6 +36,8 @@ void WaDrawContext::UpdatePictureRgn()
     QnRect r{0, 0, picture_->width, picture_->height};
     WAToClient(r, ZVXF_RECT_NEAREST);
     pictureRgn_ = QnRgn(r);
+    if (!(tiles_.Area() == r))
+        tiles_.SetArea(r);
 }
 
 void WaDrawContext::FillGammaTables()
@@ -136,23 +139,51 @@ void WaDrawContext::SetMonitorGamma(const ZV_MG& gamma)
 
 void WaDrawContext::SetDitherOrigin(int x, int y) { ditherOrigin_ = QnPoint{x, y}; }
 
-void WaDrawContext::Draw(DeviceContext*, const QnRgn* clip, ZvWindow*, int, int,
-                         std::unique_ptr<LOGPALETTE>* outPalette)
+void WaDrawContext::CorrectOutputRow(uint8_t*, int, int32_t) {}
+
+void WaDrawContext::GetDitherTables(int** table, LOGPALETTE** palette)
 {
-    if (outPalette)
-        outPalette->reset();
-    try {
-        const QnRgn area = clip ? pictureRgn_ * *clip : pictureRgn_;
-        if (!area)
-            return;
-        SettleOptions();
-        ClearChanges();
-    } catch (...) {
-        // A failed draw leaves the window as it is; the next paint tries again.
+    *table = nullptr;
+    *palette = &optionPalette_;
+}
+
+bool WaDrawContext::FillOptionPalette(const ZV_CDOPT& options, LOGPALETTE& out)
+{
+    out = LOGPALETTE{};
+    ZvdDither* d = ZvdCreateDither(options.color, options.colors, options.flags, nullptr, &out, 0, 0, 0, 0, 0);
+    if (!d)
+        return false;
+    ZvdFreeDither(d);
+    return out.palNumEntries > 0;
+}
+
+void WaDrawContext::FillPicturePalette(LOGPALETTE& out) const
+{
+    out = LOGPALETTE{};
+    out.palNumEntries = uint16_t(picture_->GetPaletteEntries(0, 256, out.palPalEntry));
+}
+
+void WaDrawContext::ApplyGamma(LOGPALETTE& palette) const
+{
+    if (gamma_.IsIdentity())
+        return;
+    for (int i = 0; i < palette.palNumEntries; ++i) {
+        PALETTEENTRY& e = palette.palPalEntry[i];
+        e.peRed = gammaTables_[0][e.peRed];
+        e.peGreen = gammaTables_[1][e.peGreen];
+        e.peBlue = gammaTables_[2][e.peBlue];
     }
 }
 
-void WaDrawContext::CorrectOutputRow(uint8_t*, int, int32_t) {}
+void WaDrawContext::SetBandIndices(const QnRect& r, int bits, int n)
+{
+    band_.width = r.Width();
+    band_.bits = bits;
+    band_.paletteIndices = n > 0;
+    band_.table.resize(size_t(n));
+    for (int i = 0; i < n; ++i)
+        band_.table[size_t(i)] = uint16_t(i);
+}
 
 void WaDrawContext::ForwardRedraw(int32_t, const QnRgn* region, int32_t, int flag)
 {

@@ -5,11 +5,33 @@
 #pragma once
 
 #include "drawctx/WaLayer.h"
+#include "drawctx/WaTileGrid.h"
 #include "drawctx/ZvDisplay.h"
 #include "drawctx/ZvDrawContext.h"
 #include "render/Rgn.h"
 
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+// The bits of what PrepareColors answers.
+enum : int {
+    WA_PC_REDRAW_REST = 1, // ask the receiver to redraw the rest of the picture
+    WA_PC_REDRAW_FLAG = 2, // the flag of that request
+    WA_PC_ALL_STALE = 4,   // every cached pixel is stale
+    WA_PC_ANIMATING = 8,   // a palette animation runs
+};
+
+// How the rows of a band are drawn: their bits per pixel and the colour
+// table of the bitmap header, as palette indices or (empty) none.
+struct WaBandInfo {
+    int32_t width = 0;
+    int bits = 24;
+    bool paletteIndices = false;
+    std::vector<uint16_t> table; // entries of the display palette
+
+    bool operator==(const WaBandInfo&) const = default;
+};
 
 // What changed since the last draw; Draw clears them.
 struct WaChanges {
@@ -84,9 +106,28 @@ public:
     // The layer's area in client coordinates.
     QnRect LayerArea(const WaLayer& layer) const;
 
+    // Settles the effective options for the display and builds the display
+    // palette when it must be; answers WA_PC_* bits.
+    virtual int PrepareColors() = 0;
+    // The bits and colour table of the bands of rectangle r.
+    virtual void PrepareBitmapInfo(const QnRect& r) = 0;
+    // The colour table and palette the rows of a draw are dithered with:
+    // here no table and the palette of the option, which the dithering
+    // library fills.
+    virtual void GetDitherTables(int** table, LOGPALETTE** palette);
     // The last touch on an output row before it is drawn; gamma reaches
     // the screen through the palette here, so nothing is done.
     virtual void CorrectOutputRow(uint8_t* row, int bits, int32_t width);
+    virtual void ReleaseDitherTables() {}
+
+    // The cache of drawn tiles.
+    WaTileGrid& Tiles() { return tiles_; }
+    // Client pixels made by the row producers so far: what draws redid.
+    int64_t RenderedPixels() const { return renderedPixels_; }
+
+    // The display palette, or null.
+    const LOGPALETTE* DisplayPalette() const { return palette_.get(); }
+    const WaBandInfo& BandInfo() const { return band_; }
 
 protected:
     void MarkAllInvalid() { invalid_ += pictureRgn_; }
@@ -95,13 +136,39 @@ protected:
     // ones for the picture type.
     void SettleOptions();
     void ClearChanges();
+    // The palette the dithering library gives an option; false when the
+    // option has none.
+    static bool FillOptionPalette(const ZV_CDOPT& options, LOGPALETTE& out);
+    // The picture's own palette (types 1, 2, 4) or grey levels (type 8).
+    void FillPicturePalette(LOGPALETTE& out) const;
+    // Every entry through the gamma tables, unless the gamma is 100/100/100.
+    void ApplyGamma(LOGPALETTE& palette) const;
+    // n palette indices from 0 at bits per pixel.
+    void SetBandIndices(const QnRect& r, int bits, int n);
 
     WaChanges changes_;
+    std::unique_ptr<LOGPALETTE> palette_;
+    LOGPALETTE optionPalette_;
+    WaBandInfo band_;
     ZV_CDOPTFV requested_;
     ZV_CDOPT effective_;
 
 private:
+    // One context a band is drawn into: the window's, or a tile's bitmap.
+    struct Target {
+        DeviceContext* dc;
+        WaTileGrid::Tile* tile;
+    };
+
     void UpdatePictureRgn();
+    void Render(DeviceContext& dc, const QnRgn& region, int flags);
+    // Makes the rows of r band by band and draws each into every target.
+    void RenderRect(const std::vector<Target>& targets, const QnRect& r);
+    // A band of the row producer's output as 24-bit rows through the
+    // colour table and the display palette.
+    void ExpandBand(const uint8_t* rows, int32_t width, int32_t height, int bits, std::vector<uint8_t>& out) const;
+    static void PutBand(const Target& target, const QnRect& band, const DibBits& dib);
+    static void CopyTile(DeviceContext& dc, const WaTileGrid::Tile& tile, const QnRect& r);
     void RedrawLayerArea(const WaLayer& layer);
     // Moves layer to the place after names; false for an unknown id. moved
     // tells whether its place changed.
@@ -125,4 +192,8 @@ private:
     QnPoint ditherOrigin_;
     WaLayerList layers_;
     bool drawn_ = false;
+    WaTileGrid tiles_;
+    std::vector<uint8_t> bandBuffer_;
+    std::vector<uint8_t> bandColour_;
+    int64_t renderedPixels_ = 0;
 };

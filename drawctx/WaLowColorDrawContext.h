@@ -12,6 +12,9 @@ public:
     }
 
     int IsGammaSupported() override { return 0; }
+    // Options the 16 colours can show, and their palette when it changed.
+    int PrepareColors() override;
+    void PrepareBitmapInfo(const QnRect& r) override;
     int RealizeForeground(ZvWindow*) override { return 0; }
     void RealizeBackground(ZvWindow*) override {}
     int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }

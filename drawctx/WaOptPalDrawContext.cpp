@@ -77,6 +77,37 @@ void WaOptPalDrawContext::GetDitherTables(int** table, LOGPALETTE** palette)
     *palette = &optionPalette_;
 }
 
+bool WaOptPalDrawContext::OptimizedPaletteUsable()
+{
+    if (!ZvdGetTable(paletteObj_))
+        return false;
+    ZvdReleaseTable(paletteObj_);
+    return true;
+}
+
+void WaOptPalDrawContext::RetryOptimizedPalette()
+{
+    if (changes_.options || changes_.bits || changes_.transform)
+        fallbackInUse_ = false;
+}
+
+bool WaOptPalDrawContext::FillDisplayPalette(ZV_CDOPT& options, const ZV_CDOPT& fallback, LOGPALETTE& out)
+{
+    if (options.direct) {
+        FillPicturePalette(out);
+        return out.palNumEntries > 0;
+    }
+    if (options.IsOptimized()) {
+        if (MakeOptimizedPalette(options.colors, out))
+            return true;
+        fallbackInUse_ = true;
+        options = fallback;
+        if (options.colors > 256)
+            return false;
+    }
+    return FillOptionPalette(options, out);
+}
+
 void WaOptPalDrawContext::ReleaseDitherTables()
 {
     if (paletteObj_)

@@ -23,16 +23,31 @@ public:
     // The tables of a draw: for an optimised palette its colour table and
     // the kept palette (zvdrawerror when the table is gone), else no table
     // and the palette of the option.
-    void GetDitherTables(int** table, LOGPALETTE** palette);
-    void ReleaseDitherTables();
+    void GetDitherTables(int** table, LOGPALETTE** palette) override;
+    void ReleaseDitherTables() override;
 
     const LOGPALETTE& OptimizedPalette() const { return optimized_; }
+    // Whether an optimised palette was given up for the fallback, until the
+    // options, the bits or the transform change.
+    bool FallbackInUse() const { return fallbackInUse_; }
+    bool Animating() const { return animating_; }
 
 protected:
     void FreePaletteObject();
+    // Whether the kept optimised palette can still be drawn with.
+    bool OptimizedPaletteUsable();
+    // Forgets a fallback once what made it necessary may have changed.
+    void RetryOptimizedPalette();
+    // The display palette of options into out: the picture's own entries,
+    // the optimised palette, or the option's palette. An optimised palette
+    // that cannot be made turns options into fallback. False when no
+    // palette can be had.
+    bool FillDisplayPalette(ZV_CDOPT& options, const ZV_CDOPT& fallback, LOGPALETTE& out);
+
+    bool fallbackInUse_ = false;
+    bool animating_ = false;
 
     ZvdPaletteObj* paletteObj_ = nullptr;
     std::vector<uint8_t> workBlock_;
     LOGPALETTE optimized_;
-    LOGPALETTE optionPalette_;
 };

@@ -1,7 +1,11 @@
-// Drawing context of displays that realize a hardware palette.
+// Drawing context of displays that realize a hardware palette: the display
+// palette holds at most the entries the system leaves free, so larger
+// palettes are reduced and the bands' colour table remaps their indices.
 #pragma once
 
 #include "drawctx/WaOptPalDrawContext.h"
+
+#include <vector>
 
 class WaPaletteDrawContext : public WaOptPalDrawContext {
 public:
@@ -12,10 +16,26 @@ public:
 
     int PaletteSize() const { return Display().paletteSize; }
     int ReservedEntries() const { return Display().reserved; }
+    // Entries the display palette may hold.
+    int PaletteRoom() const { return PaletteSize() - ReservedEntries() - 1; }
+    // Old index to new index after a reduction; empty when none was needed.
+    const std::vector<uint8_t>& Remap() const { return remap_; }
+
+    int PrepareColors() override;
+    void PrepareBitmapInfo(const QnRect& r) override;
 
     int RealizeForeground(ZvWindow*) override { return 0; }
     void RealizeBackground(ZvWindow*) override {}
     int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }
     int AnimatePalette(ZvWindow*, unsigned, unsigned, const PALETTEENTRY*) override { return 0; }
     void EndPaletteAnimation(ZvWindow*) override {}
+
+protected:
+    // Builds the display palette of the effective options (which may fall
+    // back); the context is left without one when it cannot be had.
+    void BuildPalette();
+
+    std::vector<uint8_t> remap_;
+    // Times the window's colours were brought up to date since the last draw.
+    int colourUpdates_ = 0;
 };

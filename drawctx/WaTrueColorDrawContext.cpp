@@ -1,5 +1,62 @@
 #include "drawctx/WaTrueColorDrawContext.h"
 
+#include "drawctx/ZvColorRules.h"
+
+int WaTrueColorDrawContext::PrepareColors()
+{
+    int result = 0;
+    const int type = Picture()->type;
+    ZV_CDOPT& o = effective_;
+    // An animation runs through the colour table, so it needs one.
+    if (animating_ && o.colors > 256)
+        o = type == WA_TYPE_RGB ? ZvUniformFallback() : ZV_CDOPT(1, 1, 256, ZV_KIND_PICTURE_PALETTE);
+    RetryOptimizedPalette();
+    if (o.IsOptimized() && (requested_.fastView || fallbackInUse_))
+        o = animating_ ? ZvUniformFallback() : DirectFallback();
+
+    if (o.colors <= 256) {
+        bool rebuild = changes_.palette || changes_.gamma || changes_.options || !palette_;
+        if (!rebuild && o.IsOptimized() && !OptimizedPaletteUsable()) {
+            fallbackInUse_ = true;
+            o = DirectFallback();
+            result |= WA_PC_REDRAW_REST;
+            palette_.reset();
+        }
+        if (rebuild) {
+            palette_.reset();
+            auto lp = std::make_unique<LOGPALETTE>();
+            if (FillDisplayPalette(o, DirectFallback(), *lp)) {
+                ApplyGamma(*lp);
+                palette_ = std::move(lp);
+            }
+            result |= WA_PC_REDRAW_REST | WA_PC_ALL_STALE;
+        }
+    } else {
+        palette_.reset();
+        if (changes_.gamma)
+            result |= WA_PC_ALL_STALE; // the rows carry the gamma
+    }
+    if (changes_.palette)
+        result |= WA_PC_REDRAW_REST | WA_PC_ALL_STALE;
+    if (changes_.gamma)
+        result |= WA_PC_REDRAW_REST;
+    if (animating_)
+        result |= WA_PC_ANIMATING;
+    return result;
+}
+
+void WaTrueColorDrawContext::PrepareBitmapInfo(const QnRect& r)
+{
+    const ZV_CDOPT& o = EffectiveOptions();
+    const int type = Picture()->type;
+    if (o.direct)
+        SetBandIndices(r, type == WA_TYPE_RGB ? 24 : 8, int(WA::PaletteSizeOf(type)));
+    else if (o.colors <= 256)
+        SetBandIndices(r, 8, 256);
+    else
+        SetBandIndices(r, 24, 0);
+}
+
 void WaTrueColorDrawContext::CorrectOutputRow(uint8_t* row, int bits, int32_t width)
 {
     if (correct_)

@@ -12,6 +12,11 @@ public:
     }
 
     int Depth() const { return Display().bitsPerPixel; }
+    // Where an optimised palette is slow or cannot be had: direct colour.
+    static ZV_CDOPT DirectFallback() { return ZV_CDOPT(1, 0, 16777216, 1); }
+
+    int PrepareColors() override;
+    void PrepareBitmapInfo(const QnRect& r) override;
 
     // The client's correction first, then the monitor gamma on rows of
     // colour (palettes carry it for indexed rows).

@@ -13,6 +13,7 @@ struct ZvDisplay {
     int bitsPerPixel = 24;    // bits per pixel times planes
     int paletteSize = 0;      // palette displays: entries, at most 256
     int reserved = 0;         // palette displays: system entries, at most 256
+    int screenWidth = 1920;   // pixels across: a band holds about this many
 
     Kind GetKind() const { return palette ? Palette : bitsPerPixel < 9 ? LowColor : TrueColor; }
 };

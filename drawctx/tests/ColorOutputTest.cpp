@@ -53,21 +53,30 @@ TEST(ColorOutput, OptimisedPaletteFromThePicturesPixels)
                 p[0] = x < 2 ? 0 : 250;
             }
     }
-    WaTrueColorDrawContext c(pic, nullptr, ZvDisplay{});
+    struct Probe : WaTrueColorDrawContext {
+        using WaTrueColorDrawContext::WaTrueColorDrawContext;
+        using WaOptPalDrawContext::FreePaletteObject;
+    };
+    Probe c(pic, nullptr, ZvDisplay{});
+    c.SetDrawOptions(1, 0, 256, 15, 0);
+    c.Draw(nullptr, nullptr, nullptr, 0, 0, nullptr); // settles the options and makes the palette
+    ASSERT_TRUE(c.EffectiveOptions().IsOptimized());
+    ASSERT_NE(c.DisplayPalette(), nullptr);
+    EXPECT_EQ(c.DisplayPalette()->palNumEntries, 2);
+
     int* table = nullptr;
     LOGPALETTE* palette = nullptr;
-    c.SetDrawOptions(1, 0, 256, 15, 0);
-    c.Draw(nullptr, nullptr, nullptr, 0, 0, nullptr); // settles the effective options
-    EXPECT_THROW(c.GetDitherTables(&table, &palette), zvdrawerror);
-
-    LOGPALETTE made;
-    ASSERT_TRUE(c.MakeOptimizedPalette(256, made));
-    EXPECT_EQ(made.palNumEntries, 2);
     c.GetDitherTables(&table, &palette);
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(*palette, made);
+    EXPECT_EQ(*palette, *c.DisplayPalette());
     const PALETTEENTRY& red = palette->palPalEntry[table[ZvdCell(250, 0, 0)]];
     EXPECT_GT(red.peRed, 240);
     EXPECT_LT(red.peBlue, 8);
     c.ReleaseDitherTables();
+
+    LOGPALETTE made;
+    ASSERT_TRUE(c.MakeOptimizedPalette(256, made));
+    EXPECT_EQ(made, *c.DisplayPalette());
+    c.FreePaletteObject();
+    EXPECT_THROW(c.GetDitherTables(&table, &palette), zvdrawerror);
 }
