@@ -29,6 +29,12 @@ public:
     virtual void PreviewRow(int32_t row, PreviewTile& tile);
     void RunOnHost() override;
     void RunOnPreview(PreviewTile& tile) override;
+    // The area Begin prepares for, as the runs set it before they begin.
+    void SetWorkSize(int32_t width, int32_t height)
+    {
+        workWidth_ = width;
+        workHeight_ = height;
+    }
 
     // The weight of the far corner of a sample at fractions (fx, fy), in
     // 1/256: min(256, fx * fy * 256 / 225).

@@ -27,7 +27,7 @@ void FilterDialogBase::CreateControls()
     // to the tile around the frame's centre.
     auto* frame = new QWidget(this);
     frame->setFixedSize(256, 256);
-    preview_ = new PreviewWindow(frame);
+    preview_ = CreatePreviewWindow(frame);
     fw::SetControlId(preview_, IDC_PREVIEW);
     preview_->setGeometry(0, 0, 256, 256);
     layout->addWidget(frame, 0, Qt::AlignHCenter);
@@ -42,6 +42,8 @@ void FilterDialogBase::CreateControls()
     buttons->addWidget(AddButton(ID_HELP, "&Help"));
     layout->addLayout(buttons);
 }
+
+PreviewWindow* FilterDialogBase::CreatePreviewWindow(QWidget* parent) { return new PreviewWindow(parent); }
 
 bool FilterDialogBase::OnInitDialog()
 {

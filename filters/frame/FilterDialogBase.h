@@ -33,6 +33,9 @@ protected:
     void CreateControls() override;
     // Controls of the filter, above the buttons.
     virtual void CreateFilterControls(QLayout*) {}
+    // The preview control on 1006; filters that draw over the preview make
+    // their own.
+    virtual PreviewWindow* CreatePreviewWindow(QWidget* parent);
     bool OnInitDialog() override;
     void OnCommand(uint32_t id) override;
     void OnOK() override;

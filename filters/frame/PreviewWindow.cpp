@@ -29,5 +29,6 @@ void PreviewWindow::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     QPainterDC dc(painter, event->region());
-    tile_->Paint(&dc);
+    // The platform context of displayPixels is the device context.
+    tile_->Paint(static_cast<DeviceContext*>(&dc));
 }

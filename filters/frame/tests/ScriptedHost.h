@@ -2,9 +2,11 @@
 // the suite's hosts and the foreign ones do: a zeroed record filled like
 // the editor's, the selector sequence of a run, rectangles delivered before
 // every Continue and, when it has one, through advanceState (sampled by
-// inputRate), and a record of what the module showed and asked for.
+// inputRate), and a record of what the module showed and asked for. What
+// the module shows into a device context is drawn there too.
 #pragma once
 
+#include "blt/DeviceContext.h"
 #include "filters/sdk/PIFilter.h"
 #include "filters/sdk/PIHandles.h"
 #include "platform/Module.h"
@@ -235,7 +237,25 @@ private:
         return noErr;
     }
 
-    static OSErr Display(const PSPixelMap* map, const VRect* src, int32_t, int32_t, void*)
+    // Draws the shown pixels at the destination as a bottom-up 24-bit DIB.
+    static void Draw(const ShownMap& shown, int32_t colBytes, int32_t dstRow, int32_t dstCol, DeviceContext& dc)
+    {
+        DibBits dib{shown.width, shown.height, nullptr};
+        std::vector<uint8_t> bits(size_t(dib.RowBytes()) * size_t(shown.height));
+        for (int32_t y = 0; y < shown.height; ++y)
+            for (int32_t x = 0; x < shown.width; ++x) {
+                const uint8_t* p = &shown.pixels[size_t((y * shown.width + x) * colBytes)];
+                uint8_t* q = &bits[size_t(shown.height - 1 - y) * size_t(dib.RowBytes()) + size_t(x) * 3];
+                const bool grey = colBytes < 3;
+                q[0] = p[grey ? 0 : 2];
+                q[1] = p[grey ? 0 : 1];
+                q[2] = p[0];
+            }
+        dib.bits = bits.data();
+        dc.SetDIBitsToDevice(dstCol, dstRow, shown.width, shown.height, 0, 0, dib);
+    }
+
+    static OSErr Display(const PSPixelMap* map, const VRect* src, int32_t dstRow, int32_t dstCol, void* context)
     {
         ShownMap shown;
         shown.version = map->version;
@@ -251,6 +271,8 @@ private:
             for (int32_t x = src->left; x < src->right; ++x)
                 for (int32_t k = 0; k < map->colBytes; ++k)
                     shown.pixels.push_back(base[y * map->rowBytes + x * map->colBytes + k * map->planeBytes]);
+        if (context && shown.width > 0 && shown.height > 0)
+            Draw(shown, map->colBytes, dstRow, dstCol, *static_cast<DeviceContext*>(context));
         Active()->shown.push_back(std::move(shown));
         return noErr;
     }
