@@ -43,7 +43,8 @@ void CAboutDlg::CreateControls()
     grid->addWidget(AddField(this, IDC_MEMORY), 1, 2);
     grid->addWidget(new QLabel("Free Disc Space:", this), 2, 1);
     grid->addWidget(AddField(this, IDC_DISK), 2, 2);
-    grid->addWidget(AddButton(fw::IDOK, "OK"), 0, 3, Qt::AlignTop);
+    grid->addWidget(AddButton(fw::IDOK, "OK"), 0, 3, Qt::AlignTop | Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
 }
 
 bool CAboutDlg::OnInitDialog()

@@ -48,6 +48,8 @@ CLdConversion Convert1Dlg::Conversion() const
 
 bool Convert1Dlg::OnInitDialog()
 {
+    initialRaster_ = rasterIndex;
+    initialPreview_ = showPreview;
     CLdHelpDlg::OnInitDialog();
     preview_->EnablePreview(showPreview != 0);
     OnSelChangeRaster();
@@ -64,6 +66,13 @@ void Convert1Dlg::OnSelChangeRaster()
 {
     UpdateData(true);
     preview_->SetEffect(Conversion());
+}
+
+void Convert1Dlg::OnCancel()
+{
+    rasterIndex = initialRaster_;
+    showPreview = initialPreview_;
+    CLdHelpDlg::OnCancel();
 }
 
 void Convert1Dlg::OnShowPreview()

@@ -29,6 +29,8 @@ public:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnSelChangeRaster();
     void OnShowPreview();
+    // The fields go back to what the caller gave.
+    void OnCancel() override;
 
 protected:
     void CreateControls() override;
@@ -36,4 +38,6 @@ protected:
 private:
     std::shared_ptr<CLdPreviewPicture> picture_;
     PreviewControl* preview_ = nullptr;
+    int initialRaster_ = -1;
+    int initialPreview_ = 1;
 };

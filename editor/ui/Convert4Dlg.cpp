@@ -73,6 +73,9 @@ CLdConversion Convert4Dlg::Conversion() const
 
 bool Convert4Dlg::OnInitDialog()
 {
+    initial_[0] = paletteIndex;
+    initial_[1] = showPreview;
+    initial_[2] = rasterIndex;
     setWindowTitle(Text(fourBit ? IDS_CONVERT_4BIT : IDS_CONVERT_8BIT));
     QComboBox* raster = Raster();
     raster->clear();
@@ -113,6 +116,14 @@ void Convert4Dlg::OnSelChangeRaster()
 {
     UpdateData(true);
     preview_->SetEffect(Conversion());
+}
+
+void Convert4Dlg::OnCancel()
+{
+    paletteIndex = initial_[0];
+    showPreview = initial_[1];
+    rasterIndex = initial_[2];
+    CLdHelpDlg::OnCancel();
 }
 
 void Convert4Dlg::OnShowPreview()

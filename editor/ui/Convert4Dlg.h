@@ -34,6 +34,8 @@ public:
     void OnSelChangePalette();
     void OnSelChangeRaster();
     void OnShowPreview();
+    // The fields go back to what the caller gave.
+    void OnCancel() override;
 
 protected:
     void CreateControls() override;
@@ -43,4 +45,5 @@ private:
 
     std::shared_ptr<CLdPreviewPicture> picture_;
     PreviewControl* preview_ = nullptr;
+    int initial_[3] = {-1, 1, -1};  // palette, preview, raster
 };

@@ -45,6 +45,9 @@ bool CFastUndoRedoDepth::OnInitDialog()
 
 void CFastUndoRedoDepth::DoDataExchange(fw::DataExchange& dx)
 {
-    fw::DDX_Text(dx, IDC_DEPTH, depth);
-    fw::DDV_MinMaxInt(dx, depth, 0, 65535);
+    // Through a copy, so that a refused value leaves the field as it was.
+    int32_t d = depth;
+    fw::DDX_Text(dx, IDC_DEPTH, d);
+    fw::DDV_MinMaxInt(dx, d, 0, 65535);
+    depth = d;
 }

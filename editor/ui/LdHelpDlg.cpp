@@ -9,7 +9,6 @@
 #include "framework/HelpProvider.h"
 #include "framework/MessageBox.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -134,7 +133,7 @@ void CLdHelpDlg::keyPressEvent(QKeyEvent* event)
         fw::Dialog::keyPressEvent(event);
         return;
     }
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusWidget();
     while (focus && focus != this && fw::ControlId(focus) == 0)
         focus = focus->parentWidget();
     const bool onControl = focus && focus != this;

@@ -63,9 +63,16 @@ bool CNewDocDlg::OnInitDialog()
 
 void CNewDocDlg::DoDataExchange(fw::DataExchange& dx)
 {
-    fw::DDX_Text(dx, IDC_HEIGHT, height);
-    fw::DDV_MinMaxInt(dx, height, 1, std::numeric_limits<int32_t>::max());
-    fw::DDX_Text(dx, IDC_WIDTH, width);
-    fw::DDV_MinMaxInt(dx, width, 1, std::numeric_limits<int32_t>::max());
-    fw::DDX_Text(dx, IDC_RESOLUTION, resolution);
+    // Through copies, so that a refused value leaves every field as it was.
+    int32_t h = height;
+    int32_t w = width;
+    std::string r = resolution;
+    fw::DDX_Text(dx, IDC_HEIGHT, h);
+    fw::DDV_MinMaxInt(dx, h, 1, std::numeric_limits<int32_t>::max());
+    fw::DDX_Text(dx, IDC_WIDTH, w);
+    fw::DDV_MinMaxInt(dx, w, 1, std::numeric_limits<int32_t>::max());
+    fw::DDX_Text(dx, IDC_RESOLUTION, r);
+    height = h;
+    width = w;
+    resolution = r;
 }
