@@ -1,0 +1,41 @@
+#include "editor/ui/UiStrings.h"
+
+namespace {
+
+// The free disk figure names the mount point of the current folder: a
+// Linux folder has no drive letter to show.
+const QnStringTableEntry kUiStrings[] = {
+    {IDS_MEMORY_KB, "%lu KB"},
+    {IDS_DISK_FREE, "%lu KB Free on %s"},
+    {IDS_UNAVAILABLE, "Unavailable"},
+    {IDS_STATUS_INFO, "Info"},
+    {IDS_STATUS_IN, "In"},
+    {IDS_STATUS_OUT, "Out"},
+    {IDS_STATUS_ACTUAL, "1:1"},
+    {IDS_STATUS_FIT, "Fit"},
+    {IDS_STATUS_SCALE, "Scale"},
+    {IDS_STATUS_CURSOR, "Cursor"},
+    {IDS_STATUS_COLOR, "Color"},
+    {IDS_RASTER_BAYER, "Bayer"},
+    {IDS_CONVERT_4BIT, "Convert to 4-bit paletted"},
+    {IDS_CONVERT_8BIT, "Convert to 8-bit paletted"},
+    {IDS_RASTER_NONE, "None"},
+    {IDS_RASTER_DIFFUSION, "Error diffusion"},
+    {IDS_WHATS_THIS, "&What's This?"},
+    {IDS_PERCENT_DONE, "%i%% done (%s)"},
+    {IDS_READY, "Ready"},
+    {IDS_CANT_CANCEL, "Can't cancel"},
+};
+
+struct UiStrings {
+    UiStrings() { rc.SetTable(kUiStrings); }
+    QnRcStr rc{0};
+};
+
+}  // namespace
+
+QnRcStr& LdUiRcStr()
+{
+    static UiStrings strings;
+    return strings.rc;
+}

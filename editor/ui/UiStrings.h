@@ -1,0 +1,36 @@
+// The editor's message texts that its frame widgets and small dialogs show,
+// by the ids of the program's string table. They are compiled into the
+// editor, so a dialog never comes up with a blank label.
+#pragma once
+
+#include "base/QnRcStr.h"
+
+#include <cstdint>
+#include <string>
+
+enum LdUiStrId : int {
+    IDS_MEMORY_KB = 103,        // "%lu KB"
+    IDS_DISK_FREE = 104,        // "%lu KB Free on %s"
+    IDS_UNAVAILABLE = 105,
+    IDS_STATUS_INFO = 1078,     // tool tips of the status panes
+    IDS_STATUS_IN = 1080,
+    IDS_STATUS_OUT = 1081,
+    IDS_STATUS_ACTUAL = 1082,
+    IDS_STATUS_FIT = 1083,
+    IDS_STATUS_SCALE = 1084,
+    IDS_STATUS_CURSOR = 1085,
+    IDS_STATUS_COLOR = 1086,
+    IDS_RASTER_BAYER = 63000,
+    IDS_CONVERT_4BIT = 63001,
+    IDS_CONVERT_8BIT = 63002,
+    IDS_RASTER_NONE = 63003,
+    IDS_RASTER_DIFFUSION = 63004,
+    IDS_WHATS_THIS = 63014,
+    IDS_PERCENT_DONE = 63028,   // "%i%% done (%s)"
+    IDS_READY = 63029,
+    IDS_CANT_CANCEL = 63042,
+};
+
+// The table as one QnRcStr, pointed at the compiled texts on first use.
+QnRcStr& LdUiRcStr();
+inline std::string LdUiString(int id) { return LdUiRcStr()(id); }

@@ -1,0 +1,116 @@
+// Context help in the editor's dialogs: "What's This?" on a control opens
+// the control's topic as a pop-up, the Help button and F1 away from a
+// control open the dialog's own topic.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "editor/ui/LdHelpDlg.h"
+#include "framework/App.h"
+#include "framework/CommandIds.h"
+#include "framework/ControlId.h"
+#include "framework/HelpProvider.h"
+
+namespace {
+
+class TwoFields : public CLdHelpDlg {
+public:
+    TwoFields() : CLdHelpDlg(133, nullptr) {}
+    QLineEdit* withTopic = nullptr;
+    QLineEdit* withoutTopic = nullptr;
+
+protected:
+    void CreateControls() override
+    {
+        auto* column = new QVBoxLayout(this);
+        withTopic = AddControl<QLineEdit>(1030);
+        fw::SetHelpId(withTopic, 0x80850406);
+        withoutTopic = AddControl<QLineEdit>(1032);
+        column->addWidget(withTopic);
+        column->addWidget(withoutTopic);
+        AddStandardButtons(column);
+    }
+};
+
+struct Shown {
+    uint32_t data;
+    uint32_t command;
+    bool operator==(const Shown&) const = default;
+};
+
+class ContextHelp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
+        CLdHelpDlg::SetMenuHook([this](const std::string& text, const QPoint&) {
+            menus.push_back(text);
+            return choose;
+        });
+    }
+    void TearDown() override
+    {
+        fw::HelpProvider::Instance().SetBackend({});
+        CLdHelpDlg::SetMenuHook({});
+        fw::SetDialogHook({});
+    }
+    // Right-clicks the middle of a control of a running dialog.
+    static void RightClick(QWidget* control)
+    {
+        const QPoint local = control->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, local, control->mapToGlobal(local));
+        QApplication::sendEvent(control, &event);
+    }
+
+    std::vector<Shown> shown;
+    std::vector<std::string> menus;
+    bool choose = true;
+};
+
+}  // namespace
+
+TEST_F(ContextHelp, WhatsThisShowsTheControlsTopicAsAPopup)
+{
+    TwoFields dialog;
+    fw::SetDialogHook([&](fw::Dialog&) {
+        dialog.show();
+        RightClick(dialog.withTopic);
+        choose = false;
+        RightClick(dialog.withTopic);  // menu dismissed: nothing
+        choose = true;
+        RightClick(dialog.withoutTopic);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(menus, (std::vector<std::string>(3, "&What's This?")));
+    // A control without a topic of its own gets the dialog's.
+    EXPECT_EQ(shown, (std::vector<Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
+}
+
+TEST_F(ContextHelp, HelpButtonAndF1)
+{
+    TwoFields dialog;
+    fw::SetDialogHook([&](fw::Dialog& d) {
+        d.show();
+        EXPECT_TRUE(d.PressButton(fw::ID_HELP));
+        dialog.withTopic->setFocus();
+        QTest::keyClick(dialog.withTopic, Qt::Key_F1);
+        EXPECT_TRUE(d.IsOpen());
+    });
+    dialog.DoModal();
+    EXPECT_EQ(shown, (std::vector<Shown>{{0x20000 + 133, fw::HELP_CONTEXT}, {0x80850406, fw::HELP_CONTEXTPOPUP}}));
+}
+
+TEST_F(ContextHelp, RequestsGoThroughTheApplicationsHelpFile)
+{
+    fw::App app("Telvy12");
+    app.SetHelpFile("/opt/telvy/help/Telvy12.hlp");
+    std::vector<std::string> files;
+    fw::HelpProvider::Instance().SetBackend([&](const fw::HelpRequest& r) { files.push_back(r.page); });
+    TwoFields dialog;
+    fw::SetDialogHook([](fw::Dialog& d) { d.PressButton(fw::ID_HELP); });
+    dialog.DoModal();
+    EXPECT_EQ(files, std::vector<std::string>{"/opt/telvy/help/131205.html"});
+}
