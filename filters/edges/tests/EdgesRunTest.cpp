@@ -40,6 +40,11 @@ struct ShadowCase {
     Rect filterRect;
 };
 
+void PrintTo(const ShadowCase& c, std::ostream* os)
+{
+    *os << "mask " << c.resource << " shadow " << c.shadow << " on " << c.width << " x " << c.height << " x " << c.planes;
+}
+
 class EdgesShadow : public EdgesFixture, public ::testing::WithParamInterface<ShadowCase> {};
 
 TEST_P(EdgesShadow, MatchesTheFormulas)
