@@ -36,6 +36,7 @@ public:
         int16_t planes = 3;
         Rect filterRect{0, 0, 0, 0}; // empty: the whole picture
         int32_t maxSpace = 0;          // 0: three times the picture
+        RGBColor background{0, 0, 0};  // components 0..255, as the editor gives them
     };
 
     ScriptedHost(const std::string& modulePath, Options options, const char* entry = "ENTRYPOINT1")
@@ -87,6 +88,7 @@ public:
         record.imageMode = options_.planes == 3 ? plugInModeRGBColor : plugInModeGrayScale;
         record.filterRect = Empty(options_.filterRect) ? Rect{0, 0, int16_t(options_.height), int16_t(options_.width)}
                                                        : options_.filterRect;
+        record.background = options_.background;
         record.backColor[0] = 10;
         record.backColor[1] = 20;
         record.backColor[2] = 30;
