@@ -221,15 +221,16 @@ void PlugInHost::FillRecord()
     const int64_t rowBytes = (int64_t{BitsPerPixel(type_)} * width_ + 31) / 32 * 4;
     record_.maxSpace = static_cast<int32_t>(std::min<int64_t>(rowBytes * height_, INT32_MAX));
 
-    // A grey picture takes its colours as grey values in the red byte.
+    // The RGB colours are the colours themselves; the colours in the
+    // picture's own mode give a grey picture the grey in the first byte.
     uint32_t background = background_;
     uint32_t foreground = foreground_;
     if (type_ == 8) {
         background = (PIRed(background) + PIGreen(background) + PIBlue(background)) / 3;
         foreground = (PIRed(foreground) + PIGreen(foreground) + PIBlue(foreground)) / 3;
     }
-    record_.background = ToRGBColor(background);
-    record_.foreground = ToRGBColor(foreground);
+    record_.background = ToRGBColor(background_);
+    record_.foreground = ToRGBColor(foreground_);
     ToFilterColor(background, record_.backColor);
     ToFilterColor(foreground, record_.foreColor);
 

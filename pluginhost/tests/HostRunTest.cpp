@@ -187,7 +187,8 @@ TEST_F(HostRun, InvertsAGreyPictureWithinTheMask)
     PIRECT changed{};
     int32_t within = 0;
     CPIInstance(Id("Invert..."))
-        .Execute(Window(), 0, 0, &destination, &source, PIPOINT{3, 2}, &mask, nullptr, nullptr, &changed, &within);
+        .Execute(Window(), PIColour(30, 60, 90), 0, &destination, &source, PIPOINT{3, 2}, &mask, nullptr, nullptr,
+                 &changed, &within);
 
     EXPECT_EQ(within, 1);
     EXPECT_EQ(changed.left, 3);
@@ -201,7 +202,14 @@ TEST_F(HostRun, InvertsAGreyPictureWithinTheMask)
             EXPECT_EQ(*destination.At(x, y), selected ? 255 - before : before) << x << "," << y;
         }
     }
-    EXPECT_EQ(Fxgate()->host.Record().imageMode, plugInModeGrayScale);
+    const FilterRecord& record = Fxgate()->host.Record();
+    EXPECT_EQ(record.imageMode, plugInModeGrayScale);
+    // The RGB background is the colour itself; in the picture's own mode it
+    // is its grey.
+    EXPECT_EQ(record.background.red, 30);
+    EXPECT_EQ(record.background.green, 60);
+    EXPECT_EQ(record.background.blue, 90);
+    EXPECT_EQ(record.backColor[0], 60);
 }
 
 // What Execute threw: "cancel", "failure" or "nothing".
