@@ -1,0 +1,29 @@
+// The library's dialogs run from their templates: the layout is built in
+// code around the template's control ids, and the caption and control texts
+// come from the template found in the forced language (else the ordinary
+// one).
+#pragma once
+
+#include "drawctx/ZvLangResources.h"
+#include "framework/Dialog.h"
+
+class ZvTemplateDialog : public fw::Dialog {
+public:
+    explicit ZvTemplateDialog(QWidget* owner) : fw::Dialog(owner) {}
+
+    // Caption (id 0) and the texts of the controls with those ids.
+    void ApplyTexts(const ZvDialogTexts& texts);
+    void SetTexts(ZvDialogTexts texts) { texts_ = std::move(texts); }
+
+    // Puts the template's texts on the controls, then shows the fields.
+    bool OnInitDialog() override;
+
+private:
+    ZvDialogTexts texts_;
+};
+
+// Runs dialog modally with the texts of templateName, looked up in the
+// language of resources and else without one; its result, or -1 when no
+// such template exists.
+int ZvLoadDialog(const char* templateName, ZvTemplateDialog& dialog,
+                 const ZvLangResources& resources = ZvLibraryLangResources());
