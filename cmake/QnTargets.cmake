@@ -46,3 +46,33 @@ function(qn_add_bench name)
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench
     INSTALL_RPATH "$ORIGIN/../bin")
 endfunction()
+
+# qn_add_module(<name> SUFFIX <.ext> SOURCES ... [LINKS ...]
+#               [OUTPUT_DIRECTORY <dir>] [OUTPUT_NAME <file stem>])
+# A loadable module: an ELF shared object named <stem><ext>, built with
+# hidden visibility so that only the entries marked for export are exported,
+# and linked with no undefined symbols. It goes to build/bin (the modules the
+# suite ships) unless another folder is named (test modules), and finds the
+# suite's libraries in build/bin either way.
+function(qn_add_module name)
+  cmake_parse_arguments(A "" "SUFFIX;OUTPUT_DIRECTORY;OUTPUT_NAME" "SOURCES;LINKS" ${ARGN})
+  if(NOT A_OUTPUT_DIRECTORY)
+    set(A_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  endif()
+  if(NOT A_OUTPUT_NAME)
+    set(A_OUTPUT_NAME ${name})
+  endif()
+  add_library(${name} MODULE ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_LINKS})
+  file(RELATIVE_PATH to_bin ${A_OUTPUT_DIRECTORY} ${CMAKE_BINARY_DIR}/bin)
+  set_target_properties(${name} PROPERTIES
+    PREFIX ""
+    SUFFIX "${A_SUFFIX}"
+    OUTPUT_NAME ${A_OUTPUT_NAME}
+    LIBRARY_OUTPUT_DIRECTORY ${A_OUTPUT_DIRECTORY}
+    C_VISIBILITY_PRESET hidden
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    INSTALL_RPATH "$ORIGIN/${to_bin}")
+  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+endfunction()

@@ -87,16 +87,16 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& capti
     QMessageBox box(IconOf(type), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::NoButton, owner);
     const auto buttons = ButtonsOf(type);
-    for (const auto& spec : buttons)
-        box.addButton(spec.button);
+    for (const auto& entry : buttons)
+        box.addButton(entry.button);
     const size_t defaultIndex = (type & MB_DEFBUTTON3) ? 2 : (type & MB_DEFBUTTON2) ? 1 : 0;
     if (defaultIndex < buttons.size())
         box.setDefaultButton(buttons[defaultIndex].button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const auto& spec : buttons)
-        if (spec.button == clicked)
-            return spec.answer;
+    for (const auto& entry : buttons)
+        if (entry.button == clicked)
+            return entry.answer;
     return EscapeAnswer(type);
 }
 

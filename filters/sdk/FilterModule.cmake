@@ -1,28 +1,10 @@
 # qn_add_filter_module(<name> SOURCES ... [LINKS ...] [OUTPUT_DIRECTORY <dir>]
 #                      [OUTPUT_NAME <file stem>])
-# A filter module: an ELF shared object named <stem>.8bf, built with hidden
-# visibility so that only the entries marked PI_EXPORT are exported, linked
-# with the shared handle allocator. It goes to build/bin (the modules the
-# suite ships) unless another folder is named (test modules).
+# A filter module: a module (qn_add_module) named <stem>.8bf whose exported
+# entries are those marked PI_EXPORT, linked with the shared handle
+# allocator.
 function(qn_add_filter_module name)
   cmake_parse_arguments(A "" "OUTPUT_DIRECTORY;OUTPUT_NAME" "SOURCES;LINKS" ${ARGN})
-  if(NOT A_OUTPUT_DIRECTORY)
-    set(A_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  endif()
-  if(NOT A_OUTPUT_NAME)
-    set(A_OUTPUT_NAME ${name})
-  endif()
-  add_library(${name} MODULE ${A_SOURCES})
-  target_link_libraries(${name} PRIVATE pihandles ${A_LINKS})
-  file(RELATIVE_PATH to_bin ${A_OUTPUT_DIRECTORY} ${CMAKE_BINARY_DIR}/bin)
-  set_target_properties(${name} PROPERTIES
-    PREFIX ""
-    SUFFIX ".8bf"
-    OUTPUT_NAME ${A_OUTPUT_NAME}
-    LIBRARY_OUTPUT_DIRECTORY ${A_OUTPUT_DIRECTORY}
-    C_VISIBILITY_PRESET hidden
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON
-    INSTALL_RPATH "$ORIGIN/${to_bin}")
-  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  qn_add_module(${name} SUFFIX ".8bf" SOURCES ${A_SOURCES} LINKS pihandles ${A_LINKS}
+    OUTPUT_DIRECTORY "${A_OUTPUT_DIRECTORY}" OUTPUT_NAME "${A_OUTPUT_NAME}")
 endfunction()
