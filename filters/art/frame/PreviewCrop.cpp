@@ -4,6 +4,17 @@
 #include "filters/frame/PreviewTile.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+int32_t Fail(int32_t result)
+{
+    FrameState().result = result;
+    return result;
+}
+
+} // namespace
 
 VBox PreviewCropBox(const Rect& f)
 {
@@ -29,11 +40,9 @@ int32_t FetchCrop(const VBox& box, PreviewTile& tile)
     FilterRecord& r = *state.record;
     const int32_t w = std::min(box.right - box.left, r.filterRect.right - r.filterRect.left);
     const int32_t h = std::min(box.bottom - box.top, r.filterRect.bottom - r.filterRect.top);
-    if (w <= 0 || h <= 0 || r.planes <= 0) {
-        // An empty filter area has nothing to show.
-        state.result = filterBadParameters;
-        return state.result;
-    }
+    // An empty filter area has nothing to show.
+    if (w <= 0 || h <= 0 || r.planes <= 0)
+        return Fail(filterBadParameters);
     const Rect crop{int16_t(box.top), int16_t(box.left), int16_t(box.top + h), int16_t(box.left + w)};
     r.inRect = r.outRect = crop;
     if (r.haveMask)
@@ -52,16 +61,27 @@ int32_t FetchCrop(const VBox& box, PreviewTile& tile)
         return state.result;
     if (r.inData && r.outData)
         state.deferredAdvance = false;
+    if (state.deferredAdvance)
+        return 0; // the host delivers the crop before its next Continue
+    if (!r.inData)
+        return Fail(filterBadParameters);
 
+    // The preview filters into a copy of its own, never into the host's
+    // output: a cancelled dialog must leave the picture as it was, and
+    // filters that paint over the output rely on it holding the unfiltered
+    // pixels.
+    if (!tile.AllocateOwnBuffer(w, h, r.planes))
+        return Fail(memFullErr);
     tile.planes = r.planes;
     tile.width = w;
     tile.height = h;
-    tile.unfiltered = static_cast<uint8_t*>(r.inData);
-    tile.unfilteredRowBytes = r.inRowBytes;
-    tile.working = static_cast<uint8_t*>(r.outData);
-    tile.workingRowBytes = r.outRowBytes;
+    const auto* in = static_cast<const uint8_t*>(r.inData);
+    const size_t rowBytes = size_t(w) * size_t(r.planes);
+    for (int32_t y = 0; y < h; ++y) {
+        std::memcpy(tile.UnfilteredAt(0, y), in + size_t(y) * size_t(r.inRowBytes), rowBytes);
+        std::memcpy(tile.WorkingAt(0, y), in + size_t(y) * size_t(r.inRowBytes), rowBytes);
+    }
     tile.mask = r.maskData;
-    tile.ownsBuffer = false;
     tile.hostMasks = true;
     tile.display = r.displayPixels;
     return 0;

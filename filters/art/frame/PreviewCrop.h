@@ -1,6 +1,6 @@
 // The art module's preview: a 1:1 crop of the filter area, at most
-// 180 x 180 pixels, that the host delivers into its own buffers and that
-// the user may drag across the image where the host serves any rectangle.
+// 180 x 180 pixels, that the user may drag across the image where the host
+// serves any rectangle.
 #pragma once
 
 #include "filters/frame/FilterModuleState.h"
@@ -17,5 +17,5 @@ VBox PreviewCropBox(const Rect& filterRect);
 VBox MovedCropBox(const Rect& filterRect, const Rect& current, int32_t w, int32_t h, int32_t dx, int32_t dy);
 
 // The fetch routine of every host number: asks the host for the box as it
-// is and makes the tile a window on the host's buffers.
+// is and copies it into the tile's unfiltered and working copies.
 int32_t FetchCrop(const VBox& box, PreviewTile& tile);

@@ -33,7 +33,7 @@ TEST(AngleNeedle, PointsRedAlongTheAngleAndBlueAway)
     const AngleNeedle down = AngleNeedle::Of(101, 90);
     const double a = 90 * 0.01745327777777778;
     EXPECT_DOUBLE_EQ(down.red[2].x, 50 + 50 * std::cos(a));
-    EXPECT_DOUBLE_EQ(down.red[2].y, 100);
+    EXPECT_NEAR(down.red[2].y, 100, 1e-9);
     EXPECT_NEAR(down.blue[2].y, 0, 1e-9);
     EXPECT_EQ(down.red[0].x, down.blue[0].x);
 }

@@ -66,7 +66,8 @@ TEST_P(RingOnHost, HandsTheFilterItsRingRowsWithTheEdgesRepeated)
         EXPECT_EQ(host->continues, 0);
         EXPECT_EQ(host->advanceCalls, fh);
     }
-    EXPECT_EQ(host->progressCalls, fh);
+    // A row the host delivers by Continue is reported again when it comes.
+    EXPECT_EQ(host->progressCalls, c.hostRow >= 4 ? 2 * fh : fh);
     // The engine wrote its ring back into the block as it began.
     EXPECT_EQ(Params(*host).ringSize, c.ring.ringSize);
     EXPECT_EQ(Params(*host).ringMargin, c.ring.margin);
