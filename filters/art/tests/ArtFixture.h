@@ -1,0 +1,115 @@
+// One run of an art module per test, in a process of its own: the module's
+// settings go to a fresh config folder, and the test answers its dialogs
+// and messages through the framework's hooks.
+#pragma once
+
+#include "filters/art/frame/ArtParams.h"
+#include "filters/frame/tests/ScriptedHost.h"
+#include "framework/Dialog.h"
+#include "framework/HelpProvider.h"
+#include "framework/MessageBox.h"
+#include "platform/IniFile.h"
+#include "platform/tests/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QComboBox>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ArtFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("QN_CONFIG_HOME", config.Path().c_str(), 1);
+        fw::SetMessageBoxHook([this](const fw::MessageBoxRequest& r) {
+            messages.push_back(r);
+            return fw::IDOK;
+        });
+        fw::SetDialogHook([this](fw::Dialog& d) { Answer(d); });
+        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { helpTopics.push_back(r.data); });
+    }
+    void TearDown() override
+    {
+        fw::SetMessageBoxHook({});
+        fw::SetDialogHook({});
+        fw::HelpProvider::Instance().SetBackend({});
+    }
+
+    std::string IniPath() const { return config / (stem + "/" + stem + ".INI"); }
+    platform::IniFile Ini() const { return platform::IniFile(IniPath()); }
+    bool IniExists() const { return std::filesystem::exists(IniPath()); }
+    // As if the user had chosen row for a host of signature sig before.
+    void RememberHost(int32_t row, uint32_t sig)
+    {
+        std::filesystem::create_directories(config / stem);
+        Ini().WriteInt("Host", "Hostnum", row);
+        Ini().WriteInt("Host", "Hostsign", int32_t(sig));
+    }
+
+    std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options, const char* entry = "ENTRYPOINT",
+                                           const char* module = ART_TEST_MODULE)
+    {
+        auto host = std::make_unique<ScriptedHost>(module, options, entry);
+        EXPECT_TRUE(host->Loaded()) << entry;
+        return host;
+    }
+
+    static ArtParams& Params(ScriptedHost& host) { return *static_cast<ArtParams*>(host.parameters->data); }
+
+    // A block with the ring and noise asked for and no dialog at the next
+    // run.
+    static void PrepareBlock(ScriptedHost& host, int32_t ringSize, int32_t margin, int32_t noise = 0)
+    {
+        host.Reset();
+        ASSERT_EQ(host.Call(filterSelectorParameters), 0);
+        ArtParams& p = Params(host);
+        p.Param(1) = ringSize;
+        p.Param(2) = margin;
+        p.Param(3) = noise;
+        p.showDialog = 0;
+    }
+
+    void Answer(fw::Dialog& d)
+    {
+        const std::string title = d.windowTitle().toStdString();
+        if (title == "Host application selection") {
+            auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
+            ASSERT_NE(hosts, nullptr);
+            preselected.push_back(hosts->currentIndex());
+            d.PressButton(fw::IDOK);
+        } else if (title == "Art ring test") {
+            ++filterDialogs;
+            if (filterDialog)
+                filterDialog(d);
+            if (d.IsOpen())
+                d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
+        } else if (title.rfind("About ", 0) == 0) {
+            aboutTitles.push_back(title);
+            std::vector<std::string> texts;
+            for (QLabel* label : d.findChildren<QLabel*>())
+                texts.push_back(label->text().toStdString());
+            aboutTexts = texts;
+            d.PressButton(aboutButton);
+        } else {
+            ADD_FAILURE() << "unexpected dialog " << title;
+        }
+    }
+
+    std::string stem = "arttest";
+    TestFolder config;
+    std::vector<fw::MessageBoxRequest> messages;
+    std::vector<int> preselected;
+    std::vector<uint32_t> helpTopics;
+    std::vector<std::string> aboutTitles;
+    std::vector<std::string> aboutTexts;
+    uint32_t aboutButton = fw::IDOK;
+    bool filterOk = true;
+    int filterDialogs = 0;
+    std::function<void(fw::Dialog&)> filterDialog;
+};
