@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QSlider>
+#include <cstdlib>
 
 namespace {
 
@@ -197,7 +198,11 @@ TEST_P(AnalyticDialog, StartsFromTheSettingsStoresEachChangeAndOkWritesThem)
         EXPECT_TRUE(radio->isChecked());
         EXPECT_EQ(Block(*host).direction, c.mode);
         expected = SevenLongParams{c.strengthAfter, c.sizeAfter, c.type, c.mode, 0, 0, 0};
-        d.grab();
+        // A folder in ANALYTIC_DIALOG_PNG keeps a picture of each dialog.
+        if (const char* folder = std::getenv("ANALYTIC_DIALOG_PNG"))
+            d.grab().save(QString::fromStdString(std::string(folder) + "/" + c.title + ".png"));
+        else
+            d.grab();
         ExpectPreview(host->shown.back(), unfiltered, 3, expected);
         d.PressButton(9);
     };
