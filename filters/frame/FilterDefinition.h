@@ -3,6 +3,7 @@
 // the engine that filters, and the parameter dialog.
 #pragma once
 
+#include "filters/frame/FilterModuleState.h"
 #include "filters/sdk/PIFilter.h"
 
 #include <cstddef>
@@ -28,6 +29,17 @@ public:
 
     // Writes the filter's defaults into a zero-filled or used block.
     virtual void SetDefaults(void* block) const = 0;
+    // False for filters whose Parameters keeps the stored values: the block
+    // is only made when the host has none, and their dialog starts from its
+    // settings instead of defaults.
+    virtual bool ResetsOnParameters() const { return true; }
+    // False for filters that ignore the About selector.
+    virtual bool HasAbout() const { return true; }
+    // What Start writes into the block before the run (the filter's type,
+    // for filters that share a block layout and an engine).
+    virtual void OnStart(void*) const {}
+    // The box the preview is first fetched into at Start.
+    virtual VBox PreviewBox() const { return VBox{0, 0, 250, 250}; }
     // The engine of one run over record; null when memory runs out.
     virtual std::unique_ptr<FilterEngine> CreateEngine(FilterRecord* record, void* block) = 0;
     // The parameter dialog over the preview; true when it ended with OK.

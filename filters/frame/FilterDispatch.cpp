@@ -13,14 +13,14 @@
 
 namespace {
 
-// The first fetch sizes the tile within the larger box; a resumed fetch
+// The first fetch sizes the tile within the filter's box; a resumed fetch
 // keeps that size.
-constexpr VBox kStartBox{0, 0, 250, 250};
 constexpr VBox kResumeBox{0, 0, 180, 180};
 
 int32_t Parameters(FilterDefinition& filter, FilterRecord* record)
 {
     Handle h = record->parameters;
+    const bool made = !h;
     if (!h) {
         h = NewPluginHandle(filter.ParameterBytes());
         if (!h)
@@ -33,7 +33,10 @@ int32_t Parameters(FilterDefinition& filter, FilterRecord* record)
                SetHostHandleSize(h, filter.ParameterBytes()) != noErr) {
         return memFullErr;
     }
-    filter.SetDefaults(h->data);
+    // A fresh block is zero-filled; one kept by the host keeps its values
+    // for filters whose dialog starts from its settings.
+    if (made || filter.ResetsOnParameters())
+        filter.SetDefaults(h->data);
     filter.SetShowDialog(h->data, 1);
     return 0;
 }
@@ -110,9 +113,10 @@ void Start(FilterDefinition& filter, FilterModuleState& state)
         state.result = memFullErr;
         return;
     }
+    filter.OnStart(block);
     if (filter.ShowDialog(block) != 0) {
         state.tile = std::make_unique<PreviewTile>();
-        state.tile->Fetch(kStartBox, state.record);
+        state.tile->Fetch(filter.PreviewBox(), state.record);
         return;
     }
     Continue(filter, state);
@@ -123,7 +127,8 @@ void Dispatch(FilterDefinition& filter, int16_t selector, FilterModuleState& sta
     switch (selector) {
     case filterSelectorAbout:
         // The record is an AboutRecord here: nothing of it is read.
-        ShowAbout();
+        if (filter.HasAbout())
+            ShowAbout();
         break;
     case filterSelectorParameters: state.result = Parameters(filter, state.record); break;
     case filterSelectorPrepare:

@@ -2,7 +2,23 @@
 // its filter; the module serves one run at a time.
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
+#include "filters/rubber/PinchFilter.h"
 #include "filters/rubber/RubberFilter.h"
+#include "filters/rubber/RubberStrings.h"
+#include "filters/rubber/WaveFilter.h"
+#include "filters/rubber/WhirlFilter.h"
+#include "platform/OwnResources.h"
+
+namespace {
+
+// The filters' titles come from the module's own string table, set when
+// the module is loaded.
+[[maybe_unused]] const bool stringsSet = [] {
+    RubberRcStr().SetResourceModule(platform::OwnStringSource());
+    return true;
+}();
+
+} // namespace
 
 const FilterModuleInfo& FilterModuleDescription()
 {
@@ -14,5 +30,29 @@ const FilterModuleInfo& FilterModuleDescription()
 extern "C" PI_EXPORT void ENTRYPOINT1(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static RubberFilter filter;
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT3(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static PinchFilter filter(0);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT4(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static PinchFilter filter(1);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT10(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static WhirlFilter filter;
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT11(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static WaveFilter filter;
     FilterDispatch(filter, selector, record, result);
 }

@@ -53,10 +53,10 @@ protected:
         Ini().WriteInt("Host", "Hostsign", int32_t(sig));
     }
 
-    // A host over a picture of gradients and squares.
-    std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options)
+    // A host over a picture of gradients and squares, calling entry.
+    std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options, const char* entry = "ENTRYPOINT1")
     {
-        auto host = std::make_unique<ScriptedHost>(RUBBER_MODULE, options, "ENTRYPOINT1");
+        auto host = std::make_unique<ScriptedHost>(RUBBER_MODULE, options, entry);
         EXPECT_TRUE(host->Loaded());
         const int32_t w = options.width, h = options.height, planes = options.planes;
         for (int32_t y = 0; y < h; ++y)
@@ -113,6 +113,11 @@ protected:
             if (rubberDialog)
                 rubberDialog(d);
             d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
+        } else if (title == "Pinch" || title == "Punch" || title == "Wave" || title == "Whirl") {
+            filterTitles.push_back(title);
+            if (filterDialog)
+                filterDialog(d);
+            d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
         } else if (title == "About Rubber") {
             for (QLabel* label : d.findChildren<QLabel*>())
                 aboutTexts.push_back(label->text().toStdString());
@@ -130,4 +135,7 @@ protected:
     bool filterOk = true;
     int rubberDialogs = 0;
     std::function<void(fw::Dialog&)> rubberDialog;
+    // The dialogs of the other filters, by title.
+    std::vector<std::string> filterTitles;
+    std::function<void(fw::Dialog&)> filterDialog;
 };

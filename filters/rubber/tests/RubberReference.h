@@ -68,11 +68,12 @@ struct RefArea {
     int32_t left, top, right, bottom;
 };
 
-// The pixel the engine writes at (x, y) of the picture when it stretches
-// the filter area with params; backColor for sources outside a whole
-// picture.
-inline uint8_t RubberPixel(const RefPicture& in, const RefArea& f, const RubberField& field, int32_t x, int32_t y,
-                           int32_t k, const uint8_t* backColor)
+// The pixel the engine writes at (x, y) of the picture when it displaces
+// the filter area by field (any field with w, h and Source in 1/16 pixel);
+// backColor for sources outside a whole picture.
+template <class Field>
+uint8_t RubberPixel(const RefPicture& in, const RefArea& f, const Field& field, int32_t x, int32_t y, int32_t k,
+                    const uint8_t* backColor)
 {
     if (y < f.top || y >= f.bottom || x < f.left || x >= f.right)
         return in.At(x, y, k);
@@ -92,9 +93,10 @@ inline uint8_t RubberPixel(const RefPicture& in, const RefArea& f, const RubberF
                     W(15 - fx, fy) * in.At(sx, sy1, k) + W(fx, fy) * in.At(sx1, sy1, k)) >> 8);
 }
 
-// The preview pixel at (x, y) of a tile stretched with params: the nearest
+// The preview pixel at (x, y) of a tile displaced by field: the nearest
 // source, mid grey outside.
-inline uint8_t RubberPreviewPixel(const RefPicture& tile, const RubberField& field, int32_t x, int32_t y, int32_t k)
+template <class Field>
+uint8_t RubberPreviewPixel(const RefPicture& tile, const Field& field, int32_t x, int32_t y, int32_t k)
 {
     const auto [sx16, sy16] = field.Source(x * 16, y * 16);
     const int32_t sx = sx16 >> 4, sy = sy16 >> 4;

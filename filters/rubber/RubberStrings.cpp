@@ -1,0 +1,7 @@
+#include "filters/rubber/RubberStrings.h"
+
+QnRcStr& RubberRcStr()
+{
+    static QnRcStr strings;
+    return strings;
+}

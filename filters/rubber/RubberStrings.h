@@ -1,0 +1,18 @@
+// The string table of rubber.8bf (dialog titles and labels the filters
+// share). The module points it at its own resources when it is loaded;
+// without them an id reads as a text naming it.
+#pragma once
+
+#include "base/QnRcStr.h"
+
+#include <string>
+
+QnRcStr& RubberRcStr();
+
+// The module's string id.
+inline std::string RubberString(int id) { return RubberRcStr()(id); }
+
+enum RubberStringId : int {
+    IDS_PINCH = 1,
+    IDS_PUNCH = 2,
+};
