@@ -1,0 +1,153 @@
+#include "album/app/OvalbumApp.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "album/app/EditorProcess.h"
+#include "album/app/FakeAlbumScanner.h"
+#include "album/app/MainFrm.h"
+#include "album/app/OvalbumView.h"
+#include "album/app/ProgramLauncher.h"
+#include "album/doc/AlbumRcStr.h"
+#include "album/doc/OvalbumDoc.h"
+#include "framework/CommandIds.h"
+#include "framework/CommandLineInfo.h"
+#include "framework/DocTemplate.h"
+#include "framework/FrameWnd.h"
+#include "framework/InstanceChannel.h"
+#include "platform/ProgramLocation.h"
+#include "platform/SettingsLocation.h"
+
+COvalbumApp::COvalbumApp()
+    : fw::App(kProgramName),
+      programFolder_(platform::ProgramLocation::ProgramFolder()),
+      launcher_(std::make_unique<DetachedLauncher>()),
+      scanner_(std::make_unique<FakeAlbumScanner>())
+{
+    SetResourceStrings(&OvAlbumRcStr());
+}
+
+COvalbumApp::~COvalbumApp() = default;
+
+COvalbumApp* COvalbumApp::Get()
+{
+    return dynamic_cast<COvalbumApp*>(fw::App::Get());
+}
+
+void COvalbumApp::SetLauncher(std::unique_ptr<ProgramLauncher> launcher)
+{
+    launcher_ = launcher ? std::move(launcher) : std::make_unique<DetachedLauncher>();
+}
+
+void COvalbumApp::SetScanner(std::unique_ptr<AlbumScanner> scanner)
+{
+    scanner_ = scanner ? std::move(scanner) : std::make_unique<FakeAlbumScanner>();
+}
+
+bool COvalbumApp::HandToRunningAlbum()
+{
+    for (const int64_t pid : fw::InstanceChannel::FindRunning(kProgramName))
+        if (fw::InstanceChannel::SendCommandLine(kProgramName, pid, GetArguments()))
+            return true;
+    return false;
+}
+
+bool COvalbumApp::InitInstance()
+{
+    if (HandToRunningAlbum()) {
+        handedOver_ = true;
+        return true;
+    }
+    editor_ = std::make_unique<EditorHandOver>(*launcher_, programFolder_ + EditorHandOver::kEditorProgram);
+    channel_ = std::make_unique<fw::InstanceChannel>(kProgramName);
+    // Without the channel the album still runs; a later start then simply
+    // opens an album of its own.
+    if (channel_->Listen())
+        channel_->onCommandLine = [this](const std::vector<std::string>& args) { OnSecondStart(args); };
+
+    // The settings file: "OVALBUM.INI" in the user's config folder, first
+    // copied from beside the program.
+    settingsFileName_ = platform::SettingsLocation::SettingsFile(std::string(kProgramName) + ".INI", kProgramName,
+                                                                 programFolder_);
+    SetProfileFile(settingsFileName_);
+    LoadStdProfileSettings(kRecentFiles);
+    scan.Read(GetProfile());
+    settingsRead_ = true;
+
+    AddDocTemplate(std::make_unique<fw::SingleDocTemplate>(LoadString(IDS_ALBUM_TEMPLATE),
+                                                           FW_RUNTIME_CLASS(COvalbumDoc),
+                                                           FW_RUNTIME_CLASS(CMainFrame),
+                                                           FW_RUNTIME_CLASS(COvalbumView)));
+
+    fw::CommandLineInfo info;
+    ParseCommandLine(info);
+    if (!ProcessShellCommand(info))
+        return false;
+
+    scanner_->Init(GetMainWidget());
+    scannerStarted_ = true;
+    editor_->SetEditor(FindEditorProcess(GetArguments()));
+    return true;
+}
+
+int COvalbumApp::Run()
+{
+    return handedOver_ ? 0 : fw::App::Run();
+}
+
+int COvalbumApp::ExitInstance()
+{
+    // A start that handed its command line on has read no settings and
+    // has nothing to write back.
+    if (!settingsRead_)
+        return 0;
+    settingsRead_ = false;
+    scan.Write(GetProfile());
+    if (scannerStarted_)
+        scanner_->Shutdown();
+    scannerStarted_ = false;
+    return fw::App::ExitInstance();
+}
+
+void COvalbumApp::OnSecondStart(const std::vector<std::string>& args)
+{
+    if (const int64_t editor = FindEditorProcess(args))
+        editor_->SetEditor(editor);
+    fw::CommandLineInfo info;
+    ParseArguments(args, info);
+    if (info.shellCommand == fw::CommandLineInfo::FileOpen)
+        OpenDocumentFile(info.fileName);
+    if (QWidget* main = GetMainWidget()) {
+        main->showNormal();
+        main->raise();
+        main->activateWindow();
+    }
+}
+
+bool COvalbumApp::OnIdle(int32_t count)
+{
+    if (fw::App::OnIdle(count) || count < kIdleRoundsBeforeFileCheck)
+        return true;
+    for (const auto& docTemplate : GetDocManager().GetTemplates())
+        for (fw::Document* doc : docTemplate->GetDocuments())
+            if (auto* album = dynamic_cast<COvalbumDoc*>(doc))
+                CheckAlbumFiles(*album);
+    return false;
+}
+
+void COvalbumApp::CheckAlbumFiles(COvalbumDoc&)
+{
+}
+
+bool COvalbumApp::PreTranslateEvent(QObject* receiver, QEvent* event)
+{
+    return scanner_->PreTranslate(receiver, event, GetMainWidget()) || fw::App::PreTranslateEvent(receiver, event);
+}
+
+const fw::MessageMap* COvalbumApp::GetMessageMap() const
+{
+    static const fw::MessageMap map = fw::MessageMap(fw::App::GetMessageMap())
+                                          .OnCommand(fw::ID_FILE_NEW, &COvalbumApp::OnFileNew)
+                                          .OnCommand(fw::ID_FILE_OPEN, &COvalbumApp::OnFileOpen);
+    return &map;
+}
