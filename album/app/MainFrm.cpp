@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "album/app/AlbumIds.h"
 #include "framework/CommandIds.h"
 #include "framework/StatusBar.h"
 
@@ -19,6 +20,11 @@ CMainFrame::CMainFrame()
     AddCommand(file, fw::ID_FILE_MRU_FILE1, "Recent File");
     file->addSeparator();
     AddCommand(file, fw::ID_APP_EXIT, "E&xit");
+    QMenu* options = menuBar()->addMenu("&Options");
+    AddCommand(options, ID_OPTIONS_TMPFOLDER, "&Temporary Folder...");
+    QMenu* help = menuBar()->addMenu("&Help");
+    AddCommand(help, fw::ID_APP_ABOUT, "&About Telvy Album...");
+    AddCommand(help, ID_WEB_SITE, "Quendle Software Web site");
     auto* status = new fw::StatusBar(this);
     status->SetIndicators({fw::ID_SEPARATOR});
     SetStatusBar(status);

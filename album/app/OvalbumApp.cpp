@@ -1,13 +1,18 @@
 #include "album/app/OvalbumApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
+#include "album/app/AboutDlg.h"
+#include "album/app/AlbumIds.h"
 #include "album/app/EditorProcess.h"
 #include "album/app/FakeAlbumScanner.h"
 #include "album/app/MainFrm.h"
 #include "album/app/OvalbumView.h"
 #include "album/app/ProgramLauncher.h"
+#include "album/app/ScanOptionsDlg.h"
 #include "album/doc/AlbumRcStr.h"
 #include "album/doc/OvalbumDoc.h"
 #include "framework/CommandIds.h"
@@ -15,6 +20,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/FrameWnd.h"
 #include "framework/InstanceChannel.h"
+#include "framework/MessageBox.h"
 #include "platform/ProgramLocation.h"
 #include "platform/SettingsLocation.h"
 
@@ -148,6 +154,47 @@ const fw::MessageMap* COvalbumApp::GetMessageMap() const
 {
     static const fw::MessageMap map = fw::MessageMap(fw::App::GetMessageMap())
                                           .OnCommand(fw::ID_FILE_NEW, &COvalbumApp::OnFileNew)
-                                          .OnCommand(fw::ID_FILE_OPEN, &COvalbumApp::OnFileOpen);
+                                          .OnCommand(fw::ID_FILE_OPEN, &COvalbumApp::OnFileOpen)
+                                          .OnCommand(fw::ID_APP_ABOUT, &COvalbumApp::OnAppAbout)
+                                          .OnCommand(ID_OPTIONS_TMPFOLDER, &COvalbumApp::OnScanFolderOptions)
+                                          .OnCommand(ID_WEB_SITE, &COvalbumApp::OnWebSite);
     return &map;
+}
+
+std::string COvalbumApp::ScanBaseFolder() const
+{
+    const fw::FrameWnd* frame = GetMainWnd();
+    const fw::Document* doc = frame ? frame->GetActiveDocument() : nullptr;
+    if (const auto* album = dynamic_cast<const COvalbumDoc*>(doc); album && !album->GetCurrentPath().empty())
+        return QFileInfo(QString::fromStdString(album->GetCurrentPath())).absolutePath().toStdString() + "/";
+    return programFolder_;
+}
+
+bool COvalbumApp::RunScanFolderOptions()
+{
+    CScanOptionsDlg dialog(ScanBaseFolder(), GetMainWidget());
+    dialog.folder = scan.InitialFolder(programFolder_);
+    dialog.format = scan.format;
+    if (dialog.DoModal() != fw::IDOK)
+        return false;
+    scan.TakeChoice(dialog.folder, dialog.format);
+    return true;
+}
+
+void COvalbumApp::OnAppAbout()
+{
+    CAboutDlg dialog(GetMainWidget());
+    dialog.DoModal();
+}
+
+void COvalbumApp::OnWebSite()
+{
+    // The desktop's opener of web pages stands for the program the shell
+    // associates with HTML files.
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty()) {
+        fw::MessageBox(LoadString(IDS_NO_BROWSER), fw::MB_OK | fw::MB_ICONSTOP);
+        return;
+    }
+    launcher_->Start(opener.toStdString(), {kWebAddress});
 }

@@ -60,6 +60,20 @@ public:
     EditorHandOver::Result OpenPictureToEdit(const std::string& path) { return editor_->DropPicture(path); }
     EditorHandOver::Result EditPicture(const std::string& path) { return editor_->SendPicture(path); }
 
+    // The scan-folder options dialog; on OK its choice becomes the scan
+    // settings. True when OK was pressed.
+    bool RunScanFolderOptions();
+    // The folder relative scan folders are taken from: the open album's,
+    // else the program's.
+    std::string ScanBaseFolder() const;
+
+    // Commands of the application.
+    void OnAppAbout();
+    void OnScanFolderOptions() { RunScanFolderOptions(); }
+    // The maker's web site in the desktop's browser.
+    void OnWebSite();
+    static constexpr const char* kWebAddress = "https://www.quendle.example/";
+
     // The changed and missing files check of one open album, run at idle.
     virtual void CheckAlbumFiles(COvalbumDoc& doc);
 

@@ -4,7 +4,7 @@ namespace {
 
 const QnStringTableEntry kAlbumStrings[] = {
     {IDS_PHYSICAL_MEMORY, "%lu KB"},
-    {IDS_FREE_DISK, "%lu KB Free on %c:"},
+    {IDS_FREE_DISK, "%lu KB Free on %s"},
     {IDS_DISK_UNAVAILABLE, "Unavailable"},
     {IDS_GROUP_CAPTION, "Place"},
     {IDS_FORMAT_BMP, "Windows Bitmap Files (*.bmp)"},

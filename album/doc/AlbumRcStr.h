@@ -7,7 +7,7 @@
 
 enum OvAlbumStrId {
     IDS_PHYSICAL_MEMORY = 102,       // "%lu KB"
-    IDS_FREE_DISK = 103,             // "%lu KB Free on %c:"
+    IDS_FREE_DISK = 103,             // "%lu KB Free on %s"
     IDS_DISK_UNAVAILABLE = 104,      // "Unavailable"
     IDS_GROUP_CAPTION = 105,         // "Place"
     IDS_FORMAT_BMP = 107,            // "Windows Bitmap Files (*.bmp)"
