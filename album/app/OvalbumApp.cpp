@@ -19,7 +19,6 @@
 #include "framework/CommandLineInfo.h"
 #include "framework/DocTemplate.h"
 #include "framework/FrameWnd.h"
-#include "framework/InstanceChannel.h"
 #include "framework/MessageBox.h"
 #include "platform/ProgramLocation.h"
 #include "platform/SettingsLocation.h"
@@ -50,26 +49,9 @@ void COvalbumApp::SetScanner(std::unique_ptr<AlbumScanner> scanner)
     scanner_ = scanner ? std::move(scanner) : std::make_unique<FakeAlbumScanner>();
 }
 
-bool COvalbumApp::HandToRunningAlbum()
-{
-    for (const int64_t pid : fw::InstanceChannel::FindRunning(kProgramName))
-        if (fw::InstanceChannel::SendCommandLine(kProgramName, pid, GetArguments()))
-            return true;
-    return false;
-}
-
 bool COvalbumApp::InitInstance()
 {
-    if (HandToRunningAlbum()) {
-        handedOver_ = true;
-        return true;
-    }
     editor_ = std::make_unique<EditorHandOver>(*launcher_, programFolder_ + EditorHandOver::kEditorProgram);
-    channel_ = std::make_unique<fw::InstanceChannel>(kProgramName);
-    // Without the channel the album still runs; a later start then simply
-    // opens an album of its own.
-    if (channel_->Listen())
-        channel_->onCommandLine = [this](const std::vector<std::string>& args) { OnSecondStart(args); };
 
     // The settings file: "OVALBUM.INI" in the user's config folder, first
     // copied from beside the program.
@@ -98,13 +80,13 @@ bool COvalbumApp::InitInstance()
 
 int COvalbumApp::Run()
 {
-    return handedOver_ ? 0 : fw::App::Run();
+    return fw::App::Run();
 }
 
 int COvalbumApp::ExitInstance()
 {
-    // A start that handed its command line on has read no settings and
-    // has nothing to write back.
+    // A start that ended before reading its settings has nothing to write
+    // back.
     if (!settingsRead_)
         return 0;
     settingsRead_ = false;
@@ -113,21 +95,6 @@ int COvalbumApp::ExitInstance()
         scanner_->Shutdown();
     scannerStarted_ = false;
     return fw::App::ExitInstance();
-}
-
-void COvalbumApp::OnSecondStart(const std::vector<std::string>& args)
-{
-    if (const int64_t editor = FindEditorProcess(args))
-        editor_->SetEditor(editor);
-    fw::CommandLineInfo info;
-    ParseArguments(args, info);
-    if (info.shellCommand == fw::CommandLineInfo::FileOpen)
-        OpenDocumentFile(info.fileName);
-    if (QWidget* main = GetMainWidget()) {
-        main->showNormal();
-        main->raise();
-        main->activateWindow();
-    }
 }
 
 bool COvalbumApp::OnIdle(int32_t count)

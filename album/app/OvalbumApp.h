@@ -1,7 +1,6 @@
 // The album program: one album at a time in one main frame. It keeps the
 // settings file, the scan settings and the scanner, knows the editor that
-// started it (to hand pictures back), and hands a second start's command
-// line to the album already running.
+// started it (to hand pictures back).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +13,6 @@
 #include "framework/App.h"
 
 namespace fw {
-class InstanceChannel;
 }
 class AlbumScanner;
 class COvalbumDoc;
@@ -50,8 +48,6 @@ public:
     bool PreTranslateEvent(QObject* receiver, QEvent* event) override;
     const fw::MessageMap* GetMessageMap() const override;
 
-    // True when this start only handed its command line to a running album.
-    bool HandedToRunningAlbum() const { return handedOver_; }
     // The settings file in use.
     const std::string& GetSettingsFileName() const { return settingsFileName_; }
 
@@ -81,17 +77,11 @@ public:
     int32_t scanning = 0;  // 1 while a scanned picture is being stored
 
 private:
-    // True when a running album took this start's command line.
-    bool HandToRunningAlbum();
-    void OnSecondStart(const std::vector<std::string>& args);
-
     std::string programFolder_;
     std::string settingsFileName_;
     std::unique_ptr<ProgramLauncher> launcher_;
     std::unique_ptr<AlbumScanner> scanner_;
     std::unique_ptr<EditorHandOver> editor_;
-    std::unique_ptr<fw::InstanceChannel> channel_;
-    bool handedOver_ = false;
     bool settingsRead_ = false;
     bool scannerStarted_ = false;
 };

@@ -1,6 +1,5 @@
 // Start-up and exit of the album program: its settings file, the command
-// line, the scanner's calls, the idle check of the albums' files, and a
-// second start handing its command line to the first.
+// line, the scanner's calls and the idle check of the albums' files.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -172,30 +171,5 @@ TEST_F(AppStartTest, AlbumFilesAreCheckedOnceAfterAHundredIdleRounds)
     EXPECT_EQ(app.checks, 2);
 }
 
-TEST_F(AppStartTest, SecondStartHandsItsCommandLineToTheFirst)
-{
-    const QString program = QCoreApplication::applicationDirPath() + "/../bin/OVALBUM";
-    ASSERT_TRUE(QFile::exists(program));
-    ASSERT_TRUE(app.InitInstance());
-    const std::string album = SaveAlbum("second.ova", 2);
-
-    QProcess second;
-    second.start(program, {QString("/HW%1").arg(::getpid()), QString::fromStdString(album)});
-    ASSERT_TRUE(second.waitForStarted(5000));
-    for (int i = 0; i < 400 && second.state() != QProcess::NotRunning; ++i)
-        QTest::qWait(25);
-    ASSERT_EQ(second.state(), QProcess::NotRunning);
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    for (int i = 0; i < 200 && (!OpenAlbum() || OpenAlbum()->GetPathName() != album); ++i)
-        QTest::qWait(25);
-
-    ASSERT_NE(OpenAlbum(), nullptr);
-    EXPECT_EQ(OpenAlbum()->GetPathName(), album);
-    EXPECT_EQ(OpenAlbum()->GetRecords().size(), 2u);
-    EXPECT_EQ(app.GetEditor().GetEditor(), ::getpid());
-    // Nothing was shipped and the second start wrote no settings file.
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(SettingsFile())));
-}
 
 }  // namespace
