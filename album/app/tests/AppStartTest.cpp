@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 #include <unistd.h>
 
