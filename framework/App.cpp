@@ -100,12 +100,12 @@ bool App::PreTranslateEvent(QObject*, QEvent*)
     return false;
 }
 
-void App::ParseCommandLine(CommandLineInfo& info) const
+void App::ParseArguments(const std::vector<std::string>& args, CommandLineInfo& info)
 {
     bool optionsEnded = false;
-    for (size_t i = 0; i < args_.size(); ++i) {
-        const bool last = i + 1 == args_.size();
-        const std::string& arg = args_[i];
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool last = i + 1 == args.size();
+        const std::string& arg = args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
             if (last)

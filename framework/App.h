@@ -81,7 +81,9 @@ public:
     // Command line (without the program itself).
     void SetArguments(std::vector<std::string> args) { args_ = std::move(args); }
     const std::vector<std::string>& GetArguments() const { return args_; }
-    void ParseCommandLine(CommandLineInfo& info) const;
+    void ParseCommandLine(CommandLineInfo& info) const { ParseArguments(args_, info); }
+    // The same for another argument list (one a second start handed over).
+    static void ParseArguments(const std::vector<std::string>& args, CommandLineInfo& info);
     // Does what the command line asks: a new document, open or print a file.
     virtual bool ProcessShellCommand(CommandLineInfo& info);
 

@@ -65,7 +65,10 @@ Parse ParseMessage(const QByteArray& buffer, InstanceChannel::Kind& kind, std::v
         return Parse::Bad;
     const uint32_t k = GetU32(buffer, 4);
     const uint32_t count = GetU32(buffer, 8);
-    if ((k != 1 && k != 2) || count > kMaxItems)
+    if (k < 1 || k > 3 || count > kMaxItems)
+        return Parse::Bad;
+    // A copy-data message is its 4-byte kind number and its block.
+    if (k == 3 && count != 2)
         return Parse::Bad;
     qsizetype at = 12;
     std::vector<std::string> read;
@@ -81,6 +84,8 @@ Parse ParseMessage(const QByteArray& buffer, InstanceChannel::Kind& kind, std::v
         read.emplace_back(buffer.constData() + at, length);
         at += length;
     }
+    if (k == 3 && read[0].size() != 4)
+        return Parse::Bad;
     kind = static_cast<InstanceChannel::Kind>(k);
     items = std::move(read);
     return Parse::Done;
@@ -165,6 +170,8 @@ void InstanceChannel::OnReadable(QLocalSocket* socket)
                     onCommandLine(items);
                 else if (kind == Kind::DropFiles && onDropFiles)
                     onDropFiles(items);
+                else if (kind == Kind::CopyData && onCopyData)
+                    onCopyData(GetU32(QByteArray::fromStdString(items[0]), 0), items[1]);
             });
         },
         Qt::QueuedConnection);
@@ -231,6 +238,14 @@ bool InstanceChannel::Send(const std::string& program, int64_t pid, Kind kind, c
             return false;
     char ack = 0;
     return socket.read(&ack, 1) == 1 && ack == kAck;
+}
+
+bool InstanceChannel::SendCopyData(const std::string& program, int64_t pid, uint32_t dataKind,
+                                   const std::string& data, int timeoutMs)
+{
+    QByteArray kindBytes;
+    PutU32(kindBytes, dataKind);
+    return Send(program, pid, Kind::CopyData, {kindBytes.toStdString(), data}, timeoutMs);
 }
 
 }  // namespace fw

@@ -1,8 +1,9 @@
 // One local socket per running program, named "<program>-<user>-<pid>" in
 // the user's runtime folder, so that a second start can find the running
 // instances of a program and hand them its command line, and another program
-// (the album) can hand a running editor a list of files to open. Messages
-// arrive on the GUI thread through the two callbacks.
+// (the album) can hand a running editor a list of files to open or a block of
+// data marked with a kind number (the copy-data record of the system).
+// Messages arrive on the GUI thread through the callbacks.
 #pragma once
 
 #include <QObject>
@@ -19,7 +20,7 @@ namespace fw {
 
 class InstanceChannel : public QObject {
 public:
-    enum class Kind : uint32_t { CommandLine = 1, DropFiles = 2 };
+    enum class Kind : uint32_t { CommandLine = 1, DropFiles = 2, CopyData = 3 };
 
     explicit InstanceChannel(std::string program);
     ~InstanceChannel() override;
@@ -52,9 +53,15 @@ public:
         return Send(program, pid, Kind::DropFiles, paths, timeoutMs);
     }
 
+    // A block of data with its kind number; the receiver tells by the kind
+    // and the size whether it knows the block.
+    static bool SendCopyData(const std::string& program, int64_t pid, uint32_t dataKind, const std::string& data,
+                             int timeoutMs = 3000);
+
     // Called on the GUI thread for each message received.
     std::function<void(const std::vector<std::string>&)> onCommandLine;
     std::function<void(const std::vector<std::string>&)> onDropFiles;
+    std::function<void(uint32_t dataKind, const std::string& data)> onCopyData;
 
 private:
     void OnNewConnection();

@@ -64,4 +64,31 @@ TEST(InstanceChannel, ListsOnlyRunningInstancesAndCarriesDroppedFiles)
     EXPECT_EQ(dropped, (std::vector<std::string>{"/p/a.bmp", "/p/b.jpg"}));
 }
 
+TEST(InstanceChannel, CarriesCopyDataWithItsKindAndRefusesMalformedOnes)
+{
+    const std::string program = ProgramName() + "copy";
+    fw::InstanceChannel channel(program);
+    ASSERT_TRUE(channel.Listen());
+    std::vector<std::pair<uint32_t, std::string>> received;
+    channel.onCopyData = [&](uint32_t kind, const std::string& data) { received.emplace_back(kind, data); };
+
+    const std::string block("/p/a b.bmp\0\0\xff", 13);
+    bool sent = false, malformedSent = true;
+    std::thread sender([&] {
+        sent = fw::InstanceChannel::SendCopyData(program, ::getpid(), 563, block);
+        // A copy-data message without its kind number is not answered.
+        malformedSent = fw::InstanceChannel::Send(program, ::getpid(), fw::InstanceChannel::Kind::CopyData, {block}, 500);
+    });
+    for (int i = 0; i < 200 && received.empty(); ++i)
+        QTest::qWait(25);
+    for (int i = 0; i < 40; ++i)
+        QTest::qWait(25);
+    sender.join();
+    EXPECT_TRUE(sent);
+    EXPECT_FALSE(malformedSent);
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].first, 563u);
+    EXPECT_EQ(received[0].second, block);
+}
+
 }  // namespace
