@@ -5,6 +5,10 @@
 #include "tasks/module/Task_Finish.h"
 #include "tasks/module/Task_Retouch.h"
 #include "tasks/module/Task_Start.h"
+#include "tasks/module/Tool_ScreenSave.h"
+#include "tasks/module/Tool_Wallpaper.h"
+
+#include <array>
 
 namespace wrenkit {
 
@@ -16,12 +20,27 @@ const fw::RuntimeClass* const kTasks[] = {
     FW_RUNTIME_CLASS(CTask_Artwork), FW_RUNTIME_CLASS(CTask_Finish),
 };
 
+// Every tool has its fixed index; one not built into the module yet gives
+// no class, which the editor skips.
+constexpr size_t kToolCount = 61;
+
+std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
+{
+    std::array<const fw::RuntimeClass*, kToolCount> tools{};
+    // Wizards.
+    tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
+    tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
+    return tools;
+}
+
 }  // namespace
 
 std::span<const fw::RuntimeClass* const> TaskClasses() { return kTasks; }
 
-// No tool class is built into the module yet; each one's record is added
-// here at its index.
-std::span<const fw::RuntimeClass* const> ToolClasses() { return {}; }
+std::span<const fw::RuntimeClass* const> ToolClasses()
+{
+    static const std::array<const fw::RuntimeClass*, kToolCount> tools = MakeTools();
+    return tools;
+}
 
 }  // namespace wrenkit

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the 32 x 32 button pictures of the five tasks as 24-bit BMP files.
+"""Draws the 32 x 32 button pictures of the tasks and tools as 24-bit BMP files.
 
 The pictures are our own. Pixels of RGB(0, 128, 128) are the bar's
 transparent colour, so the background is painted with it.
@@ -99,6 +99,44 @@ def finish():
     return img
 
 
+def monitor(img):
+    # A screen on a stand: grey frame, foot below.
+    for y in range(4, 24):
+        for x in range(2, 30):
+            put(img, x, y, (70, 70, 70))
+    for y in range(24, 27):
+        for x in range(13, 19):
+            put(img, x, y, (70, 70, 70))
+    for x in range(8, 24):
+        put(img, x, 27, (70, 70, 70))
+        put(img, x, 28, (70, 70, 70))
+
+
+def wallpaper():
+    # A screen covered with a tiled pattern.
+    img = canvas()
+    monitor(img)
+    for y in range(6, 22):
+        for x in range(4, 28):
+            tile = ((x - 4) // 4 + (y - 6) // 4) % 2 == 0
+            put(img, x, y, (90, 160, 230) if tile else (250, 220, 120))
+    return img
+
+
+def screensave():
+    # A dark screen with a swirl of stars.
+    img = canvas()
+    monitor(img)
+    for y in range(6, 22):
+        for x in range(4, 28):
+            put(img, x, y, (10, 20, 60))
+    for k in range(28):
+        a = k * 0.45
+        r = 1 + k * 0.25
+        put(img, int(16 + r * math.cos(a)), int(14 + r * math.sin(a) * 0.9), (255, 255, 200))
+    return img
+
+
 def write_bmp(path, img):
     row_bytes = (SIZE * 3 + 3) & ~3
     pixels = b""
@@ -114,3 +152,5 @@ def write_bmp(path, img):
 for name, draw in (("start", start), ("easy", easy), ("retouch", retouch),
                    ("artwork", artwork), ("finish", finish)):
     write_bmp("task_%s.bmp" % name, draw())
+for name, draw in (("wallpaper", wallpaper), ("screensave", screensave)):
+    write_bmp("tool_%s.bmp" % name, draw())

@@ -1,0 +1,47 @@
+#include "tasks/module/LdEditorHost.h"
+
+#include "framework/App.h"
+#include "framework/EventGuard.h"
+#include "framework/FrameWnd.h"
+
+namespace {
+
+class AppEditorHost : public CLdEditorHost {
+public:
+    QWidget* MainWindow() override { return Frame(); }
+
+    void SendCommand(uint32_t id) override
+    {
+        // A command the editor could not carry out is its to report; it never
+        // travels back into the wizard that asked for it.
+        if (fw::FrameWnd* frame = Frame())
+            fw::GuardedCall([&] { frame->SendCommand(id); });
+    }
+
+    void MinimizeMainWindow() override
+    {
+        if (fw::FrameWnd* frame = Frame())
+            frame->setWindowState(frame->windowState() | Qt::WindowMinimized);
+    }
+
+    void RestoreMainWindow() override
+    {
+        if (fw::FrameWnd* frame = Frame())
+            frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    }
+
+private:
+    static fw::FrameWnd* Frame()
+    {
+        fw::App* app = fw::App::Get();
+        return app ? app->GetMainWnd() : nullptr;
+    }
+};
+
+}  // namespace
+
+CLdEditorHost& CLdEditorHost::Application()
+{
+    static AppEditorHost host;
+    return host;
+}

@@ -1,0 +1,27 @@
+// What the wizards ask of the editor while they run on its behalf: its main
+// window (the owner of their dialogs, minimised while the wallpaper dialog
+// is up) and its menu commands (File > Open, Open From Album). The editor's
+// own host is its application's main frame; tests put a recording one in
+// its place through CLdWizardServices.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+class CLdEditorHost {
+public:
+    virtual ~CLdEditorHost() = default;
+
+    // Null when the editor has no main window.
+    virtual QWidget* MainWindow() = 0;
+    // Runs one of the editor's menu commands as its menu item would; no
+    // result is read.
+    virtual void SendCommand(uint32_t id) = 0;
+    virtual void MinimizeMainWindow() = 0;
+    // Back to the state it had before it was minimised.
+    virtual void RestoreMainWindow() = 0;
+
+    // The main frame of the current application (the editor's).
+    static CLdEditorHost& Application();
+};
