@@ -1,5 +1,6 @@
 #include "filters/frame/FilterModuleApp.h"
 
+#include "filters/frame/FilterModuleInfo.h"
 #include "filters/frame/FilterModuleState.h"
 #include "framework/App.h"
 #include "framework/HelpProvider.h"
@@ -48,7 +49,9 @@ std::string FilterModuleApp::ProfileName(const std::string& modulePath) { return
 
 FilterModuleApp::FilterModuleApp()
     : modulePath_(OwnModulePath()),
-      helpFile_(FolderOf(modulePath_) + "/" + Stem(modulePath_) + ".HLP"),
+      helpFile_(FolderOf(modulePath_) + "/" +
+                (FilterModuleDescription().helpFile ? std::string(FilterModuleDescription().helpFile)
+                                                    : Stem(modulePath_) + ".HLP")),
       profile_(platform::SettingsLocation::SettingsFile(ProfileName(modulePath_), Stem(modulePath_),
                                                         FolderOf(modulePath_)))
 {

@@ -76,7 +76,7 @@ void ArtFilterDialog::CreateControls()
     buttons->addStretch();
     buttons->addWidget(AddButton(fw::IDOK, "OK"));
     buttons->addWidget(AddButton(fw::IDCANCEL, "Cancel"));
-    buttons->addWidget(AddButton(ID_HELP, "&Help"));
+    buttons->addWidget(AddButton(HelpButtonId(), "&Help"));
     right->addLayout(buttons);
     layout->addLayout(right);
 }
@@ -200,7 +200,7 @@ void ArtFilterDialog::OnHScroll(uint32_t code, int32_t position, uint32_t slider
 
 void ArtFilterDialog::OnCommand(uint32_t id)
 {
-    if (id == ID_HELP) {
+    if (id == HelpButtonId()) {
         FilterModuleApp::Get().WinHelp(helpContext_);
         return;
     }
@@ -211,6 +211,12 @@ void ArtFilterDialog::OnCommand(uint32_t id)
         return;
     }
     fw::Dialog::OnCommand(id);
+}
+
+void ArtFilterDialog::SetParam(int32_t k, int32_t value)
+{
+    params_.Param(k) = value;
+    UpdatePreview(true);
 }
 
 void ArtFilterDialog::MovePreview(int32_t dx, int32_t dy)

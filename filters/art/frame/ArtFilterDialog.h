@@ -81,6 +81,10 @@ protected:
     bool OnInitDialog() override;
     void OnCommand(uint32_t id) override;
     void OnOK() override;
+    // The id of the "&Help" button; modules on this frame differ in it.
+    virtual uint32_t HelpButtonId() const { return ID_HELP; }
+    // Stores a value the filter's own control chose and shows it.
+    void SetParam(int32_t k, int32_t value);
 
     FilterEngine* engine_;
     PreviewTile* tile_;
