@@ -58,8 +58,9 @@ protected:
 
 void HueSatPixel(uint8_t px[3], int32_t p1, int32_t p2)
 {
-    // The samples in the order the hue is counted from.
-    const int32_t first = px[2], second = px[1], third = px[0];
+    // The samples in the order the hue is counted from: red, green, blue,
+    // which is the order both hosts hand the planes in.
+    const int32_t first = px[0], second = px[1], third = px[2];
     const int32_t max = std::max({first, second, third});
     const int32_t min = std::min({first, second, third});
     const int32_t v = max;
@@ -104,9 +105,9 @@ void HueSatPixel(uint8_t px[3], int32_t p1, int32_t p2)
     }
     // Values stay within 0..255 by the arithmetic above; the clamps keep a
     // damaged block from wrapping.
-    px[2] = uint8_t(std::clamp(out[0], 0, 255));
+    px[0] = uint8_t(std::clamp(out[0], 0, 255));
     px[1] = uint8_t(std::clamp(out[1], 0, 255));
-    px[0] = uint8_t(std::clamp(out[2], 0, 255));
+    px[2] = uint8_t(std::clamp(out[2], 0, 255));
 }
 
 HueSatFilter::HueSatFilter() : PhotoFilter(PhotoFilterInfo{kInfo, 1, 1}) {}

@@ -58,10 +58,11 @@ void RedEyePixel(uint8_t px[3], int32_t p1, int32_t p2)
     // sample's range.
     const int32_t strength = std::clamp(p1, 0, 100);
     const int32_t balance = std::clamp(p2, 0, 100);
-    const int32_t c = px[0], g = px[1], r = px[2];
+    // Planes come red, green, blue from both hosts.
+    const int32_t r = px[0], g = px[1], c = px[2];
     if (r * 60 < (c + g) * (100 - strength))
         return;
-    px[2] = uint8_t(g + balance * (c - g) / 100);
+    px[0] = uint8_t(g + balance * (c - g) / 100);
 }
 
 RedEyeFilter::RedEyeFilter() : PhotoFilter(PhotoFilterInfo{kInfo, 1, 1}) {}

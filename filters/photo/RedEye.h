@@ -1,7 +1,7 @@
-// RedEye, red-eye removal on three-plane pictures: plane 2 of a pixel where
-// it dominates is pulled toward planes 0 and 1. Param1 is the strength
-// (0..100), Param2 the balance between planes 1 and 0 (0..100). Other
-// pictures are left as they are.
+// RedEye, red-eye removal on three-plane pictures (red, green, blue): the
+// red of a pixel where it dominates is pulled toward green and blue. Param1
+// is the strength (0..100), Param2 the balance between green and blue
+// (0..100). Other pictures are left as they are.
 #pragma once
 
 #include "filters/photo/PhotoFilter.h"

@@ -28,10 +28,11 @@ TEST(PhotoPixel, BrContScalesAndShiftsEverySample)
     }
 }
 
-// HueSat written out as the rule reads, for one pixel of planes 0..2.
+// HueSat written out as the rule reads, for one pixel of planes red, green,
+// blue.
 std::array<int, 3> HueSatReference(std::array<int, 3> px, int p1, int p2)
 {
-    const int a = px[2], b = px[1], c = px[0];
+    const int a = px[0], b = px[1], c = px[2];
     const int mx = std::max({a, b, c}), mn = std::min({a, b, c});
     const int s = mx == 0 ? 0 : (mx - mn) * 256 / mx;
     int h = 0;
@@ -64,7 +65,7 @@ std::array<int, 3> HueSatReference(std::array<int, 3> px, int p1, int p2)
     const int sextants[6][3] = {{v, rise, low}, {fall, v, low}, {low, v, rise},
                                 {low, fall, v}, {rise, low, v}, {v, low, fall}};
     const int* o = sextants[h2 >> 8];
-    return {o[2], o[1], o[0]};
+    return {o[0], o[1], o[2]};
 }
 
 TEST(PhotoPixel, HueSatFollowsTheHueCircle)
@@ -142,19 +143,19 @@ TEST(PhotoPixel, AutoCurveStretchesTheRangeAndKeepsAFlatPicture)
     EXPECT_EQ(stretch[255], 255);
 }
 
-TEST(PhotoPixel, RedEyeOnlyTouchesPlaneTwoWhereItDominates)
+TEST(PhotoPixel, RedEyeOnlyTouchesTheRedPlaneWhereItDominates)
 {
-    const std::array<int, 3> colours[] = {{10, 20, 250}, {100, 100, 100}, {0, 0, 0},     {200, 10, 90},
-                                          {30, 200, 255}, {255, 255, 1},  {60, 80, 140}, {5, 250, 251}};
+    const std::array<int, 3> colours[] = {{250, 20, 10}, {100, 100, 100}, {0, 0, 0},     {90, 10, 200},
+                                          {255, 200, 30}, {1, 255, 255},  {140, 80, 60}, {251, 250, 5}};
     for (const auto& c : colours)
         for (int p1 : {0, 30, 50, 100})
             for (int p2 : {0, 25, 50, 100}) {
                 uint8_t px[3] = {uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2])};
                 RedEyePixel(px, p1, p2);
-                const int r = c[2] * 60 < (c[0] + c[1]) * (100 - p1) ? c[2] : c[1] + p2 * (c[0] - c[1]) / 100;
-                ASSERT_EQ(px[0], c[0]);
+                const int r = c[0] * 60 < (c[2] + c[1]) * (100 - p1) ? c[0] : c[1] + p2 * (c[2] - c[1]) / 100;
+                ASSERT_EQ(px[0], r) << c[0] << "," << c[1] << "," << c[2] << " " << p1 << " " << p2;
                 ASSERT_EQ(px[1], c[1]);
-                ASSERT_EQ(px[2], r) << c[0] << "," << c[1] << "," << c[2] << " " << p1 << " " << p2;
+                ASSERT_EQ(px[2], c[2]);
             }
 }
 
