@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -203,6 +204,33 @@ TEST_F(SendMail, UntitledPictureGoesAsTemporaryBmpKeptUntilTheEnd)
     EXPECT_TRUE(fs::exists(attached));
 
     CLdMailState::Get().RemoveAttachments();
+    EXPECT_EQ(TempFiles(), 0u);
+}
+
+// The copy goes under the document's title with the template's extension;
+// one that is never handed over goes with its last owner, and so does one
+// kept for a composer when the mail state ends with the editor.
+TEST_F(SendMail, TemporaryCopiesGoWithTheirOwner)
+{
+    {
+        std::optional<CLdMailAttachment> a = CLdSendMail().ChooseAttachment(doc);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->Title(), "Picture1.BMP");
+        EXPECT_TRUE(fs::exists(a->Path()));
+    }
+    EXPECT_EQ(TempFiles(), 0u);
+
+    InstallXdgEmail("exit 0");
+    {
+        CLdMailState state;
+        std::optional<CLdMailAttachment> a = CLdSendMail().ChooseAttachment(doc);
+        ASSERT_TRUE(a);
+        const std::string path = a->Path();
+        state.Send(bin + "/xdg-email", std::move(*a), {});
+        state.WaitForSends();
+        EXPECT_EQ(state.Kept(), 1u);
+        EXPECT_TRUE(fs::exists(path));
+    }
     EXPECT_EQ(TempFiles(), 0u);
 }
 
