@@ -103,6 +103,9 @@ protected:
     {
         CLdMailState::Get().WaitForSends();
         CLdMailState::Get().RemoveAttachments();
+        // Pictures are collectable: what nothing holds goes now.
+        doc.picture = PpQnPicture();
+        QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
         fw::SetMessageBoxHook({});
         setenv("PATH", oldPath_.c_str(), 1);
         if (oldTmp_.empty())
