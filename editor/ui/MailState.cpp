@@ -1,12 +1,26 @@
 #include "editor/ui/MailState.h"
 
+#include <QCoreApplication>
+
 CLdMailState& CLdMailState::Get()
 {
     static CLdMailState state;
+    // The editor ends with its application object, while the processes'
+    // event machinery is still there to take them down.
+    static const bool hooked = [] {
+        qAddPostRoutine([] { Get().End(); });
+        return true;
+    }();
+    (void)hooked;
     return state;
 }
 
 CLdMailState::~CLdMailState()
+{
+    End();
+}
+
+void CLdMailState::End()
 {
     // An xdg-email still running at the end may be the composer itself
     // (some start it in the foreground): it is neither killed nor robbed of
@@ -16,6 +30,8 @@ CLdMailState::~CLdMailState()
             send.attachment.Release();
             (void)send.process.release();
         }
+    pending_.clear();
+    kept_.clear();
 }
 
 void CLdMailState::Send(const std::string& program, CLdMailAttachment attachment, Report report)

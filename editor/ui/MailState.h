@@ -36,8 +36,9 @@ public:
     size_t Kept() const { return kept_.size(); }
     // Waits until every xdg-email has ended and its result is handled.
     void WaitForSends();
-    // Removes the kept attachments: the editor's end.
-    void RemoveAttachments() { kept_.clear(); }
+    // The editor's end, when its application object goes: the kept
+    // attachments are removed; sends still running are let go.
+    void End();
 
 private:
     struct Pending {

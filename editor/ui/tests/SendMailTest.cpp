@@ -102,7 +102,7 @@ protected:
     void TearDown() override
     {
         CLdMailState::Get().WaitForSends();
-        CLdMailState::Get().RemoveAttachments();
+        CLdMailState::Get().End();
         // Pictures are collectable: what nothing holds goes now.
         doc.picture = PpQnPicture();
         QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
@@ -206,7 +206,7 @@ TEST_F(SendMail, UntitledPictureGoesAsTemporaryBmpKeptUntilTheEnd)
     EXPECT_EQ(CLdMailState::Get().Kept(), 2u);
     EXPECT_TRUE(fs::exists(attached));
 
-    CLdMailState::Get().RemoveAttachments();
+    CLdMailState::Get().End();
     EXPECT_EQ(TempFiles(), 0u);
 }
 
@@ -275,7 +275,7 @@ TEST_F(SendMail, UnchangedFileGoesAsItIs)
     EXPECT_EQ(messages, std::vector<std::string>{});
     EXPECT_EQ(Args(), (std::vector<std::string>{"--attach", photo}));
     EXPECT_EQ(doc.saves, 0);
-    CLdMailState::Get().RemoveAttachments();
+    CLdMailState::Get().End();
     EXPECT_EQ(TestFolder::Read(photo), before);
     EXPECT_EQ(TempFiles(), 0u);
 }
