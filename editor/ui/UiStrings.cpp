@@ -25,6 +25,9 @@ const QnStringTableEntry kUiStrings[] = {
     {IDS_PERCENT_DONE, "%i%% done (%s)"},
     {IDS_READY, "Ready"},
     {IDS_CANT_CANCEL, "Can't cancel"},
+    {IDP_FAILED_MAPI_LOAD, "Unable to load mail system support."},
+    {IDP_INVALID_MAPI_DLL, "Mail system support is invalid."},
+    {IDP_FAILED_MAPI_SEND, "Send Mail failed to send message."},
 };
 
 struct UiStrings {

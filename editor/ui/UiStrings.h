@@ -29,6 +29,10 @@ enum LdUiStrId : int {
     IDS_PERCENT_DONE = 63028,   // "%i%% done (%s)"
     IDS_READY = 63029,
     IDS_CANT_CANCEL = 63042,
+    // The framework's prompts of File > Send...
+    IDP_FAILED_MAPI_LOAD = 61840,
+    IDP_INVALID_MAPI_DLL = 61841,
+    IDP_FAILED_MAPI_SEND = 61842,
 };
 
 // The table as one QnRcStr, pointed at the compiled texts on first use.
