@@ -42,6 +42,23 @@ void DialogBar::AddCommandButton(QAbstractButton* button, uint32_t id)
     ConnectCommandButtons();
 }
 
+void DialogBar::AddOwnCommandButton(QAbstractButton* button, uint32_t id)
+{
+    SetControlId(button, id);
+    if (button->parent() != this && !isAncestorOf(button))
+        button->setParent(this);
+    button->setProperty(kConnected, true);
+    connect(button, &QAbstractButton::clicked, this, [this, button] {
+        const uint32_t id = ControlId(button);
+        if (id == 0)
+            return;
+        GuardedCall([&] {
+            if (!OnCmdMsg(id, CmdCode::Command, nullptr) && owner_)
+                owner_->SendCommand(id);
+        });
+    });
+}
+
 void DialogBar::ConnectCommandButtons()
 {
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {

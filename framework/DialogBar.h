@@ -30,6 +30,11 @@ public:
 
     // Gives button control id and makes its click send the command.
     void AddCommandButton(QAbstractButton* button, uint32_t id);
+    // Gives button control id and makes its click run the command on this
+    // bar first and only then, when the bar has no handler, through the
+    // owner frame: for bars that share command ids with a sibling bar, whose
+    // routing would otherwise hand one bar's click to the other.
+    void AddOwnCommandButton(QAbstractButton* button, uint32_t id);
     // Connects every button child with an id that is not connected yet.
     void ConnectCommandButtons();
 

@@ -12,6 +12,13 @@ enum LdUiStrId : int {
     IDS_MEMORY_KB = 103,        // "%lu KB"
     IDS_DISK_FREE = 104,        // "%lu KB Free on %s"
     IDS_UNAVAILABLE = 105,
+    IDS_BAR_HOME = 1018,        // tool tips of the dialog bars' buttons
+    IDS_BAR_CANCEL = 1020,
+    IDS_BAR_OK = 1023,
+    IDS_BAR_PREVIOUS = 1044,
+    IDS_BAR_NEXT = 1045,
+    IDS_BAR_HELP = 1046,
+    IDS_BAR_UNDO = 1074,
     IDS_STATUS_INFO = 1078,     // tool tips of the status panes
     IDS_STATUS_IN = 1080,
     IDS_STATUS_OUT = 1081,
@@ -20,6 +27,9 @@ enum LdUiStrId : int {
     IDS_STATUS_SCALE = 1084,
     IDS_STATUS_CURSOR = 1085,
     IDS_STATUS_COLOR = 1086,
+    IDS_BAR_REDO = 1088,
+    IDS_BAR_FOREGROUND = 1089,
+    IDS_BAR_BACKGROUND = 1090,
     IDS_RASTER_BAYER = 63000,
     IDS_CONVERT_4BIT = 63001,
     IDS_CONVERT_8BIT = 63002,
