@@ -3,6 +3,7 @@
 // module's dialogs and messages through the framework's hooks.
 #pragma once
 
+#include "ModuleRunFixture.h"
 #include "ScriptedHost.h"
 #include "platform/IniFile.h"
 #include "platform/tests/TestFolder.h"
@@ -21,34 +22,9 @@
 #include <string>
 #include <vector>
 
-class FrameFixture : public ::testing::Test {
+class FrameFixture : public ModuleRunFixture {
 protected:
-    void SetUp() override
-    {
-        setenv("QN_CONFIG_HOME", config.Path().c_str(), 1);
-        fw::SetMessageBoxHook([this](const fw::MessageBoxRequest& r) {
-            messages.push_back(r);
-            return fw::IDOK;
-        });
-        fw::SetDialogHook([this](fw::Dialog& d) { Answer(d); });
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { helpTopics.push_back(r.data); });
-    }
-    void TearDown() override
-    {
-        fw::SetMessageBoxHook({});
-        fw::SetDialogHook({});
-        fw::HelpProvider::Instance().SetBackend({});
-    }
-
-    std::string IniPath() const { return config / "frametest/frametest.INI"; }
-    platform::IniFile Ini() const { return platform::IniFile(IniPath()); }
-    // As if the user had chosen row for a host of signature sig before.
-    void RememberHost(int32_t row, uint32_t sig)
-    {
-        std::filesystem::create_directories(config / "frametest");
-        Ini().WriteInt("Host", "Hostnum", row);
-        Ini().WriteInt("Host", "Hostsign", int32_t(sig));
-    }
+    FrameFixture() : ModuleRunFixture("frametest") {}
 
     std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options)
     {
@@ -58,7 +34,7 @@ protected:
     }
 
     // The module's dialogs, told apart by their titles.
-    void Answer(fw::Dialog& d)
+    void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
         if (title == "Host application selection") {
@@ -88,10 +64,7 @@ protected:
         }
     }
 
-    TestFolder config;
-    std::vector<fw::MessageBoxRequest> messages;
     std::vector<int> preselected;
-    std::vector<uint32_t> helpTopics;
     std::vector<std::string> aboutTexts;
     int32_t hostChoice = -1; // keep the preselected row
     bool hostOk = true;

@@ -3,6 +3,7 @@
 // dialogs and messages through the framework's hooks.
 #pragma once
 
+#include "filters/frame/tests/ModuleRunFixture.h"
 #include "filters/art/frame/ArtParams.h"
 #include "filters/frame/tests/ScriptedHost.h"
 #include "filters/photo/PhotoFilterDialog.h"
@@ -23,35 +24,9 @@
 #include <string>
 #include <vector>
 
-class PhotoFixture : public ::testing::Test {
+class PhotoFixture : public ModuleRunFixture {
 protected:
-    void SetUp() override
-    {
-        setenv("QN_CONFIG_HOME", config.Path().c_str(), 1);
-        fw::SetMessageBoxHook([this](const fw::MessageBoxRequest& r) {
-            messages.push_back(r);
-            return fw::IDOK;
-        });
-        fw::SetDialogHook([this](fw::Dialog& d) { Answer(d); });
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { help.push_back(r); });
-    }
-    void TearDown() override
-    {
-        fw::SetMessageBoxHook({});
-        fw::SetDialogHook({});
-        fw::HelpProvider::Instance().SetBackend({});
-    }
-
-    std::string IniPath() const { return config / (stem + "/" + stem + ".INI"); }
-    platform::IniFile Ini() const { return platform::IniFile(IniPath()); }
-    bool IniExists() const { return std::filesystem::exists(IniPath()); }
-    // As if the user had chosen row for a host of signature sig before.
-    void RememberHost(int32_t row, uint32_t sig)
-    {
-        std::filesystem::create_directories(config / stem);
-        Ini().WriteInt("Host", "Hostnum", row);
-        Ini().WriteInt("Host", "Hostsign", int32_t(sig));
-    }
+    PhotoFixture() : ModuleRunFixture("Fxrun") {}
 
     std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options, const char* entry,
                                            const char* module = FXRUN_MODULE)
@@ -74,7 +49,7 @@ protected:
         p.showDialog = 0;
     }
 
-    void Answer(fw::Dialog& d)
+    void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
         if (title == "Host application selection") {
@@ -99,11 +74,7 @@ protected:
         }
     }
 
-    std::string stem = "Fxrun";
-    TestFolder config;
-    std::vector<fw::MessageBoxRequest> messages;
     std::vector<int> preselected;
-    std::vector<fw::HelpRequest> help;
     std::vector<std::string> filterTitles;
     std::vector<std::string> aboutTexts;
     int abouts = 0;

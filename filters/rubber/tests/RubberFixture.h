@@ -4,6 +4,7 @@
 // framework's hooks.
 #pragma once
 
+#include "filters/frame/tests/ModuleRunFixture.h"
 #include "RubberReference.h"
 #include "filters/frame/tests/ScriptedHost.h"
 #include "framework/Dialog.h"
@@ -25,33 +26,9 @@
 #include <string>
 #include <vector>
 
-class RubberFixture : public ::testing::Test {
+class RubberFixture : public ModuleRunFixture {
 protected:
-    void SetUp() override
-    {
-        setenv("QN_CONFIG_HOME", config.Path().c_str(), 1);
-        fw::SetMessageBoxHook([this](const fw::MessageBoxRequest& r) {
-            messages.push_back(r);
-            return fw::IDOK;
-        });
-        fw::SetDialogHook([this](fw::Dialog& d) { Answer(d); });
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { helpTopics.push_back(r.data); });
-    }
-    void TearDown() override
-    {
-        fw::SetMessageBoxHook({});
-        fw::SetDialogHook({});
-        fw::HelpProvider::Instance().SetBackend({});
-    }
-
-    std::string IniPath() const { return config / "rubber/rubber.INI"; }
-    platform::IniFile Ini() const { return platform::IniFile(IniPath()); }
-    void RememberHost(int32_t row, uint32_t sig)
-    {
-        std::filesystem::create_directories(config / "rubber");
-        Ini().WriteInt("Host", "Hostnum", row);
-        Ini().WriteInt("Host", "Hostsign", int32_t(sig));
-    }
+    RubberFixture() : ModuleRunFixture("rubber") {}
 
     // A host over a picture of gradients and squares, calling entry.
     std::unique_ptr<ScriptedHost> MakeHost(ScriptedHost::Options options, const char* entry = "ENTRYPOINT1")
@@ -100,7 +77,7 @@ protected:
         send(QEvent::MouseButtonRelease, move, Qt::NoButton);
     }
 
-    void Answer(fw::Dialog& d)
+    void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
         if (title == "Host application selection") {
@@ -127,10 +104,7 @@ protected:
         }
     }
 
-    TestFolder config;
-    std::vector<fw::MessageBoxRequest> messages;
     std::vector<int> preselected;
-    std::vector<uint32_t> helpTopics;
     std::vector<std::string> aboutTexts;
     bool filterOk = true;
     int rubberDialogs = 0;
