@@ -1,13 +1,37 @@
-// The album's main frame. For now the menus of the album file and the
-// status bar around the album view; the toolbar, the size limits and the
-// scanner commands come with the album's own commands.
+// The album's main frame: the menus, a toolbar of the common commands, the
+// status bar, a smallest size, and the scanner's commands with the way
+// scanned pictures are transferred.
 #pragma once
 
+#include <string>
+
 #include "framework/FrameWnd.h"
+
+class QToolBar;
 
 class CMainFrame : public fw::FrameWnd {
     FW_DECLARE_DYNCREATE(CMainFrame)
 
 public:
     CMainFrame();
+
+    // Pane 0 of the status bar, drawn at once (progress while adding).
+    void SetStatusText(const std::string& text);
+    QToolBar* ToolBar() const { return toolBar_; }
+
+    const fw::MessageMap* GetMessageMap() const override;
+
+    // 1: the scanner hands pictures over natively; 0: through memory.
+    int transferMethod = 1;
+
+    void OnAcquire();
+    void OnSelectSource();
+    void OnThruMemory() { transferMethod = 0; }
+    void OnNative() { transferMethod = 1; }
+    void OnUpdateScannerIdle(fw::CmdUI& ui);
+    void OnUpdateThruMemory(fw::CmdUI& ui);
+    void OnUpdateNative(fw::CmdUI& ui);
+
+private:
+    QToolBar* toolBar_ = nullptr;
 };
