@@ -17,7 +17,8 @@ void CLdChooseDialog::CreateControls()
     auto* layout = new QHBoxLayout(this);
     listBox = new QListWidget(this);
     fw::SetControlId(listBox, IDC_LIST);
-    listBox->setFixedSize(176, 120);
+    // 117 x 80 dialog units.
+    listBox->setFixedSize(176, 130);
     layout->addWidget(listBox);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(AddButton(fw::IDOK, "OK"));
