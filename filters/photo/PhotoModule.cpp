@@ -1,10 +1,11 @@
-// The entries of Fxrun.8bf, the photo module. Every entry answers About;
-// the neighbourhood filters are not in this build yet and refuse to run.
-#include "filters/art/PendingArtFilter.h"
+// The entries of Fxrun.8bf, the photo module. Every entry answers About.
 #include "filters/art/frame/ArtDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
 #include "filters/photo/BrCont.h"
+#include "filters/photo/CleanBkgnd.h"
+#include "filters/photo/Focus.h"
 #include "filters/photo/HueSat.h"
+#include "filters/photo/Mosaic.h"
 #include "filters/photo/RedEye.h"
 #include "filters/photo/SmTune.h"
 #include "filters/photo/Solar.h"
@@ -24,12 +25,12 @@ const FilterModuleInfo& FilterModuleDescription()
     }
 
 // clang-format off
-PHOTO_ENTRY(ENTRYPOINT,  PendingArtFilter(ArtFilterInfo{"Mosaic", 148, 3}))
-PHOTO_ENTRY(ENTRYPOINT1, PendingArtFilter(ArtFilterInfo{"CleanBkgnd", 149, 3}))
+PHOTO_ENTRY(ENTRYPOINT,  MosaicFilter())
+PHOTO_ENTRY(ENTRYPOINT1, CleanBkgndFilter())
 PHOTO_ENTRY(ENTRYPOINT2, BrContFilter())
 PHOTO_ENTRY(ENTRYPOINT3, HueSatFilter())
 PHOTO_ENTRY(ENTRYPOINT4, RedEyeFilter())
-PHOTO_ENTRY(ENTRYPOINT5, PendingArtFilter(ArtFilterInfo{"Focus", 153, 3}))
+PHOTO_ENTRY(ENTRYPOINT5, FocusFilter())
 PHOTO_ENTRY(ENTRYPOINT6, SolarFilter())
 PHOTO_ENTRY(ENTRYPOINT7, SmTuneFilter())
 // clang-format on

@@ -135,17 +135,16 @@ TEST_F(PhotoRun, AutoToneStretchesThePicturesOwnRangeEvenInTheDeferredMode)
 
 struct Entry {
     const char* name;
-    bool built;
     int32_t p1, p2;
+    int32_t window;
 };
 
 TEST_F(PhotoRun, EveryEntryShowsAboutAndAnswersTheSelectors)
 {
     RememberHost(5, PI_HOST_SIG_EDITOR);
-    const Entry entries[] = {{"ENTRYPOINT", false, 0, 0},   {"ENTRYPOINT1", false, 0, 0},
-                             {"ENTRYPOINT2", true, 255, 50}, {"ENTRYPOINT3", true, 0, 0},
-                             {"ENTRYPOINT4", true, 50, 50},  {"ENTRYPOINT5", false, 0, 0},
-                             {"ENTRYPOINT6", true, 5, 0},    {"ENTRYPOINT7", true, 0, 0}};
+    const Entry entries[] = {{"ENTRYPOINT", 15, 0, 15},  {"ENTRYPOINT1", 5, 0, 5}, {"ENTRYPOINT2", 255, 50, 1},
+                             {"ENTRYPOINT3", 0, 0, 1},   {"ENTRYPOINT4", 50, 50, 1}, {"ENTRYPOINT5", 4, 0, 3},
+                             {"ENTRYPOINT6", 5, 0, 1},   {"ENTRYPOINT7", 0, 0, 1}};
     for (const Entry& e : entries) {
         SCOPED_TRACE(e.name);
         auto host = MakeHost({}, e.name);
@@ -160,19 +159,12 @@ TEST_F(PhotoRun, EveryEntryShowsAboutAndAnswersTheSelectors)
         EXPECT_EQ(GetHostHandleSize(host->parameters), 40);
         const ArtParams& p = Params(*host);
         EXPECT_EQ(p.showDialog, 1);
-        if (e.built) {
-            EXPECT_EQ(p.Param(1), e.p1);
-            EXPECT_EQ(p.Param(2), e.p2);
-            EXPECT_EQ(p.ringMargin, 1);
-            EXPECT_EQ(p.ringSize, 1);
-        }
+        EXPECT_EQ(p.Param(1), e.p1);
+        EXPECT_EQ(p.Param(2), e.p2);
+        EXPECT_EQ(p.ringMargin, e.window);
+        EXPECT_EQ(p.ringSize, e.window);
         EXPECT_EQ(host->Call(7), filterBadParameters);
         EXPECT_EQ(host->Call(filterSelectorPrepare), 0);
-        if (!e.built) {
-            // Not in this build: refused rather than reported as done.
-            EXPECT_EQ(host->Call(filterSelectorStart), filterBadParameters);
-            EXPECT_EQ(host->Call(filterSelectorFinish), 0);
-        }
         EXPECT_EQ(host->output, host->input);
     }
     EXPECT_EQ(aboutTexts, (std::vector<std::string>{"Orvane Plug-in Collection", "Orvane Telvy v.1.2"}));
