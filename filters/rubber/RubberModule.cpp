@@ -2,6 +2,7 @@
 // its filter; the module serves one run at a time.
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
+#include "filters/rubber/BurstFilter.h"
 #include "filters/rubber/PinchFilter.h"
 #include "filters/rubber/RubberFilter.h"
 #include "filters/rubber/RubberStrings.h"
@@ -54,5 +55,17 @@ extern "C" PI_EXPORT void ENTRYPOINT10(int16_t selector, FilterRecord* record, i
 extern "C" PI_EXPORT void ENTRYPOINT11(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static WaveFilter filter;
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT12(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static BurstFilter filter(0);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT13(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static BurstFilter filter(3);
     FilterDispatch(filter, selector, record, result);
 }

@@ -15,4 +15,14 @@ inline std::string RubberString(int id) { return RubberRcStr()(id); }
 enum RubberStringId : int {
     IDS_PINCH = 1,
     IDS_PUNCH = 2,
+    IDS_EXPLOSIONS = 6,
+    IDS_BURST = 7,
+    IDS_BLOT = 8,
+    IDS_SPLASH = 9,
+    IDS_COLLAPSES = 10,
+    IDS_EARTH_QUAKE = 11,
+    IDS_QUICK_SANDS = 12,
+    IDS_BLACK_HOLE = 13,
+    IDS_PEAKS = 14,
+    IDS_DENSITY = 15,
 };

@@ -90,7 +90,8 @@ protected:
             if (rubberDialog)
                 rubberDialog(d);
             d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
-        } else if (title == "Pinch" || title == "Punch" || title == "Wave" || title == "Whirl") {
+        } else if (title == "Pinch" || title == "Punch" || title == "Wave" || title == "Whirl" ||
+                   title == "Explosions" || title == "Collapses") {
             filterTitles.push_back(title);
             if (filterDialog)
                 filterDialog(d);
