@@ -34,6 +34,17 @@ void QnConvRenderObj::CheckPlane(int plane, const char* stem)
     }
 }
 
+PpQnPixBuf QnConvRenderObj::ConvertColourKeepAlpha(const char* stem, const QnXFormXY& xf, int plane,
+                                                   const QnPoint& anchor, const QnRect& request, QnRect* got,
+                                                   QnRenderProgress* progress, int rectOnly, int32_t inBytes,
+                                                   int32_t outBytes, int textId, RowFn fn, const void* context)
+{
+    CheckPlane(plane, stem);
+    if (plane == 1)
+        return RenderSrc(xf, 1, anchor, request, got, progress, rectOnly);
+    return ConvertColour(xf, anchor, request, got, progress, rectOnly, inBytes, outBytes, textId, fn, context);
+}
+
 PpQnPixBuf QnConvRenderObj::RenderSrc(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request,
                                       QnRect* got, QnRenderProgress* progress, int rectOnly)
 {

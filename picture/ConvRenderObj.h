@@ -46,6 +46,12 @@ protected:
                              const void* context = nullptr);
     // Planes other than 0 and 1 raise "Bad plane request" from stem.
     static void CheckPlane(int plane, const char* stem);
+    // What the colour converters with alpha answer: plane 1 is the source's
+    // alpha unchanged, plane 0 its colour through ConvertColour.
+    PpQnPixBuf ConvertColourKeepAlpha(const char* stem, const QnXFormXY& xf, int plane, const QnPoint& anchor,
+                                      const QnRect& request, QnRect* got, QnRenderProgress* progress, int rectOnly,
+                                      int32_t inBytes, int32_t outBytes, int textId, RowFn fn,
+                                      const void* context = nullptr);
 
     QnRenderObj* source_;
     QnPixConverter* toStd_;

@@ -34,11 +34,7 @@ class ConvRender_ToHSVA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        CheckPlane(plane, "HSVConv");
-        if (plane == 1)
-            return RenderSrc(xf, 1, anchor, request, got, progress, rectOnly);
-        return ConvertColour(xf, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_HSV,
-                             ToHSVRow);
+        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_HSV, ToHSVRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_ToHSVA)
@@ -51,11 +47,7 @@ class ConvRender_FromHSVA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        CheckPlane(plane, "HSVConv");
-        if (plane == 1)
-            return RenderSrc(xf, 1, anchor, request, got, progress, rectOnly);
-        return ConvertColour(xf, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_RGB,
-                             FromHSVRow);
+        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_RGB, FromHSVRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_FromHSVA)

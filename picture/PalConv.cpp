@@ -41,11 +41,7 @@ class ConvRender_FromPalA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        CheckPlane(plane, "PalConv");
-        if (plane == 1)
-            return RenderSrc(xf, 1, anchor, request, got, progress, rectOnly);
-        return ConvertColour(xf, anchor, request, got, progress, rectOnly, 1, 3, QN_PIC_CONVERTING_TO_RGB,
-                             FromPalRow, &table_);
+        return ConvertColourKeepAlpha("PalConv", xf, plane, anchor, request, got, progress, rectOnly, 1, 3, QN_PIC_CONVERTING_TO_RGB, FromPalRow, &table_);
     }
 
     PALETTEENTRY palette_[256];
