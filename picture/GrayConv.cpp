@@ -92,7 +92,8 @@ class ConvRender_ToGrayA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        return ConvertColourKeepAlpha("GrayConv", xf, plane, anchor, request, got, progress, rectOnly, 3, 1, QN_PIC_CONVERTING_TO_GRAY, ToGrayRow);
+        return ConvertColourKeepAlpha("GrayConv", xf, plane, anchor, request, got, progress, rectOnly,
+                                      3, 1, QN_PIC_CONVERTING_TO_GRAY, ToGrayRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_ToGrayA)
@@ -105,7 +106,8 @@ class ConvRender_FromGrayA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        return ConvertColourKeepAlpha("GrayConv", xf, plane, anchor, request, got, progress, rectOnly, 1, 3, QN_PIC_CONVERTING_TO_RGB, FromGrayRow);
+        return ConvertColourKeepAlpha("GrayConv", xf, plane, anchor, request, got, progress, rectOnly,
+                                      1, 3, QN_PIC_CONVERTING_TO_RGB, FromGrayRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_FromGrayA)

@@ -34,7 +34,8 @@ class ConvRender_ToHSVA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_HSV, ToHSVRow);
+        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly,
+                                      3, 0, QN_PIC_CONVERTING_TO_HSV, ToHSVRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_ToHSVA)
@@ -47,7 +48,8 @@ class ConvRender_FromHSVA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly, 3, 0, QN_PIC_CONVERTING_TO_RGB, FromHSVRow);
+        return ConvertColourKeepAlpha("HSVConv", xf, plane, anchor, request, got, progress, rectOnly,
+                                      3, 0, QN_PIC_CONVERTING_TO_RGB, FromHSVRow);
     }
 };
 QN_CONV_POOL_DEFINE(ConvRender_FromHSVA)

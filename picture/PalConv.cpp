@@ -41,7 +41,8 @@ class ConvRender_FromPalA : public QnConvRenderObj {
     PpQnPixBuf Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request, QnRect* got,
                         QnRenderProgress* progress, int rectOnly) override
     {
-        return ConvertColourKeepAlpha("PalConv", xf, plane, anchor, request, got, progress, rectOnly, 1, 3, QN_PIC_CONVERTING_TO_RGB, FromPalRow, &table_);
+        return ConvertColourKeepAlpha("PalConv", xf, plane, anchor, request, got, progress, rectOnly,
+                                      1, 3, QN_PIC_CONVERTING_TO_RGB, FromPalRow, &table_);
     }
 
     PALETTEENTRY palette_[256];
