@@ -61,7 +61,7 @@ public:
     std::vector<uint32_t> commands;
     bool OnCmdMsg(uint32_t id, fw::CmdCode code, fw::CmdUI* ui) override
     {
-        if (code == fw::CmdCode::Command && id >= 32784 && id <= 32789) {
+        if (code == fw::CmdCode::Command && ((id >= 32784 && id <= 32789) || id == 32872)) {
             commands.push_back(id);
             return true;
         }
