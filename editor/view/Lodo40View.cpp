@@ -167,14 +167,15 @@ void CLodo40View::OnViewFitInWindow()
 
 QSize CLodo40View::FrameBorders() const
 {
+    // The sub-window's frame and title are its contents margins; the child
+    // frame inside it adds no border of its own.
     const auto* child = dynamic_cast<fw::MDIChildWnd*>(GetParentFrame());
     QMdiSubWindow* window = child ? child->GetSubWindow() : nullptr;
     if (!window)
         return QSize(0, 0);
     window->ensurePolished();
     const QMargins m = window->contentsMargins();
-    const QSize inner = child->size() - viewport()->size();
-    return QSize(m.left() + m.right() + std::max(inner.width(), 0), m.top() + m.bottom() + std::max(inner.height(), 0));
+    return QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 
 void CLodo40View::FitFrameToPicture(bool clip)
