@@ -7,6 +7,7 @@
 #include "editor/app/ClipboardDib.h"
 #include "editor/app/CommandLine.h"
 #include "editor/app/HandOver.h"
+#include "editor/app/TestHooks.h"
 #include "editor/document/DocErrors.h"
 #include "editor/document/EvaluationScope.h"
 #include "editor/document/Lodo40Doc.h"
@@ -69,6 +70,14 @@ CMainFrame* CLodo40App::MainFrame() const
     return dynamic_cast<CMainFrame*>(GetMainWnd());
 }
 
+fw::Document* CLodo40App::OpenDocumentFile(const std::string& path)
+{
+    fw::Document* doc = fw::App::OpenDocumentFile(path);
+    if (doc)
+        LdTestReport("open " + doc->GetPathName());
+    return doc;
+}
+
 CLodo40Doc* CLodo40App::ActiveLodoDocument() const
 {
     CMainFrame* frame = MainFrame();
@@ -77,8 +86,10 @@ CLodo40Doc* CLodo40App::ActiveLodoDocument() const
 
 bool CLodo40App::InitInstance()
 {
-    if (!GetArguments().empty() && HandOverToRunningEditor())
+    if (!GetArguments().empty() && HandOverToRunningEditor()) {
+        handedOver_ = true;
         return false;
+    }
 
     LdSetProgramResources(platform::OwnResources());
     LdSetSoundSwitch([this] { return settings_.sound != 0; });
@@ -147,11 +158,14 @@ bool CLodo40App::InitInstance()
     LdLoadBrushParams(GetProfile(), brushParams_);
     fillParams_.kind = settings_.fill;
     ResetToStart(nullptr);
+    LdArmTestSnapshot(*this);
+    LdTestReport("ready " + std::to_string(QCoreApplication::applicationPid()));
     return true;
 }
 
 int CLodo40App::ExitInstance()
 {
+    LdTestReport("exit");
     if (!settingsRead_)
         return 0;
     settingsRead_ = false;

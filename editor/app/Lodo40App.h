@@ -52,11 +52,14 @@ public:
     int ExitInstance() override;
     bool PreTranslateEvent(QObject* receiver, QEvent* event) override;
     void WinHelp(uint32_t data, uint32_t command) override;
+    fw::Document* OpenDocumentFile(const std::string& path) override;
 
     // The view mode: 0 none, 1 text, 2 paint, 3 clone, 4 select, 5 fill.
     void SetMode(int mode) override;
     int GetMode() const { return viewMode_; }
 
+    // This start handed its files to a running editor and ends.
+    bool HandedOver() const { return handedOver_; }
     CMainFrame* MainFrame() const;
     CLodo40Doc* ActiveLodoDocument() const;
     const CLdRegistry& Registry() const { return *registry_; }
@@ -139,4 +142,5 @@ private:
     NewDocumentRequest newRequest_;
     int viewMode_ = 0;
     bool settingsRead_ = false;
+    bool handedOver_ = false;
 };

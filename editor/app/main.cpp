@@ -4,5 +4,6 @@
 int main(int argc, char** argv)
 {
     CLodo40App app;
-    return fw::RunApp(app, argc, argv);
+    const int result = fw::RunApp(app, argc, argv);
+    return app.HandedOver() ? 0 : result;
 }

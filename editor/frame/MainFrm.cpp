@@ -28,9 +28,18 @@ constexpr uint32_t IDR_PICTURE = 151;
 CMainFrame::CMainFrame(const CLdRegistry& registry, CLdBarHost& host) : manager_(registry, host)
 {
     setAcceptDrops(true);
+    LdEvaluationScope::SetEndHook([this] {
+        if (!deferred_.empty() && !deferredPosted_) {
+            deferredPosted_ = true;
+            QTimer::singleShot(0, this, [this] { RunDeferred(); });
+        }
+    });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    LdEvaluationScope::SetEndHook({});
+}
 
 bool CMainFrame::OnCreate(bool showPalette)
 {
