@@ -28,7 +28,8 @@ public:
     static constexpr uint32_t ID_ZOOM_IN = 32785;
     static constexpr uint32_t ID_ZOOM_OUT = 32786;
     static constexpr uint32_t ID_ACTUAL_VIEW = 32784;
-    static constexpr uint32_t ID_FIT_IN_WINDOW = 32787;
+    // The view's "Fit in Window" (32787 is its "Correct Window Size").
+    static constexpr uint32_t ID_FIT_IN_WINDOW = 32872;
 
     static constexpr int kFirstIcon = 1;
     static constexpr int kLastIcon = 5;

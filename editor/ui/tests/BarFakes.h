@@ -7,12 +7,14 @@
 #include "editor/loadable/LdLoadable.h"
 #include "editor/loadable/LdTool.h"
 #include "editor/loadable/SelectParams.h"
+#include "editor/loadable/ToolParams.h"
 #include "editor/registry/LdRegistry.h"
 #include "editor/ui/LdBarDocument.h"
 #include "editor/ui/LdBarHost.h"
 #include "editor/ui/LdBarIds.h"
 #include "editor/ui/LdBarLogic.h"
 #include "editor/ui/LdBarManager.h"
+#include "editor/ui/LdBarRouter.h"
 #include "editor/ui/LdBarView.h"
 #include "framework/Object.h"
 
@@ -23,59 +25,23 @@
 #include <string>
 #include <vector>
 
-// The application's parameter objects of the text, brush and fill tools.
-class CTextParams : public fw::Object {
-    FW_DECLARE_DYNAMIC(CTextParams)
-};
-class CBrushParams : public fw::Object {
-    FW_DECLARE_DYNAMIC(CBrushParams)
-};
-class CFillParams : public fw::Object {
-    FW_DECLARE_DYNAMIC(CFillParams)
-};
-
-// Routes as the main frame's interface manager: a named task goes to the
-// tool bar, the stage list to the task bar; OK and Cancel for tools, the
-// rows of buttons for lists of tasks.
-class FakeManager : public CLdBarManager {
+// Routes as the main frame's interface manager does, and records every
+// switch of the task.
+class FakeManager : public CLdBarRouter {
 public:
-    explicit FakeManager(const CLdRegistry& registry) : registry_(registry) {}
-
-    void ShowTask(CLdBarLogic* from, const std::string& name, const std::vector<std::string>& entries,
-                  int sequence) override
+    explicit FakeManager(const CLdRegistry& registry)
+        : CLdBarRouter([&registry](const std::string& name) { return registry.IsToolName(name); })
     {
-        const bool tool = registry_.IsToolName(name);
-        const bool nav = !(entries.empty() || registry_.IsToolName(entries.front()));
-        CLdBarLogic* target = !name.empty() ? toolBar : (from ? nullptr : taskBar);
-        if (!target)
-            return;
-        target->SetButtons(tool, tool, 0, nav);
-        if (tool) {
-            target->ShowTool(name, 0);
-            return;
-        }
-        target->FillTask(name, entries, sequence);
-        if (!sequence)
-            taskBar->SelectByName(name);
     }
 
-    void SwitchTask(CLdBarLogic*, const std::string& name) override
+    void SwitchTask(CLdBarLogic* from, const std::string& name) override
     {
-        static const std::vector<std::string> stages = {"Start", "Easy", "Retouch", "Artwork", "Finish"};
-        if (name == current && std::find(stages.begin(), stages.end(), name) != stages.end())
-            return;
-        current = name;
-        switches.push_back(name);
-        toolBar->SetTask(name);
+        if (!(name == CurrentTask() && IsStage(name)))
+            switches.push_back(name);
+        CLdBarRouter::SwitchTask(from, name);
     }
 
-    CLdBarLogic* taskBar = nullptr;
-    CLdBarLogic* toolBar = nullptr;
-    std::string current;
     std::vector<std::string> switches;
-
-private:
-    const CLdRegistry& registry_;
 };
 
 class FakeDocument : public CLdBarDocument {

@@ -256,7 +256,7 @@ TEST_F(BarFixture, PreviousAndNextWalkTheStagesAndHideAtTheEnds)
     EXPECT_TRUE(taskView_->IsControlShown(IDC_BAR_NEXT));
     taskBar_->OnNext();
     EXPECT_EQ(taskBar_->SelectedIndex(), 1);
-    EXPECT_EQ(manager_->current, "Easy");
+    EXPECT_EQ(manager_->CurrentTask(), "Easy");
     EXPECT_TRUE(taskView_->IsControlShown(IDC_BAR_PREVIOUS));
     taskBar_->OnNext();
     // The last stage (a sequence) selects itself: no Next.

@@ -1,0 +1,14 @@
+// How the editor ends a command that failed. A cancel by the user and a
+// silent exception end it quietly; a picture file the import library could
+// not read or write shows the library's reason, which names the file; any
+// other error of the suite shows its message; framework errors go on to the
+// framework. The document stays as it was in every case.
+#pragma once
+
+#include <exception>
+#include <functional>
+
+// Runs work; false when it ended by an exception, which was reported.
+bool LdRunCommand(const std::function<void()>& work);
+// Reports the exception as above; framework exceptions are thrown on.
+void LdReportCommandError(std::exception_ptr error);

@@ -1,0 +1,34 @@
+#include "editor/document/DocStrings.h"
+
+namespace {
+
+const QnStringTableEntry kDocStrings[] = {
+    {IDS_FILL, "Fill"},
+    {IDS_NOTHING_TO_DO, "Nothing to do!"},
+    {IDS_WRONG_PICTURE_TYPE, "Wrong picture type.\nPicture should be truecolor or grayscale"},
+    {IDS_CONVERT_QUESTION,
+     "The picture opened is neither grayscale nor truecolor one.\nMost commands from \"Picture\" and \"Effects\" "
+     "menu will be disabled!\nDo you want to convert this picture to 24-bit truecolor format?\n\nIf you select "
+     "\"No\", you can do it any time later."},
+    {IDS_NAME_ALREADY_OPEN, "Can't save since picture with this name is already opened"},
+    {IDS_UNKNOWN_SOURCE, "Can't load picture from unknown source"},
+    {IDS_NO_CLIPBOARD_DATA, "Can't get clipboard data"},
+    {IDS_PAINT, "Paint"},
+    {IDS_ADD_TEXT, "Add Text"},
+    {IDS_CURRENT, "(current)"},
+    {IDS_FAST_UNDO_EXHAUSTED, "Fast undo stack is exhausted and undo operation may be very slow.\nDo you want to continue?"},
+    {IDS_CLONE, "Clone"},
+};
+
+struct DocStrings {
+    DocStrings() { rc.SetTable(kDocStrings); }
+    QnRcStr rc{0};
+};
+
+}  // namespace
+
+QnRcStr& LdDocRcStr()
+{
+    static DocStrings strings;
+    return strings.rc;
+}

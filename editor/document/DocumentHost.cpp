@@ -1,0 +1,38 @@
+#include "editor/document/DocumentHost.h"
+
+namespace {
+
+// Until the application sets its own: undo depth 5, a white background, the
+// dialog for new pictures, no menu texts and no save dialog.
+class DefaultDocumentHost : public CLdDocumentHost {
+public:
+    int32_t UndoDepth() override { return 5; }
+    uint32_t Background() override { return 0x00FFFFFF; }
+    NewDocumentRequest& NewRequest() override { return request_; }
+    std::string MenuCommandText(uint32_t) override { return {}; }
+    std::optional<std::string> SelectFileToWrite(int, const std::string&) override { return std::nullopt; }
+    QWidget* MainWidget() override { return nullptr; }
+
+private:
+    NewDocumentRequest request_;
+};
+
+CLdDocumentHost*& Current()
+{
+    static DefaultDocumentHost fallback;
+    static CLdDocumentHost* host = &fallback;
+    return host;
+}
+
+}  // namespace
+
+void LdSetDocumentHost(CLdDocumentHost* host)
+{
+    static CLdDocumentHost* const fallback = Current();
+    Current() = host ? host : fallback;
+}
+
+CLdDocumentHost& LdDocumentHost()
+{
+    return *Current();
+}

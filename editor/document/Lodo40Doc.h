@@ -1,0 +1,148 @@
+// The editor's picture document. It never edits pixels in place: its
+// picture is an expression of the evaluation machine, and every edit is a
+// new expression over the previous one, evaluated on the document's own
+// machine and committed with an undo record. It keeps the undo and redo
+// histories, the selection, and whether the saved state is still reachable,
+// from which the modified flag follows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editor/document/UndoHistory.h"
+#include "editor/ui/LdBarDocument.h"
+#include "framework/Document.h"
+#include "lang/Expr.h"
+#include "lang/LsmDsc.h"
+#include "lang/MachineContext.h"
+#include "picture/Picture.h"
+#include "picture/SaveOptions.h"
+#include "render/Rgn.h"
+#include "render/XFormXY.h"
+
+class DeviceContext;
+class HistoryDlg;
+class QnBlt;
+class QnEvalControl;
+class QnRenderProgress;
+
+// View-update hints the document sends.
+enum LdUpdateHint : int64_t {
+    kHintEdit = 1,       // an edit or a history step; the hint object is the changed QnRect or null
+    kHintNewPicture = 2, // a new picture replaced the old one (New, Open, archive load)
+};
+
+class CLodo40Doc : public fw::Document, public CLdBarDocument {
+    FW_DECLARE_DYNCREATE(CLodo40Doc)
+
+public:
+    static constexpr uint32_t ID_EDIT_IMAGE_HISTORY = 32925;
+
+    CLodo40Doc();
+    ~CLodo40Doc() override;
+
+    // Evaluation and commit.
+    static PpQnExpr EvalInContext(PpQnExpr& result, const PpQnExpr& expr, QnMachineContext& machine,
+                                  QnEvalControl* control);
+    // Makes expr the current state without touching the history. Nothing
+    // changes when the evaluation raises.
+    void SetPictureFromExpression(const PpQnExpr& expr, const QnRect* changed, const QnRgn* selection,
+                                  const std::string& label, bool update, QnEvalControl* control,
+                                  int64_t hint = kHintEdit);
+    // The commit of every edit: evaluates expr, then records the old state
+    // (a new record, or merged into the top one) and clears the redo side.
+    void ApplyExpression(const PpQnExpr& expr, const QnRect* changed, const QnRgn* selection,
+                         const std::string& label, bool update, bool newRecord);
+    void UpdateModified();
+    // A copy of region becomes the selection (no history, no update).
+    void SetSelection(const QnRgn& region) override;
+    QnRgn GetSelection() const override { return m_selection; }
+    const PpQnExpr& GetSelectionValue() const { return m_selectionValue; }
+
+    // Picture access.
+    QnPoint GetPictureSize() const;
+    uint32_t GetPixelColor(const QnPoint& p) const;
+    void DrawPicture(DeviceContext& dc, const QnRgn* clip, int32_t x, int32_t y, const QnXFormXY& xf1,
+                     const QnXFormXY& xf2, QnRenderProgress* progress, QnBlt* blt) const;
+    std::vector<uint8_t> RenderToDib() override;
+    std::vector<uint8_t> RenderToNativeDib();
+    const PpQnPicture& GetPicture() const { return m_picture; }
+    const PpQnExpr& GetExpression() const { return m_expr; }
+    const std::string& GetLabel() const { return m_label; }
+    const PpQnLsmDsc& GetSource() const { return m_source; }
+    QnMachineContext& Machine() { return m_machine; }
+
+    // History.
+    void TrimUndoLists();
+    // n > 0 undoes n steps, n < 0 redoes -n steps.
+    void StepHistory(int n);
+    const UndoHistory& UndoList() const { return m_undo; }
+    const UndoHistory& RedoList() const { return m_redo; }
+    // The lines of the Image History dialog, the current state's index in n.
+    std::vector<std::string> HistoryLines() const;
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditImageHistory();
+    void OnUpdateEditUndo(fw::CmdUI& ui);
+    void OnUpdateEditRedo(fw::CmdUI& ui);
+    static std::string HistoryLine(int number, const std::string& label);
+
+    // Saved state.
+    bool IsSavedReachable() const { return m_savedReachable != 0; }
+    int32_t StepsSinceSave() const { return m_stepsSinceSave; }
+
+    // Framework.
+    bool IsModified() override { return modified_; }
+    void SetModifiedFlag(bool modified = true) override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    bool DoSave(const std::string& path, bool replace = true) override;
+    void Serialize(fw::Archive& ar) override;
+    const fw::MessageMap* GetMessageMap() const override;
+
+    // CLdBarDocument
+    bool UndoListEmpty() const override { return m_undo.Empty(); }
+    bool RedoListEmpty() const override { return m_redo.Empty(); }
+    int32_t PictureType() const override { return m_picture ? m_picture->Type() : 0; }
+    void UpdateAllViews() override { fw::Document::UpdateAllViews(nullptr, kHintEdit, nullptr); }
+
+private:
+    struct State {
+        PpQnExpr expr;
+        PpQnExpr reduct;
+        PpQnLsmDsc source;
+        std::string label;
+        QnRgn selection;
+    };
+    State CurrentState() const;
+    // New and Open of a file: the load expression, converted when the user
+    // wants a paletted picture as colour; whether the picture equals the file.
+    PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);
+    bool NewFromDialog(PpQnExpr& expr, std::string& label);
+    // Another document of the template that has path, or null.
+    CLodo40Doc* OtherDocumentNamed(const std::string& path) const;
+    void ReadArchive(fw::Archive& ar);
+    void WriteArchive(fw::Archive& ar);
+
+    PpQnExpr m_expr;
+    PpQnExpr m_reduct;
+    PpQnPicture m_picture;
+    PpQnLsmDsc m_source;
+    std::string m_label;
+    int32_t m_savedReachable = 0;
+    int32_t m_stepsSinceSave = 0;
+    int32_t m_opening = 0;
+    int32_t m_fresh = 1;
+    int32_t m_saving = 0;
+    int32_t m_saveAs = 0;
+    UndoHistory m_undo;
+    UndoHistory m_redo;
+    QnRgn m_selection;
+    PpQnExpr m_selectionValue;
+    PpQnExpr m_clipResult;
+    QnMachineContext m_machine;
+    QnSaveOptions m_saveOptions;
+    bool modified_ = false;
+};
