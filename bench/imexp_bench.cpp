@@ -5,6 +5,7 @@
 // vips' own format. Each load-and-save runs in a process of its own (ours
 // re-runs this program), so that the wall time and the peak resident memory
 // (the child's ru_maxrss) are measured the same way for all.
+#include "ProcessMeasure.h"
 #include "base/QnExcept.h"
 #include "imexp/ImExp.h"
 #include "lang/LsmStream.h"
@@ -166,37 +167,9 @@ int CopyWithPicture(const char* in, const char* out, const char* options)
     return 0;
 }
 
-struct Measure {
-    double ms = 1e30;
-    long maxrssKb = 0;
-};
-
 Measure Run(const std::vector<std::string>& argv)
 {
-    Measure best;
-    for (int run = 0; run < kRuns; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            std::vector<char*> args;
-            for (const std::string& a : argv)
-                args.push_back(const_cast<char*>(a.c_str()));
-            args.push_back(nullptr);
-            execvp(args[0], args.data());
-            _exit(127);
-        }
-        int status = 0;
-        struct rusage usage {};
-        wait4(pid, &status, 0, &usage);
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
-            return {};
-        }
-        best.ms = std::min(best.ms, ms);
-        best.maxrssKb = std::max(best.maxrssKb, usage.ru_maxrss);
-    }
-    return best;
+    return RunProcess(argv, kRuns);
 }
 
 } // namespace

@@ -104,6 +104,12 @@ void CLodo40Doc::SetModifiedFlag(bool modified)
     modified_ = modified;
 }
 
+void CLodo40Doc::SetPathName(const std::string& path, bool addToRecentFiles)
+{
+    fw::Document::SetPathName(path, addToRecentFiles);
+    SetModifiedFlag(modified_);
+}
+
 QnPoint CLodo40Doc::GetPictureSize() const
 {
     if (!m_picture)

@@ -93,6 +93,8 @@ public:
     int32_t StepsSinceSave() const { return m_stepsSinceSave; }
 
     // Framework.
+    // The file's name as the title, with the modified mark when it applies.
+    void SetPathName(const std::string& path, bool addToRecentFiles = true) override;
     bool IsModified() override { return modified_; }
     void SetModifiedFlag(bool modified = true) override;
     bool OnNewDocument() override;

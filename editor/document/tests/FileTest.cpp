@@ -109,6 +109,8 @@ TEST_F(DocFile, PalettedPicturesAskToBeConverted)
         EXPECT_EQ(messages[0].rfind("The picture opened is neither grayscale nor truecolor one.", 0), 0u);
         EXPECT_EQ(doc.PictureType(), c.type);
         EXPECT_EQ(doc.IsModified(), c.modified);
+        doc.SetPathName(path, false);
+        EXPECT_EQ(doc.GetTitle(), c.modified ? "pal.bmp*" : "pal.bmp");
     }
 }
 

@@ -8,6 +8,8 @@
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
+#include "framework/MessageBox.h"
+#include "lang/FlVal.h"
 #include "imexp/ImExp.h"
 #include "picture/Picture.h"
 
@@ -157,4 +159,30 @@ TEST_F(ViewWidget, CoordinatesMapBothWaysAndZoomKeepsTheCentre)
     const QnPoint corner = small->PictureToClient(QnPoint{0, 0});
     EXPECT_GE(corner.x, 0);
     EXPECT_EQ(small->ClientToPicture(corner), (QnPoint{0, 0}));
+}
+
+TEST_F(ViewWidget, ClosingAChangedPictureAsksAndCancelKeepsItOpen)
+{
+    CLodo40View* view = Open(Picture(30, 20));
+    ASSERT_NE(view, nullptr);
+    CLodo40Doc* doc = view->GetDocument();
+    EXPECT_EQ(doc->GetTitle(), "p30x20.bmp");
+    // Any edit: a picture of its own in place of the opened one.
+    doc->ApplyExpression(PpQnExpr(PpQnFlVal(PpQnPicture(30, 20, 0u))), nullptr, nullptr, "Edit", true, true);
+    EXPECT_EQ(doc->GetTitle(), "p30x20.bmp*");
+    std::vector<std::string> asked;
+    int answer = fw::IDCANCEL;
+    fw::SetMessageBoxHook([&](const fw::MessageBoxRequest& r) {
+        asked.push_back(r.text);
+        return answer;
+    });
+    doc->OnFileClose();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("p30x20.bmp"), std::string::npos);
+    EXPECT_EQ(tmpl->GetDocuments().size(), 1u);
+    answer = fw::IDNO;
+    doc->OnFileClose();
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(tmpl->GetDocuments().empty());
+    fw::SetMessageBoxHook({});
 }
