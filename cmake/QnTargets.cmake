@@ -76,3 +76,26 @@ function(qn_add_module name)
     INSTALL_RPATH "$ORIGIN/${to_bin}")
   target_link_options(${name} PRIVATE -Wl,--no-undefined)
 endfunction()
+
+# qn_add_fuzz_target(<name> SOURCES ... [LINKS ...] [DEFINITIONS ...] [SEEDS <dir>])
+# A libFuzzer target fuzz_<name> in build-fuzz/fuzz, built only when
+# QN_BUILD_FUZZ is on. Its seed corpus is <dir> (default: seeds/<name> beside
+# the calling CMakeLists.txt); imexp/fuzz/run.sh runs every target listed.
+function(qn_add_fuzz_target name)
+  if(NOT QN_BUILD_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "SEEDS" "SOURCES;LINKS;DEFINITIONS" ${ARGN})
+  if(NOT A_SEEDS)
+    set(A_SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+  endif()
+  add_executable(fuzz_${name} ${A_SOURCES})
+  target_compile_definitions(fuzz_${name} PRIVATE ${A_DEFINITIONS})
+  target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address)
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address)
+  target_link_libraries(fuzz_${name} PRIVATE ${A_LINKS})
+  set_target_properties(fuzz_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz
+    INSTALL_RPATH "$ORIGIN/../bin")
+  set_property(GLOBAL APPEND PROPERTY QN_FUZZ_TARGETS "${name}")
+  set_property(GLOBAL APPEND PROPERTY QN_FUZZ_LIST "${name} ${A_SEEDS}\n")
+endfunction()
