@@ -11,6 +11,7 @@
 #include "base/QnLittleEndian.h"
 #include "platform/Dib.h"
 
+#include <algorithm>
 #include <bit>
 #include <string>
 #include <vector>
@@ -81,8 +82,17 @@ void ReadPlainRows(std::span<const uint8_t> bits, const DibLayout& dib, ReadTarg
                  platform::DpiFromPelsPerMeter(h.biYPelsPerMeter));
     uint8_t* out = target.RowBuffer();
     if (h.biBitCount == 24) {
-        for (int32_t r = 0; r < height; ++r)
-            target.PutLine(lineOf(r), bits.data() + size_t(r) * stride);
+        // Rows go out straight from the file while their padding is there;
+        // a last row whose padding is missing goes out padded from a copy.
+        for (int32_t r = 0; r < height; ++r) {
+            const uint8_t* in = bits.data() + size_t(r) * stride;
+            if (bits.size() - size_t(r) * stride < stride) {
+                std::copy_n(in, packed, out);
+                std::fill(out + packed, out + stride, uint8_t(0));
+                in = out;
+            }
+            target.PutLine(lineOf(r), in);
+        }
         return;
     }
     uint32_t masks[3] = {dib.masks[0], dib.masks[1], dib.masks[2]};
@@ -93,13 +103,27 @@ void ReadPlainRows(std::span<const uint8_t> bits, const DibLayout& dib, ReadTarg
         masks[2] = h.biBitCount == 16 ? 0x001F : 0x0000FF;
     }
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
-    for (int32_t r = 0; r < height; ++r) {
+    const auto pixelAt = [&](int32_t r, int32_t x) {
         const uint8_t* in = bits.data() + size_t(r) * stride;
+        return h.biBitCount == 16 ? uint32_t(QnGetLE16(in + 2 * x)) : QnGetLE32(in + 4 * x);
+    };
+    // An alpha mask counts only when some pixel uses it: many writers give
+    // the mask and leave every alpha at zero, meaning an opaque picture.
+    Channel alpha(dib.masks[3]);
+    bool anyAlpha = false;
+    for (int32_t r = 0; alpha.max && r < height && !anyAlpha; ++r)
+        for (int32_t x = 0; x < width && !anyAlpha; ++x)
+            anyAlpha = (pixelAt(r, x) & alpha.mask) != 0;
+    if (!anyAlpha)
+        alpha = Channel(0);
+    for (int32_t r = 0; r < height; ++r) {
         for (int32_t x = 0; x < width; ++x) {
-            const uint32_t pixel = h.biBitCount == 16 ? QnGetLE16(in + 2 * x) : QnGetLE32(in + 4 * x);
-            out[3 * x] = blue.Of(pixel);
-            out[3 * x + 1] = green.Of(pixel);
-            out[3 * x + 2] = red.Of(pixel);
+            const uint32_t pixel = pixelAt(r, x);
+            // Transparency goes over white, as in the other formats.
+            const unsigned a = alpha.max ? alpha.Of(pixel) : 255;
+            out[3 * x] = OverWhite(blue.Of(pixel), a);
+            out[3 * x + 1] = OverWhite(green.Of(pixel), a);
+            out[3 * x + 2] = OverWhite(red.Of(pixel), a);
         }
         target.PutLine(lineOf(r), out);
     }
@@ -133,10 +157,11 @@ void ReadRleRows(std::span<const uint8_t> bits, const DibLayout& dib, ReadTarget
         ++row;
         x = 0;
     };
+    // The column never goes past the right edge: runs and skips beyond it
+    // are clipped, as Windows draws them, however long the row's codes go on.
     const auto put = [&](uint8_t index) {
-        if (x < width)  // runs past the right edge are clipped, as Windows draws them
-            indexes[size_t(x)] = index;
-        ++x;
+        if (x < width)
+            indexes[size_t(x++)] = index;
     };
     size_t at = 0;
     const auto need = [&](size_t n) {
@@ -148,7 +173,7 @@ void ReadRleRows(std::span<const uint8_t> bits, const DibLayout& dib, ReadTarget
         const uint8_t count = bits[at], code = bits[at + 1];
         at += 2;
         if (count) {
-            for (unsigned i = 0; i < count; ++i)
+            for (unsigned i = 0; i < count && x < width; ++i)
                 put(four ? uint8_t(i & 1 ? code & 0x0F : code >> 4) : code);
         } else if (code == 0) {
             finishRow();
@@ -163,12 +188,12 @@ void ReadRleRows(std::span<const uint8_t> bits, const DibLayout& dib, ReadTarget
                 finishRow();
                 x = keep;
             }
-            x += dx;
+            x = std::min(x + dx, width);
         } else {
             const size_t bytes = four ? (code + 1u) / 2 : code;
             const size_t padded = (bytes + 1) & ~size_t(1);
             need(padded);
-            for (unsigned i = 0; i < code; ++i)
+            for (unsigned i = 0; i < code && x < width; ++i)
                 put(four ? uint8_t(i & 1 ? bits[at + i / 2] & 0x0F : bits[at + i / 2] >> 4) : bits[at + i]);
             at += padded;
         }
@@ -190,7 +215,10 @@ void ReadBmp(std::span<const uint8_t> file, ReadTarget& target, bool headerless)
         start = platform::BITMAPFILEHEADER::kSize;
     }
     std::string reason;
-    const auto dib = platform::ReadDibLayout(file.subspan(start), &reason);
+    std::optional<size_t> bitsHint;
+    if (fileHeader && fileHeader->bfOffBits >= start)
+        bitsHint = fileHeader->bfOffBits - start;
+    const auto dib = platform::ReadDibLayout(file.subspan(start), &reason, bitsHint);
     if (!dib)
         Fail(reason);
     ReadTarget::CheckSize(dib->header.biWidth, dib->height);

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "imexp/WorkArea.h"
 
@@ -37,11 +39,15 @@ struct Status {
 
 // Largest picture, in pixels, that a reader accepts and a writer saves.
 // The default is kDefaultPixelLimit, or the environment variable
-// QNIMEXP_MAX_PIXELS when it holds a positive number; programs that keep the
+// QNIMEXP_MAX_PIXELS when it holds a positive whole number (anything else
+// is ignored with a warning on standard error); programs that keep the
 // setting in their INI file pass it here.
 constexpr uint64_t kDefaultPixelLimit = uint64_t(1) << 28;  // 16384 x 16384
 uint64_t PixelLimit();
 void SetPixelLimit(uint64_t pixels);
+// A limit as the variable gives it: decimal digits only, above zero and
+// within 64 bits; nothing for any other text.
+std::optional<uint64_t> ParsePixelLimit(std::string_view text);
 
 // Reads the picture in the file into sink. On failure the sink may have
 // been given part of the picture; the caller drops it.

@@ -1,6 +1,7 @@
 #include "imexp/ImExp.h"
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 
 namespace imexp {
@@ -10,10 +11,10 @@ namespace {
 uint64_t DefaultLimit()
 {
     if (const char* text = std::getenv("QNIMEXP_MAX_PIXELS")) {
-        char* end = nullptr;
-        const unsigned long long value = std::strtoull(text, &end, 10);
-        if (end != text && value > 0)
-            return value;
+        if (const auto value = ParsePixelLimit(text))
+            return *value;
+        std::fprintf(stderr, "QNIMEXP_MAX_PIXELS=\"%s\" is not a positive whole number of pixels; it is ignored\n",
+                     text);
     }
     return kDefaultPixelLimit;
 }
@@ -25,6 +26,24 @@ std::atomic<uint64_t>& Limit()
 }
 
 } // namespace
+
+std::optional<uint64_t> ParsePixelLimit(std::string_view text)
+{
+    if (text.empty() || text.size() > 20)
+        return std::nullopt;
+    uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const uint64_t digit = uint64_t(c - '0');
+        if (value > (UINT64_MAX - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    if (value == 0)
+        return std::nullopt;
+    return value;
+}
 
 uint64_t PixelLimit() { return Limit().load(); }
 

@@ -68,6 +68,12 @@ void ReadPng(std::span<const uint8_t> file, ReadTarget& target)
     png_set_read_fn(d.png, &input, ReadBytes);
     png_set_user_limits(d.png, 0x7FFFFFFF, 0x7FFFFFFF);
     png_set_chunk_malloc_max(d.png, kMaxChunkBytes);
+    // Ancillary chunks other than the resolution are skipped unread, so
+    // that a chunk declaring gigabytes of text costs nothing; libpng would
+    // allocate it before its own limit took effect.
+    png_set_keep_unknown_chunks(d.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    static const png_byte kKept[] = "pHYs";
+    png_set_keep_unknown_chunks(d.png, PNG_HANDLE_CHUNK_AS_DEFAULT, kKept, 1);
     png_read_info(d.png, d.info);
 
     png_uint_32 width = 0, height = 0;

@@ -75,7 +75,13 @@ void ReadTarget::PutRow(int32_t row, const uint8_t* data)
 
 void ReadTarget::Step(int32_t done, int32_t total)
 {
-    if (progress_ && !progress_->Step(done, total))
+    if (!progress_)
+        return;
+    if (total > 0 && int64_t(done) * shownTotal_ >= int64_t(shownDone_) * total) {
+        shownDone_ = done;
+        shownTotal_ = total;
+    }
+    if (!progress_->Step(shownDone_, shownTotal_))
         Fail(kCancelled);
 }
 

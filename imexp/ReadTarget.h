@@ -41,7 +41,8 @@ public:
     // Hands over row (0 = last line), then reports progress.
     void PutRow(int32_t row, const uint8_t* data);
     // Reports progress of work that is not row by row (a whole-picture
-    // decode before the rows go out); raises when asked to stop.
+    // decode before the rows go out); raises when asked to stop. A point
+    // behind one already shown shows the earlier point again.
     void Step(int32_t done, int32_t total);
 
 private:
@@ -57,6 +58,9 @@ private:
     std::vector<uint8_t> row_;
     int32_t rowsDone_ = 0;
     int32_t stepEvery_ = 1;
+    // The furthest point shown so far: progress never moves backwards.
+    int32_t shownDone_ = 0;
+    int32_t shownTotal_ = 1;
 };
 
 } // namespace imexp

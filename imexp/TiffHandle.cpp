@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/mman.h>
 #include <unistd.h>
 #include <cstring>
 
@@ -48,6 +49,24 @@ int MemMap(thandle_t h, void** base, toff_t* size)
 void MemUnmap(thandle_t, void*, toff_t) {}
 
 int NoMap(thandle_t, void**, toff_t*) { return 0; }
+
+// Files are read through a mapping where the system gives one: libtiff's
+// unmapped path rounds raw tile buffers and then refuses uncompressed tiles
+// whose size is not a multiple of 1024 bytes.
+int FdMap(thandle_t h, void** base, toff_t* size)
+{
+    auto* in = static_cast<TiffHandle::FileInput*>(h);
+    if (in->size == 0 || in->size > uint64_t(SIZE_MAX))
+        return 0;
+    void* at = mmap(nullptr, size_t(in->size), PROT_READ, MAP_PRIVATE, in->fd, 0);
+    if (at == MAP_FAILED)
+        return 0;
+    *base = at;
+    *size = in->size;
+    return 1;
+}
+
+void FdUnmap(thandle_t, void* base, toff_t size) { munmap(base, size_t(size)); }
 
 tmsize_t FdRead(thandle_t h, void* out, tmsize_t size)
 {
@@ -120,22 +139,22 @@ int TiffHandle::OnWarning(TIFF*, void* self, const char*, const char* format, va
 
 TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input_{bytes}
 {
-    OpenForReading(&input_, MemRead, MemSeek, MemSize, MemMap, maxAlloc);
+    OpenForReading(&input_, MemRead, MemSeek, MemSize, MemMap, MemUnmap, maxAlloc);
 }
 
 TiffHandle::TiffHandle(int fd, uint64_t size, int64_t maxAlloc) : file_{fd, size, 0}
 {
-    OpenForReading(&file_, FdRead, FdSeek, FdSize, NoMap, maxAlloc);
+    OpenForReading(&file_, FdRead, FdSeek, FdSize, FdMap, FdUnmap, maxAlloc);
 }
 
 void TiffHandle::OpenForReading(thandle_t input, TIFFReadWriteProc read, TIFFSeekProc seek, TIFFSizeProc size,
-                                TIFFMapFileProc map, int64_t maxAlloc)
+                                TIFFMapFileProc map, TIFFUnmapFileProc unmap, int64_t maxAlloc)
 {
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, OnError, this);
     TIFFOpenOptionsSetWarningHandlerExtR(options, OnWarning, this);
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, tmsize_t(maxAlloc));
-    tif_ = TIFFClientOpenExt("picture", "r", input, read, MemWrite, seek, MemClose, size, map, MemUnmap, options);
+    tif_ = TIFFClientOpenExt("picture", "r", input, read, MemWrite, seek, MemClose, size, map, unmap, options);
     TIFFOpenOptionsFree(options);
     if (!tif_)
         Fail("the TIFF header is damaged");

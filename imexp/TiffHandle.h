@@ -16,7 +16,8 @@ class TiffHandle {
 public:
     // maxAlloc: the largest single block libtiff may allocate.
     TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc);
-    // Reads an open file strip by strip, never holding all of it.
+    // Reads an open file through a read-only mapping (pages come in as
+    // libtiff touches them), or strip by strip where it cannot be mapped.
     TiffHandle(int fd, uint64_t size, int64_t maxAlloc);
     explicit TiffHandle(OutputFile& file);
     ~TiffHandle();
@@ -44,7 +45,7 @@ private:
     static int OnWarning(TIFF*, void*, const char*, const char*, va_list);
 
     void OpenForReading(thandle_t input, TIFFReadWriteProc read, TIFFSeekProc seek, TIFFSizeProc size,
-                        TIFFMapFileProc map, int64_t maxAlloc);
+                        TIFFMapFileProc map, TIFFUnmapFileProc unmap, int64_t maxAlloc);
 
     MemoryInput input_;
     FileInput file_;

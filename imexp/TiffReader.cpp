@@ -1,5 +1,5 @@
-// TIFF through libtiff: black and white (either polarity), paletted, grey
-// and RGB strips in any of libtiff's compressions, line by line. Anything
+// TIFF through libtiff: black and white (either polarity), paletted, grey,
+// RGB and CMYK strips in any of libtiff's compressions, line by line. Anything
 // else libtiff can show (tiles, separate planes, CMYK, other colour spaces)
 // goes through its RGBA reader as 24-bit colour.
 #include "imexp/Readers.h"
@@ -24,6 +24,7 @@ struct Layout {
     uint16_t compression = COMPRESSION_NONE, format = SAMPLEFORMAT_UINT;
     uint16_t extraCount = 0;
     uint16_t* extra = nullptr;
+    uint16_t orientation = ORIENTATION_TOPLEFT, inkSet = INKSET_CMYK;
     int32_t hdpi = 0, vdpi = 0;
 };
 
@@ -38,6 +39,8 @@ Layout LayoutOf(TIFF* tif)
     TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &l.compression);
     TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &l.format);
     TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &l.extraCount, &l.extra);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &l.orientation);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_INKSET, &l.inkSet);
     if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &l.photometric))
         l.photometric = l.samples >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
     float x = 0, y = 0;
@@ -88,7 +91,9 @@ void ReadScanlines(TiffHandle& tiff, const Layout& l, ReadTarget& target, std::v
         if (TIFFReadScanline(tiff.get(), line.data(), y, 0) < 0)
             tiff.Fail("the TIFF data is damaged or cut short");
         convert(line.data(), target.RowBuffer());
-        target.PutLine(int32_t(y), target.RowBuffer());
+        // Lines stored from the bottom go out where the picture shows them.
+        const uint32_t shown = l.orientation == ORIENTATION_BOTLEFT ? l.height - 1 - y : y;
+        target.PutLine(int32_t(shown), target.RowBuffer());
     }
 }
 
@@ -135,8 +140,12 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
         l.photometric = PHOTOMETRIC_RGB;
     }
+    // Lines go out one by one when they are stored whole and in an order the
+    // picture shows from top or bottom; libtiff's RGBA reader takes the rest
+    // and turns them as their orientation says.
     const bool lineByLine = !TIFFIsTiled(tif) && l.format == SAMPLEFORMAT_UINT &&
-                            (l.planar == PLANARCONFIG_CONTIG || l.samples == 1);
+                            (l.planar == PLANARCONFIG_CONTIG || l.samples == 1) &&
+                            (l.orientation == ORIENTATION_TOPLEFT || l.orientation == ORIENTATION_BOTLEFT);
     const tmsize_t scanline = TIFFScanlineSize(tif);
     if (!lineByLine || scanline <= 0) {
         ReadThroughRgba(tiff, l, target);
@@ -213,6 +222,25 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
                 const unsigned a = alpha ? GreyOf(in, at + 3, l.bits, 1) : 255;
                 for (int c = 0; c < 3; ++c) {
                     const uint8_t v = GreyOf(in, at + uint32_t(c), l.bits, 1);
+                    out[3 * x + 2 - c] = alpha ? Flatten(l, v, a) : v;
+                }
+            }
+        });
+        return;
+    }
+    if (l.photometric == PHOTOMETRIC_SEPARATED && l.inkSet == INKSET_CMYK && (l.bits == 8 || l.bits == 16) &&
+        l.samples >= 4) {
+        // Inks taken off white, with no colour profile.
+        const bool alpha = HasAlpha(l, 4);
+        target.Begin(width, int32_t(l.height), WA_RGB24, nullptr, 0, l.hdpi, l.vdpi);
+        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+            for (int32_t x = 0; x < width; ++x) {
+                const uint32_t at = uint32_t(x) * l.samples;
+                const unsigned white = 255 - GreyOf(in, at + 3, l.bits, 1);
+                const unsigned a = alpha ? GreyOf(in, at + 4, l.bits, 1) : 255;
+                for (int c = 0; c < 3; ++c) {
+                    const unsigned ink = GreyOf(in, at + uint32_t(c), l.bits, 1);
+                    const uint8_t v = uint8_t(((255 - ink) * white + 127) / 255);
                     out[3 * x + 2 - c] = alpha ? Flatten(l, v, a) : v;
                 }
             }

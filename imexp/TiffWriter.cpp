@@ -90,8 +90,13 @@ void WriteTiff(OutputFile& out, WriteSource& source, const WriteOptions& options
             }
             row = line.data();
         }
-        if (TIFFWriteScanline(tif, const_cast<uint8_t*>(row), uint32_t(y), 0) < 0)
-            tiff.Fail(out.Failed() ? out.Error() : "the TIFF file cannot be written");
+        // A failed write of the file itself (a full disk) is the cause, not
+        // what libtiff makes of it afterwards.
+        if (TIFFWriteScanline(tif, const_cast<uint8_t*>(row), uint32_t(y), 0) < 0) {
+            if (out.Failed())
+                Fail(out.Error());
+            tiff.Fail("the TIFF file cannot be written");
+        }
     }
     if (!tiff.Close())
         Fail(out.Failed() ? out.Error() : "the TIFF file cannot be finished");

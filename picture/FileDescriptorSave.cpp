@@ -37,7 +37,7 @@ std::string ExtensionOf(const std::string& path)
 std::string ReplaceViaTempFile(const char* target)
 {
     const std::string folder = AtomicWriter::FolderOf(AtomicWriter::ResolveTarget(target));
-    return platform::TempFile::Create(folder, platform::AtomicFile::kTempPrefix, ExtensionOf(target));
+    return platform::AtomicFile::CreateTemp(folder, ExtensionOf(target));
 }
 
 [[noreturn]] void RaiseCopyError(const char* from, int error)
@@ -99,6 +99,9 @@ void QnFileDescriptor::BeginSave(int bound)
     }
     if (bound)
         return; // nothing is written
+    // A file the user may not write is refused before anything is made.
+    if (const int error = AtomicWriter::CheckWritable(std::string(fileName_)))
+        RaiseWriteError(fileName_, error);
     const std::string temp = ReplaceViaTempFile(fileName_);
     savedRealFileName_.settext(realFileName_);
     savedTemporary_ = temporary_;

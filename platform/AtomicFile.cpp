@@ -2,12 +2,16 @@
 
 #include "platform/AtomicWriter.h"
 #include "platform/SystemError.h"
+#include "platform/TempFile.h"
 
 #include "base/QnExcept.h"
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,7 +35,43 @@ bool WriteAll(int fd, const uint8_t* data, size_t size)
     return true;
 }
 
+// The process id in the name of a temporary file, or 0 when the name is
+// not one of ours.
+pid_t SaverOf(const char* name)
+{
+    const size_t prefix = std::strlen(AtomicFile::kTempPrefix);
+    if (std::strncmp(name, AtomicFile::kTempPrefix, prefix) != 0)
+        return 0;
+    pid_t pid = 0;
+    const char* p = name + prefix;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (pid > (INT_MAX - 9) / 10)
+            return 0;
+        pid = pid * 10 + (*p - '0');
+    }
+    return *p == '.' ? pid : 0;
+}
+
 } // namespace
+
+std::string AtomicFile::CreateTemp(const std::string& folder, const std::string& extension, int* fd)
+{
+    RemoveLeftovers(folder);
+    return TempFile::Create(folder, kTempPrefix + std::to_string(getpid()) + ".", extension, fd);
+}
+
+void AtomicFile::RemoveLeftovers(const std::string& folder)
+{
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;  // the save itself reports what is wrong with the folder
+    while (const dirent* entry = readdir(dir)) {
+        const pid_t pid = SaverOf(entry->d_name);
+        if (pid > 0 && kill(pid, 0) != 0 && errno == ESRCH)
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
 
 void AtomicFile::Replace(const std::string& target, std::span<const uint8_t> bytes)
 {

@@ -14,8 +14,19 @@ namespace platform {
 
 class AtomicFile {
 public:
-    // Prefix of the temporary files made beside a target.
+    // Prefix of the temporary files made beside a target; the saving
+    // process's id and a dot follow it.
     static constexpr const char* kTempPrefix = "~qntmp";
+    // Prefix of the backup copies of files written in place.
+    static constexpr const char* kBackupPrefix = "~qnbak";
+
+    // Makes a new temporary file for a save in folder, named kTempPrefix,
+    // this process's id, a dot, six unique characters and extension; see
+    // TempFile::Create. Leftovers of saves whose process is gone (killed
+    // midway) are removed from folder first.
+    static std::string CreateTemp(const std::string& folder, const std::string& extension = "", int* fd = nullptr);
+    // Removes from folder the temporary files of processes no longer running.
+    static void RemoveLeftovers(const std::string& folder);
 
     // Makes target hold exactly bytes. A target that exists keeps its
     // permissions; a symbolic link is followed, so the file it names is

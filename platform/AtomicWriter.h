@@ -11,8 +11,9 @@ namespace platform {
 
 class AtomicWriter {
 public:
-    // Makes the temporary file (named with AtomicFile::kTempPrefix) in the
-    // folder of target, or of the file it links to. Failure raises QnExcept.
+    // Makes the temporary file (AtomicFile::CreateTemp) in the folder of
+    // target, or of the file it links to. A target the user may not write
+    // is refused here. Failure raises QnExcept.
     explicit AtomicWriter(const std::string& target);
     ~AtomicWriter();
     AtomicWriter(const AtomicWriter&) = delete;
@@ -26,15 +27,23 @@ public:
     // temporary file and raises QnExcept naming the target.
     void Commit();
 
-    // The file that a write to path really changes: a symbolic link's target.
+    // The file that a write to path really changes: the end of a chain of
+    // symbolic links, even when it does not exist yet (a dangling link).
     static std::string ResolveTarget(const std::string& path);
+    // 0 when path (as resolved above) may be replaced: it does not exist,
+    // or the user may write it. Otherwise the errno to report (EACCES for a
+    // file nobody may write, even where the system would let root).
+    static int CheckWritable(const std::string& path);
     // The folder part of path ("." when it has none).
     static std::string FolderOf(const std::string& path);
     // Puts a complete temporary file in place of path (as resolved above):
-    // gives it path's permissions (0644 for a new file), flushes it through
-    // fd, which it closes, and renames it over path. For writers that fill
-    // the temporary file by name. Returns 0, or the errno of the step that
-    // failed after removing temp; path is then as it was.
+    // gives it path's permissions, owner and group (0644 and the user's for
+    // a new file), flushes it through fd, which it closes, and renames it
+    // over path. Where the owner or group cannot be kept, or path has other
+    // hard links, the content is written into path itself instead, after a
+    // backup copy beside it that puts path back should that write fail. For
+    // writers that fill the temporary file by name. Returns 0, or the errno
+    // of the step that failed after removing temp; path is then as it was.
     static int Install(int fd, const std::string& temp, const std::string& path);
 
 private:

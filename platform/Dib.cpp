@@ -90,16 +90,35 @@ bool KnownBitCount(unsigned bits)
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-std::optional<DibLayout> Fail(std::string* error, const char* text)
+std::optional<DibLayout> Fail(std::string* error, const std::string& text)
 {
     if (error)
         *error = text;
     return std::nullopt;
 }
 
+// The compressions a bitmap may name that no reader here decodes: a JPEG
+// or PNG file inside (meant for printers), and the OS/2 version 2 forms,
+// whose codes 3 and 4 mean Huffman and 24-bit run lengths there.
+const char* UnreadCompression(uint32_t headerSize, uint32_t compression)
+{
+    if (headerSize == 12)
+        return nullptr;
+    if (compression == BI_JPEG && headerSize != 64)
+        return "JPEG";
+    if (compression == BI_PNG)
+        return "PNG";
+    if (headerSize == 64 && compression == 3)
+        return "OS/2 Huffman coding";
+    if (headerSize == 64 && compression == 4)
+        return "OS/2 24-bit run lengths";
+    return nullptr;
+}
+
 } // namespace
 
-std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::string* error)
+std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::string* error,
+                                       std::optional<size_t> bitsAt)
 {
     if (data.size() < 4)
         return Fail(error, "the bitmap header is cut short");
@@ -125,6 +144,8 @@ std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::strin
         dib.header = *header;
     }
     BITMAPINFOHEADER& h = dib.header;
+    if (const char* unread = UnreadCompression(dib.headerSize, h.biCompression))
+        return Fail(error, std::string("the bitmap is compressed with ") + unread + ", which is not supported");
     if (h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == INT32_MIN)
         return Fail(error, "the bitmap has no pixels or an impossible size");
     if (!KnownBitCount(h.biBitCount))
@@ -153,6 +174,10 @@ std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::strin
     uint64_t stored = dib.headerSize == 12 ? 0 : h.biClrUsed;
     if (stored == 0 && h.biBitCount <= 8)
         stored = uint64_t(1) << h.biBitCount;
+    // An OS/2 core header has no count of colours: a table that ends
+    // before the bits start holds only what fits.
+    if (dib.headerSize == 12 && bitsAt && *bitsAt >= at && *bitsAt < at + stored * entryBytes)
+        stored = (*bitsAt - at) / entryBytes;
     if (stored > 65536)
         return Fail(error, "the colour table is impossibly large");
     if (data.size() < at + stored * entryBytes)

@@ -117,8 +117,12 @@ struct DibLayout {
 };
 
 // Takes apart the packed DIB at the start of data. Returns the reason in
-// *error and nothing when the header is damaged.
-std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::string* error);
+// *error and nothing when the header is damaged or its compression is one
+// the suite does not read (named in the reason). bitsAt, where a file
+// header gives it, is where the pixel bits start: an OS/2 core header's
+// colour table ends there when it is shorter than the bit count allows.
+std::optional<DibLayout> ReadDibLayout(std::span<const uint8_t> data, std::string* error,
+                                       std::optional<size_t> bitsAt = std::nullopt);
 
 // Writes the info header of an uncompressed bottom-up DIB and its colour
 // table (palette entries as RGBQUAD); returns the bytes written.

@@ -2,6 +2,9 @@
 // storage order, bit fields and the colour table checks.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <span>
+
 #include "MemoryPicture.h"
 #include "imexp/ImExp.h"
 #include "platform/Dib.h"
@@ -151,6 +154,162 @@ TEST(BmpReader, IndexBeyondTheColourTableIsAnError)
     EXPECT_NE(status.error.find("colour table"), std::string::npos) << status.error;
     Read(MakeBmp(4, 1, 8, platform::BI_RLE8, Palette(3), {2, 9, 0, 1}), &status);
     EXPECT_FALSE(status);
+}
+
+// A row sink that copies the padded length of every row it is handed, and
+// notes a row that lies in the file's bytes without its padding there.
+class PaddedRowSink : public MemoryPicture {
+public:
+    explicit PaddedRowSink(std::span<const uint8_t> file) : file_(file) {}
+    int SetRow(int image, int layer, int row, const unsigned char* data) override
+    {
+        const uint8_t* end = file_.data() + file_.size();
+        if (data >= file_.data() && data < end && size_t(end - data) < RowBytes())
+            shortRows.push_back(row);
+        return MemoryPicture::SetRow(image, layer, row, data);
+    }
+    std::vector<int> shortRows;
+
+private:
+    std::span<const uint8_t> file_;
+};
+
+TEST(BmpReader, ALastRowWithoutPaddingIsHandedOverPadded)
+{
+    // 1 x 2, 24-bit: the first stored row padded to 4 bytes, the last one
+    // ending the file after its 3 bytes.
+    const auto file = MakeBmp(1, 2, 24, platform::BI_RGB, {}, {1, 2, 3, 0, 4, 5, 6});
+    PaddedRowSink sink(file);
+    const imexp::Status status = imexp::ReadPictureFromMemory(file, sink);
+    ASSERT_TRUE(status) << status.error;
+    EXPECT_TRUE(sink.shortRows.empty());
+    EXPECT_EQ(sink.ColourAt(0, 0), (Rgb{6, 5, 4}));
+    EXPECT_EQ(sink.ColourAt(0, 1), (Rgb{3, 2, 1}));
+}
+
+TEST(BmpReader, EndlessRowsStopAtTheRightEdge)
+{
+    // A 4 x 1 picture whose only row goes on for 9 million runs of 255
+    // pixels, or 9 million skips of 255 columns, before it ends: the column
+    // would pass 2^31 if it were not held at the edge.
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> code;
+        Row expected;
+    };
+    const Case cases[] = {
+        {"runs", {255, 3}, Row{3, 3, 3, 3}},
+        {"skips", {0, 2, 255, 0}, Row{0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> rle;
+        rle.reserve(c.code.size() * 9'000'000 + 8);
+        for (int i = 0; i < 9'000'000; ++i)
+            rle.insert(rle.end(), c.code.begin(), c.code.end());
+        rle.insert(rle.end(), {0, 1});
+        for (const uint32_t bits : {8u, 4u}) {
+            std::vector<uint8_t> stream = rle;
+            if (bits == 4 && c.code[0] == 255)
+                for (size_t i = 1; i < stream.size() - 2; i += 2)
+                    stream[i] = 0x33;
+            const MemoryPicture p =
+                Read(MakeBmp(4, 1, uint16_t(bits), bits == 8 ? platform::BI_RLE8 : platform::BI_RLE4,
+                             Palette(16), stream));
+            EXPECT_EQ(IndexRow(p, 0), c.expected) << c.name << ", " << bits << " bits";
+        }
+    }
+}
+
+// A BMP with a version 4 or 5 header (108 or 124 bytes) holding its masks.
+std::vector<uint8_t> MakeV4Bmp(uint32_t headerSize, int32_t width, uint16_t bits, uint32_t compression,
+                               const std::array<uint32_t, 4>& masks, const std::vector<uint8_t>& pixels)
+{
+    std::vector<uint8_t> file = MakeBmp(width, 1, bits, compression, {}, pixels);
+    std::vector<uint8_t> extra(headerSize - 40, 0);
+    for (int m = 0; m < 4; ++m)
+        for (int i = 0; i < 4; ++i)
+            extra[size_t(4 * m + i)] = uint8_t(masks[size_t(m)] >> (8 * i));
+    file.insert(file.begin() + 14 + 40, extra.begin(), extra.end());
+    file[14] = uint8_t(headerSize);
+    const uint32_t offset = 14 + headerSize;
+    for (int i = 0; i < 4; ++i)
+        file[size_t(10 + i)] = uint8_t(offset >> (8 * i));
+    return file;
+}
+
+TEST(BmpReader, AlphaGoesOverWhite)
+{
+    const std::array<uint32_t, 4> argb = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    // 32-bit: an opaque red, a fully transparent blue, half-covered black.
+    const std::vector<uint8_t> pixels = {0, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0, 128};
+    for (const uint32_t header : {108u, 124u}) {
+        const MemoryPicture p = Read(MakeV4Bmp(header, 3, 32, platform::BI_BITFIELDS, argb, pixels));
+        EXPECT_EQ(p.ColourAt(0, 0), (Rgb{255, 0, 0})) << header;
+        EXPECT_EQ(p.ColourAt(1, 0), (Rgb{255, 255, 255})) << header;
+        EXPECT_EQ(p.ColourAt(2, 0), (Rgb{127, 127, 127})) << header;
+    }
+    // Alpha bit fields after a 40-byte header.
+    MemoryPicture p = Read(MakeBmp(3, 1, 32, platform::BI_ALPHABITFIELDS, {}, pixels,
+                                   {argb[0], argb[1], argb[2], argb[3]}));
+    EXPECT_EQ(p.ColourAt(1, 0), (Rgb{255, 255, 255}));
+    // 16-bit 4-4-4-4: a transparent pixel and an opaque green one.
+    p = Read(MakeV4Bmp(108, 2, 16, platform::BI_BITFIELDS, {0x0F00, 0x00F0, 0x000F, 0xF000},
+                       {0x0F, 0x0F, 0xF0, 0xF0}));
+    EXPECT_EQ(p.ColourAt(0, 0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(p.ColourAt(1, 0), (Rgb{0, 255, 0}));
+    // An alpha mask whose every alpha is zero means an opaque picture.
+    p = Read(MakeV4Bmp(108, 1, 32, platform::BI_BITFIELDS, argb, {10, 20, 30, 0}));
+    EXPECT_EQ(p.ColourAt(0, 0), (Rgb{30, 20, 10}));
+}
+
+TEST(BmpReader, CompressionsNotReadAreNamed)
+{
+    struct Case {
+        uint32_t headerSize;
+        uint16_t bits;
+        uint32_t compression;
+        const char* named;
+    };
+    const Case cases[] = {
+        {40, 0, platform::BI_JPEG, "JPEG"},
+        {40, 0, platform::BI_PNG, "PNG"},
+        {64, 1, 3, "Huffman"},
+        {64, 24, 4, "run lengths"},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> file = MakeBmp(8, 1, c.bits, c.compression, {}, {0, 0, 0, 0, 0, 0, 0, 0});
+        if (c.headerSize != 40) {
+            file.insert(file.begin() + 14 + 40, c.headerSize - 40, 0);
+            file[14] = uint8_t(c.headerSize);
+        }
+        imexp::Status status;
+        Read(file, &status);
+        EXPECT_FALSE(status);
+        EXPECT_NE(status.error.find(c.named), std::string::npos) << status.error;
+        EXPECT_NE(status.error.find("not supported"), std::string::npos) << status.error;
+    }
+}
+
+TEST(BmpReader, Os2ColourTableEndsWhereTheBitsStart)
+{
+    // An OS/2 core header, a 4-bit picture with a colour table of 3
+    // three-byte entries, which the file header's offset says.
+    std::vector<uint8_t> file(14 + 12);
+    file[0] = 'B';
+    file[1] = 'M';
+    const uint32_t offset = 14 + 12 + 9;
+    file[10] = uint8_t(offset);
+    file[14] = 12;
+    file[18] = 2;   // width
+    file[20] = 1;   // height
+    file[22] = 1;   // planes
+    file[24] = 4;   // bits
+    file.insert(file.end(), {0, 0, 0, 255, 255, 255, 0, 0, 255});
+    file.insert(file.end(), {0x12, 0, 0, 0});
+    file[2] = uint8_t(file.size());
+    const MemoryPicture p = Read(file);
+    EXPECT_EQ(p.ColourAt(0, 0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(p.ColourAt(1, 0), (Rgb{255, 0, 0}));
 }
 
 } // namespace

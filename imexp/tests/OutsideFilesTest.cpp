@@ -32,6 +32,7 @@ const Variant kVariants[] = {
     {"bmpRle8",         "convert {rgb} -colors 200 -compress RLE BMP3:{out}", WA_8BIT, 0},
     {"bmp16Rgb565",     "convert {rgb} -define bmp:subtype=RGB565 BMP:{out}", WA_RGB24, 4},
     {"bmp32Fields",     "convert {rgb} -alpha on BMP:{out}", WA_RGB24, 0},
+    {"bmp32Alpha",      "pnmtopng -alpha={grey} {rgb} > {out}.png && convert {out}.png BMP:{out}", WA_RGB24, 1},
     {"jpgColour",       "pnmtojpeg {rgb} > {out}", WA_RGB24, 1},
     {"jpgGrey",         "convert {grey} -quality 90 JPEG:{out}", WA_GRAY, 1},
     {"jpgProgressive",  "convert {rgb} -interlace Plane -quality 80 JPEG:{out}", WA_RGB24, 1},
@@ -72,6 +73,15 @@ const Variant kVariants[] = {
     {"tifBwPackBits",   "convert {rgb} -monochrome -depth 1 -compress RLE TIFF:{out}", WA_1BIT, 0},
     {"tifBwDeflate",    "convert {rgb} -monochrome -depth 1 -compress Zip TIFF:{out}", WA_1BIT, 0},
     {"tifRgbTiled",     "convert {rgb} -define tiff:tile-geometry=16x16 -compress LZW TIFF:{out}", WA_RGB24, 0},
+    {"tifTiles16None",  "convert {rgb} -define tiff:tile-geometry=16x16 -compress None TIFF:{out}", WA_RGB24, 0},
+    {"tifTiles48x32None", "convert {rgb} -define tiff:tile-geometry=48x32 -compress None TIFF:{out}", WA_RGB24, 0},
+    {"tifCmyk8",        "convert {rgb} -colorspace CMYK -compress LZW TIFF:{out}", WA_RGB24, 1},
+    {"tifCmyk16",       "convert {rgb} -colorspace CMYK -depth 16 -compress None TIFF:{out}", WA_RGB24, 1},
+    {"tifBottomLeftStrips", "convert {rgb} -orient bottom-left -compress None TIFF:{out}", WA_RGB24, 0},
+    {"tifBottomLeftTiled",  "convert {rgb} -orient bottom-left -define tiff:tile-geometry=16x16 TIFF:{out}", WA_RGB24, 0},
+    {"tifBottomLeftPlanar", "convert {rgb} -orient bottom-left -interlace Plane TIFF:{out}", WA_RGB24, 0},
+    {"tifBottomLeftGrey",   "convert {grey} -orient bottom-left -compress LZW TIFF:{out}", WA_GRAY, 0},
+    {"tifTopRightStrips",   "convert {rgb} -orient top-right -compress None TIFF:{out}", WA_RGB24, 0},
     {"gif",             "convert {rgb} -colors 64 GIF:{out}", WA_8BIT, 0},
     {"gifNetpbm",       "pnmquant 16 {rgb} 2>/dev/null | pamtogif > {out} 2>/dev/null", WA_4BIT, 0},
     {"gifInterlaced",   "convert {rgb} -colors 200 -interlace GIF GIF:{out}", WA_8BIT, 0},
@@ -144,7 +154,7 @@ TEST_P(OutsideFile, DecodesAsImageMagickDoes)
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
 
     const std::string reference = folder / "reference.ppm";
-    const std::string decode = "convert '" + file + "[0]' -background white -alpha remove -alpha off -depth 8 " +
+    const std::string decode = "convert '" + file + "[0]' -auto-orient -background white -alpha remove -alpha off -depth 8 " +
                                "-strip PPM:" + reference;
     ASSERT_EQ(std::system(decode.c_str()), 0) << decode;
     int width = 0, height = 0;

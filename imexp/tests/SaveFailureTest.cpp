@@ -37,6 +37,7 @@ protected:
     {
         EXPECT_FALSE(status);
         EXPECT_NE(status.error.find(reason), std::string::npos) << status.error;
+        EXPECT_EQ(status.error.find("Maximum"), std::string::npos) << status.error;
         EXPECT_TRUE(TestFolder::Read(target) == before) << "the original changed";
         EXPECT_EQ(folder.Count(), 1u);
     }

@@ -1,0 +1,93 @@
+// Files that other programs write and that once went wrong here: chunks that
+// declare more than they hold, progress on interlaced files, and the pixel
+// limit given in the environment.
+#include <gtest/gtest.h>
+
+#include "MemoryPicture.h"
+#include "imexp/ImExp.h"
+#include "platform/tests/TestFolder.h"
+
+#include <sys/resource.h>
+#include <zlib.h>
+
+namespace {
+
+void PutChunk(std::string& png, const char* type, const std::string& data, uint32_t declared)
+{
+    const uint8_t length[4] = {uint8_t(declared >> 24), uint8_t(declared >> 16), uint8_t(declared >> 8),
+                               uint8_t(declared)};
+    png.append(reinterpret_cast<const char*>(length), 4);
+    const std::string body = type + data;
+    png += body;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        png += char(uint8_t(crc >> shift));
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(PngReader, AChunkDeclaringGigabytesCostsNothing)
+{
+    // A one-pixel grey picture whose text chunk says it holds 2 GB.
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", std::string("\0\0\0\1\0\0\0\1\x08\0\0\0\0", 13), 13);
+    PutChunk(png, "tEXt", "Comment", 0x7FFFFFF0u);
+    const long before = PeakKilobytes();
+    MemoryPicture picture;
+    const imexp::Status status = imexp::ReadPictureFromMemory(
+        std::span(reinterpret_cast<const uint8_t*>(png.data()), png.size()), picture);
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.error.find("cut short"), std::string::npos) << status.error;
+    EXPECT_LT(PeakKilobytes() - before, 64 * 1024) << "kilobytes more at the peak";
+}
+
+class Steps : public CProgress {
+public:
+    void Start() override {}
+    void End() override {}
+    int Step(int32_t done, int32_t total) override
+    {
+        steps.push_back(double(done) / total);
+        return 1;
+    }
+    std::vector<double> steps;
+};
+
+TEST(PngReader, ProgressOfAnInterlacedFileNeverGoesBack)
+{
+    TestFolder folder;
+    std::string ppm = "P6\n40 300\n255\n";
+    for (int i = 0; i < 40 * 300; ++i)
+        ppm += {char(i), char(i / 40), char(7)};
+    TestFolder::Write(folder / "in.ppm", ppm);
+    ASSERT_EQ(std::system(("pnmtopng -interlace " + folder / "in.ppm" + " > " + folder / "in.png").c_str()), 0);
+    MemoryPicture picture;
+    Steps progress;
+    ASSERT_TRUE(imexp::ReadPicture(folder / "in.png", picture, &progress));
+    ASSERT_FALSE(progress.steps.empty());
+    for (size_t i = 1; i < progress.steps.size(); ++i)
+        ASSERT_GE(progress.steps[i], progress.steps[i - 1]) << "step " << i;
+    EXPECT_DOUBLE_EQ(progress.steps.back(), 1.0);
+}
+
+TEST(PixelLimit, OnlyAPlainPositiveNumberIsALimit)
+{
+    const struct {
+        const char* text;
+        std::optional<uint64_t> limit;
+    } cases[] = {
+        {"20000", 20000},  {"1", 1},       {"18446744073709551615", UINT64_MAX},
+        {"-1", {}},        {"0", {}},      {"1e6", {}},
+        {"20000x", {}},    {" 5", {}},     {"", {}},
+        {"18446744073709551616", {}},      {"+5", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(imexp::ParsePixelLimit(c.text), c.limit) << '"' << c.text << '"';
+}
+
+} // namespace
