@@ -284,3 +284,15 @@ TEST_F(FileSave, TheTargetKeepsItsModeAndALinkStaysALink)
     ASSERT_EQ(stat(fresh.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644u);
 }
+
+TEST_F(FileSave, AReadOnlyFileIsRefusedBeforeAnythingIsWritten)
+{
+    const std::string target = folder / "kept.png";
+    TestFolder::Write(target, "v1");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const std::string raised = RaisedText([&] { SaveTo(MakeBytes("v2"), PpQnFileDescriptor(target.c_str(), Fd::FD_NEW)); });
+    EXPECT_NE(raised.find("Permission denied"), std::string::npos) << raised;
+    EXPECT_TRUE(BytesData::writtenTo.empty()) << "written to " << BytesData::writtenTo;
+    EXPECT_EQ(TestFolder::Read(target), "v1");
+    EXPECT_EQ(folder.Count(), 1u);
+}
