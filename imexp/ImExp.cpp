@@ -11,6 +11,7 @@
 
 #include "base/QnExcept.h"
 #include "platform/AtomicWriter.h"
+#include "platform/GlobalBlock.h"
 #include "platform/SystemError.h"
 
 #include <cerrno>
@@ -179,16 +180,54 @@ WriteOptions WriteOptions::FromText(const char* text)
     return options;
 }
 
+std::string WriteOptions::ToText() const
+{
+    return "quality=" + std::to_string(jpegQuality) + " compression=" + tiffCompression;
+}
+
+namespace {
+
+SaveOptionsAsker& Asker()
+{
+    static SaveOptionsAsker asker;
+    return asker;
+}
+
+} // namespace
+
+void SetSaveOptionsAsker(SaveOptionsAsker asker) { Asker() = std::move(asker); }
+
 } // namespace imexp
 
 namespace {
 
 thread_local std::string g_lastError;
+thread_local bool g_lastCancelled = false;
 
 int Answer(const imexp::Status& status)
 {
     g_lastError = status.error;
+    const std::string_view cancelled(imexp::kCancelled);
+    g_lastCancelled = !status.ok && status.error.size() >= cancelled.size() &&
+                      status.error.compare(status.error.size() - cancelled.size(), cancelled.size(), cancelled) == 0;
     return status.ok ? 1 : 0;
+}
+
+// Puts text in place of the caller's option block, in a block of the same kind.
+void ReplaceOptions(char** options, const std::string& text)
+{
+    platform::GlobalBlock* block = platform::GlobalBlock::Alloc(platform::GlobalBlock::Moveable, text.size() + 1);
+    if (!block)
+        throw std::bad_alloc();
+    char* fresh = static_cast<char*>(platform::GlobalBlock::Lock(block));
+    std::memcpy(fresh, text.c_str(), text.size() + 1);
+    if (*options) {
+        if (platform::GlobalBlock* old = platform::GlobalBlock::Handle(*options)) {
+            platform::GlobalBlock::Unlock(old);
+            platform::GlobalBlock::Free(old);
+        }
+    }
+    *options = fresh;
 }
 
 } // namespace
@@ -201,11 +240,18 @@ int ImExp_ReadFile(CAbstractReadWA* sink, HWND, char* file, int, CProgress* prog
 }
 
 int ImExp_WriteFile(const CAbstractWriteWA* source, HWND, char* file, int* format, CProgress* progress,
-                    char** options, int)
+                    char** options, int flag)
 {
     if (!source || !file)
         return Answer(imexp::Status::Failed("Can't save picture: no file or work area given"));
-    const imexp::WriteOptions parsed = imexp::WriteOptions::FromText(options ? *options : nullptr);
+    imexp::WriteOptions parsed = imexp::WriteOptions::FromText(options ? *options : nullptr);
+    const imexp::Format chosen = imexp::FormatFromExtension(file);
+    if (flag && imexp::Asker() && (chosen == imexp::Format::Jpeg || chosen == imexp::Format::Tiff)) {
+        if (!imexp::Asker()(chosen, parsed))
+            return Answer(imexp::Status::Failed(std::string("Can't save picture ") + file + ": " + imexp::kCancelled));
+        if (options)
+            ReplaceOptions(options, parsed.ToText());
+    }
     const imexp::Status status = imexp::WritePicture(file, *source, parsed, progress);
     if (status.ok && format)
         *format = int(imexp::FormatFromExtension(file));
@@ -213,3 +259,5 @@ int ImExp_WriteFile(const CAbstractWriteWA* source, HWND, char* file, int* forma
 }
 
 const char* ImExp_GetLastError() { return g_lastError.c_str(); }
+
+int ImExp_LastErrorIsCancel() { return g_lastCancelled ? 1 : 0; }

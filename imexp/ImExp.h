@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -66,7 +67,15 @@ struct WriteOptions {
     // Reads "quality=NN" and "compression=NAME" from an option text
     // (separated by blanks, commas or semicolons); unknown words are ignored.
     static WriteOptions FromText(const char* text);
+    // The option text FromText reads back.
+    std::string ToText() const;
 };
+
+// The program's options dialog: shown by ImExp_WriteFile when its flag asks
+// for options and the format has any (JPEG, TIFF). It edits options and
+// answers false when the user cancels. None is set by default.
+using SaveOptionsAsker = std::function<bool(Format format, WriteOptions& options)>;
+void SetSaveOptionsAsker(SaveOptionsAsker asker);
 
 // Writes source to path in a temporary file beside it and renames it over
 // path once complete; on failure path is left exactly as it was and the
@@ -89,8 +98,12 @@ int ImExp_ReadFile(CAbstractReadWA* sink, HWND window, char* file, int format, C
                    int flag);
 // The format comes from the file name; *format receives the one written
 // (imexp::Format). *options, when set, is an option text as read by
-// WriteOptions::FromText. flag asks for an options dialog, which the core
-// library does not have: it is ignored here.
+// WriteOptions::FromText. A nonzero flag asks for the options through the
+// program's SaveOptionsAsker first; the options chosen replace *options (a
+// movable global block, as the caller's is), and a cancel fails the save
+// as cancelled by the user.
 int ImExp_WriteFile(const CAbstractWriteWA* source, HWND window, char* file, int* format, CProgress* progress,
                     char** options, int flag);
 const char* ImExp_GetLastError();
+// Nonzero when the last failure was the user's cancel (progress or options).
+int ImExp_LastErrorIsCancel();

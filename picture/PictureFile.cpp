@@ -22,7 +22,7 @@ std::vector<char> NameArg(const char* name)
 
 [[noreturn]] void RaiseFileError(const ConvProgress& progress)
 {
-    QnPictureFileExcept error(ImExp_GetLastError(), progress.Stopped());
+    QnPictureFileExcept error(ImExp_GetLastError(), progress.Stopped() || ImExp_LastErrorIsCancel());
     error.raise();
 }
 

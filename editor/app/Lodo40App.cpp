@@ -7,6 +7,7 @@
 #include "editor/app/ClipboardDib.h"
 #include "editor/app/CommandLine.h"
 #include "editor/app/HandOver.h"
+#include "editor/app/SaveOptionsDlg.h"
 #include "editor/app/TestHooks.h"
 #include "editor/document/DocErrors.h"
 #include "editor/document/EvaluationScope.h"
@@ -52,10 +53,12 @@ CLodo40App::CLodo40App()
     SetAppTitle("Orvane Telvy 1.2");
     LdSetDocumentHost(this);
     LdSetViewHost(this);
+    LdInstallSaveOptionsAsker([this] { return GetMainWidget(); });
 }
 
 CLodo40App::~CLodo40App()
 {
+    imexp::SetSaveOptionsAsker(nullptr);
     LdSetViewHost(nullptr);
     LdSetDocumentHost(nullptr);
 }

@@ -91,3 +91,49 @@ TEST(PixelLimit, OnlyAPlainPositiveNumberIsALimit)
 }
 
 } // namespace
+
+namespace {
+
+struct AskerOff {
+    ~AskerOff() { imexp::SetSaveOptionsAsker(nullptr); }
+};
+
+} // namespace
+
+TEST(SaveOptions, TheProgramIsAskedWhenTheFlagSaysSo)
+{
+    AskerOff off;
+    TestFolder folder;
+    const MemoryPicture picture(64, 48, WA_RGB24);
+    std::vector<imexp::Format> asked;
+    int quality = 20;
+    imexp::SetSaveOptionsAsker([&](imexp::Format format, imexp::WriteOptions& options) {
+        asked.push_back(format);
+        options.jpegQuality = quality;
+        options.tiffCompression = "none";
+        return quality > 0;
+    });
+    const auto save = [&](const std::string& name, int flag, std::string& options) {
+        std::string file = folder / name;
+        char* block = nullptr;
+        const int ok = ImExp_WriteFile(&picture, nullptr, file.data(), nullptr, nullptr, &block, flag);
+        options = block ? block : "";
+        return ok;
+    };
+    std::string options;
+    // Without the flag nobody is asked; BMP has no options to ask for.
+    ASSERT_TRUE(save("quiet.jpg", 0, options));
+    ASSERT_TRUE(save("plain.bmp", 1, options));
+    EXPECT_TRUE(asked.empty());
+    // The answer is written and handed back as the picture's options.
+    ASSERT_TRUE(save("asked.jpg", 1, options));
+    EXPECT_EQ(options, "quality=20 compression=none");
+    EXPECT_LT(TestFolder::Read(folder / "asked.jpg").size(), TestFolder::Read(folder / "quiet.jpg").size());
+    ASSERT_TRUE(save("asked.tif", 1, options));
+    EXPECT_EQ(asked, (std::vector<imexp::Format>{imexp::Format::Jpeg, imexp::Format::Tiff}));
+    // Cancel: nothing is written, and the failure says it was the user's.
+    quality = 0;
+    EXPECT_FALSE(save("cancelled.jpg", 1, options));
+    EXPECT_TRUE(ImExp_LastErrorIsCancel());
+    EXPECT_EQ(folder.Count(), 4u);
+}
