@@ -1,6 +1,8 @@
 #include "framework/Sound.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QSoundEffect>
@@ -20,7 +22,7 @@ class QtSoundBackend : public SoundBackend {
 public:
     bool Play(const std::vector<uint8_t>& wave, const std::string&) override
     {
-        if (wave.empty())
+        if (wave.empty() || !QCoreApplication::instance())
             return false;
         const QByteArray bytes(reinterpret_cast<const char*>(wave.data()), static_cast<qsizetype>(wave.size()));
         const QString key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
@@ -35,16 +37,21 @@ public:
                     return false;
                 file.close();
             }
-            auto effect = std::make_unique<QSoundEffect>();
+            // The effects belong to the application object, so that they go
+            // with it: destroyed later, from the backend's static, they
+            // would tear down Qt Multimedia after it is gone.
+            auto* effect = new QSoundEffect(QCoreApplication::instance());
             effect->setSource(QUrl::fromLocalFile(path));
-            it = effects_.emplace(key, std::move(effect)).first;
+            it = effects_.emplace(key, effect).first;
         }
+        if (!it->second)
+            return false;
         it->second->play();
         return true;
     }
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    std::map<QString, QPointer<QSoundEffect>> effects_;
 };
 
 std::mutex backendMutex;

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include "editor/app/ClipboardDib.h"
@@ -96,6 +99,10 @@ bool CLodo40App::InitInstance()
 
     LdSetProgramResources(platform::OwnResources());
     LdSetSoundSwitch([this] { return settings_.sound != 0; });
+    // Icon 130 (a PNG) is every window's icon.
+    if (const auto icon = LdProgramResources().Find(platform::ResourceName("ICON"), 130))
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(
+            QImage::fromData(reinterpret_cast<const uchar*>(icon->data()), int(icon->size())))));
     {
         CMyCommandLineInfo plain;
         LdParseCommandLine(GetArguments(), plain);

@@ -272,8 +272,10 @@ void CLodo40View::paintEvent(QPaintEvent* event)
         QPainter painter(viewport());
         const QnRgn update = ToRgn(event->region());
         const QnRect picture = PictureRectToClient(GetPictureRect());
-        // Around the picture the window shows the button face.
-        for (const QnRect& r : (update - QnRgn(picture)).rects())
+        // Around the picture the window shows the button face. (The region
+        // is named: a range over a temporary's rectangles would dangle.)
+        const QnRgn around = update - QnRgn(picture);
+        for (const QnRect& r : around.rects())
             painter.fillRect(ToQRect(r), LdQColor(LdGetSysColor(LD_COLOR_BTNFACE)));
         CLodo40Doc* doc = GetDocument();
         const QnRgn onPicture = update * QnRgn(picture);

@@ -1,0 +1,186 @@
+#!/usr/bin/env python3
+"""Draws the editor's own pictures and sounds: the dialog bars' fixed
+buttons (20 x 20, 24-bit BMP; RGB(0, 128, 128) is the bars' transparent
+colour), the bars' background texture (pure blue, red and green stand for
+the desktop's button face, highlight and shadow colours), the splash
+picture and the two short click sounds of the bar buttons.
+
+The pictures and sounds are our own. Run it in this folder to redraw them:
+python3 make_program_bitmaps.py
+"""
+import math
+import struct
+import wave
+
+CLEAR = (0, 128, 128)
+
+
+def canvas(w, h, colour=CLEAR):
+    return [[colour] * w for _ in range(h)]
+
+
+def put(img, x, y, colour):
+    if 0 <= y < len(img) and 0 <= x < len(img[0]):
+        img[int(y)][int(x)] = colour
+
+
+def disc(img, cx, cy, r, colour):
+    for y in range(int(cy - r - 1), int(cy + r + 2)):
+        for x in range(int(cx - r - 1), int(cx + r + 2)):
+            if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r:
+                put(img, x, y, colour)
+
+
+def line(img, x0, y0, x1, y1, r, colour):
+    steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 3) + 1
+    for i in range(steps + 1):
+        t = i / steps
+        disc(img, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, r, colour)
+
+
+def polygon(img, pts, colour):
+    h, w = len(img), len(img[0])
+    for y in range(h):
+        for x in range(w):
+            inside = False
+            for i in range(len(pts)):
+                (xa, ya), (xb, yb) = pts[i], pts[(i + 1) % len(pts)]
+                if (ya > y + 0.5) != (yb > y + 0.5):
+                    if x + 0.5 < xa + (y + 0.5 - ya) * (xb - xa) / (yb - ya):
+                        inside = not inside
+            if inside:
+                put(img, x, y, colour)
+
+
+def arc_arrow(mirror):
+    # A half-turn arrow: undo turns left, redo right.
+    img = canvas(20, 20)
+    blue = (30, 70, 170)
+    for k in range(0, 181, 4):
+        a = math.radians(k)
+        x, y = 10 + 6 * math.cos(a), 12 - 6 * math.sin(a)
+        disc(img, 20 - x if mirror else x, y, 1.6, blue)
+    head = [(1, 11), (9, 11), (5, 17)]
+    if mirror:
+        head = [(20 - x, y) for x, y in head]
+    polygon(img, head, blue)
+    return img
+
+
+def triangle(pointing_right):
+    img = canvas(20, 20)
+    pts = [(5, 3), (16, 10), (5, 17)] if pointing_right else [(15, 3), (4, 10), (15, 17)]
+    polygon(img, pts, (40, 130, 60))
+    return img
+
+
+def cross():
+    img = canvas(20, 20)
+    line(img, 4, 4, 15, 15, 1.8, (200, 40, 30))
+    line(img, 15, 4, 4, 15, 1.8, (200, 40, 30))
+    return img
+
+
+def check():
+    img = canvas(20, 20)
+    line(img, 3, 10, 8, 15, 1.8, (30, 150, 50))
+    line(img, 8, 15, 17, 4, 1.8, (30, 150, 50))
+    return img
+
+
+def home():
+    img = canvas(20, 20)
+    polygon(img, [(10, 2), (19, 10), (1, 10)], (170, 50, 40))
+    for y in range(10, 18):
+        for x in range(4, 16):
+            put(img, x, y, (230, 210, 160))
+    for y in range(12, 18):
+        for x in range(8, 12):
+            put(img, x, y, (110, 70, 30))
+    return img
+
+
+def question():
+    img = canvas(20, 20)
+    blue = (30, 70, 170)
+    for k in range(-40, 200, 4):
+        a = math.radians(k)
+        disc(img, 10 + 4.5 * math.cos(a), 7 - 4 * math.sin(a), 1.5, blue)
+    line(img, 13, 9, 10, 12, 1.5, blue)
+    line(img, 10, 12, 10, 13, 1.5, blue)
+    disc(img, 10, 17, 1.7, blue)
+    return img
+
+
+def texture():
+    # Soft bevelled tiles in the three stand-in colours.
+    face, light, shade = (0, 0, 255), (255, 0, 0), (0, 255, 0)
+    img = canvas(32, 32, face)
+    for i in range(32):
+        put(img, i, 0, light)
+        put(img, 0, i, light)
+        put(img, i, 31, shade)
+        put(img, 31, i, shade)
+    for i in range(8, 24):
+        put(img, i, 16, light if i % 2 else face)
+    return img
+
+
+def splash():
+    w, h = 360, 200
+    img = canvas(w, h, (30, 60, 100))
+    for y in range(h):
+        for x in range(w):
+            t = y / h
+            img[y][x] = (int(40 + 60 * t), int(80 + 70 * t), int(130 + 80 * t))
+    # A picture frame with hills and a sun, as on the icon.
+    for y in range(40, 160):
+        for x in range(110, 250):
+            put(img, x, y, (242, 239, 230))
+    for y in range(50, 120):
+        for x in range(120, 240):
+            put(img, x, y, (127, 180, 224))
+    polygon(img, [(120, 150), (165, 92), (195, 125), (215, 105), (240, 150)], (61, 122, 58))
+    disc(img, 212, 72, 10, (244, 197, 66))
+    polygon(img, [(200, 178), (268, 80), (280, 90), (212, 186)], (200, 65, 46))
+    return img
+
+
+def write_bmp(name, img):
+    h, w = len(img), len(img[0])
+    stride = (w * 3 + 3) & ~3
+    rows = b""
+    for y in range(h - 1, -1, -1):
+        row = b"".join(bytes((b, g, r)) for (r, g, b) in img[y])
+        rows += row + b"\0" * (stride - len(row))
+    header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    with open(name, "wb") as f:
+        f.write(b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54) + header + rows)
+
+
+def write_click(name, frequency, ms):
+    rate = 22050
+    n = rate * ms // 1000
+    frames = b"".join(
+        struct.pack("<h", int(9000 * math.exp(-6 * i / n) * math.sin(2 * math.pi * frequency * i / rate)))
+        for i in range(n))
+    with wave.open(name, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(frames)
+
+
+if __name__ == "__main__":
+    write_bmp("bar_undo.bmp", arc_arrow(False))
+    write_bmp("bar_redo.bmp", arc_arrow(True))
+    write_bmp("bar_next.bmp", triangle(True))
+    write_bmp("bar_previous.bmp", triangle(False))
+    write_bmp("bar_cancel.bmp", cross())
+    write_bmp("bar_ok.bmp", check())
+    write_bmp("bar_home.bmp", home())
+    write_bmp("bar_help.bmp", question())
+    write_bmp("bar_texture.bmp", texture())
+    write_bmp("splash.bmp", splash())
+    write_click("hover.wav", 1800, 25)
+    write_click("press.wav", 900, 45)
