@@ -1,52 +1,54 @@
 #include "filters/frame/FilterDispatch.h"
 
 #include "filters/frame/FilterEngine.h"
-#include "filters/frame/FilterModuleApp.h"
 #include "filters/frame/FilterModuleState.h"
-#include "filters/frame/FrameUi.h"
-#include "filters/frame/HostDetection.h"
 #include "filters/frame/PluginHandle.h"
 #include "filters/frame/PreviewTile.h"
 #include "filters/sdk/PIHandles.h"
 
+#include <cstring>
 #include <new>
 
 namespace {
 
-// The first fetch sizes the tile within the filter's box; a resumed fetch
-// keeps that size.
-constexpr VBox kResumeBox{0, 0, 180, 180};
-
 int32_t Parameters(FilterDefinition& filter, FilterRecord* record)
 {
+    if (!filter.KeepsBlock())
+        return 0;
     Handle h = record->parameters;
-    const bool made = !h;
+    bool fresh = false;
     if (!h) {
         h = NewPluginHandle(filter.ParameterBytes());
         if (!h)
             return memFullErr;
         record->parameters = h;
+        fresh = true;
     } else if (!IsValidHostHandle(h)) {
         // Not a handle of ours: nothing of it may be written.
         return filterBadParameters;
-    } else if (GetHostHandleSize(h) < filter.ParameterBytes() &&
-               SetHostHandleSize(h, filter.ParameterBytes()) != noErr) {
-        return memFullErr;
+    } else if (GetHostHandleSize(h) < filter.ParameterBytes()) {
+        // Too short to be this filter's block: it starts over.
+        if (SetHostHandleSize(h, filter.ParameterBytes()) != noErr)
+            return memFullErr;
+        std::memset(h->data, 0, size_t(filter.ParameterBytes()));
+        fresh = true;
     }
-    // A fresh block is zero-filled; one kept by the host keeps its values
-    // for filters whose dialog starts from its settings.
-    if (made || filter.ResetsOnParameters())
+    // A block kept by the host keeps its values for filters whose dialog
+    // starts from its settings.
+    if (fresh || filter.ResetsOnParameters())
         filter.SetDefaults(h->data);
     filter.SetShowDialog(h->data, 1);
     return 0;
 }
 
 // The filter's block; a host that skipped Parameters on a first run gets the
-// defaults and the dialog. Null, with the reason in error, when the record's
-// handle cannot hold the block.
+// defaults and the dialog. Null for a filter that keeps none, or with the
+// reason in error when the record's handle cannot hold the block.
 void* Block(FilterDefinition& filter, FilterRecord* record, int32_t& error)
 {
     error = 0;
+    if (!filter.KeepsBlock())
+        return nullptr;
     if (!record->parameters) {
         error = Parameters(filter, record);
         if (error != 0)
@@ -73,7 +75,7 @@ void Continue(FilterDefinition& filter, FilterModuleState& state)
     }
     int32_t error = 0;
     void* block = Block(filter, state.record, error);
-    if (!block) {
+    if (error != 0) {
         state.result = error;
         return;
     }
@@ -82,7 +84,7 @@ void Continue(FilterDefinition& filter, FilterModuleState& state)
         return;
     }
     if (state.deferredAdvance && state.tile) {
-        state.tile->Fetch(kResumeBox, state.record);
+        state.tile->Fetch(filter.PreviewBox(*state.record, true), state.record);
         return;
     }
     filter.ClearSpare(block);
@@ -104,7 +106,7 @@ void Start(FilterDefinition& filter, FilterModuleState& state)
     }
     int32_t error = 0;
     void* block = Block(filter, state.record, error);
-    if (!block) {
+    if (error != 0) {
         state.result = error;
         return;
     }
@@ -113,10 +115,11 @@ void Start(FilterDefinition& filter, FilterModuleState& state)
         state.result = memFullErr;
         return;
     }
-    filter.OnStart(block);
+    if (block)
+        filter.OnStart(block);
     if (filter.ShowDialog(block) != 0) {
         state.tile = std::make_unique<PreviewTile>();
-        state.tile->Fetch(filter.PreviewBox(), state.record);
+        state.tile->Fetch(filter.PreviewBox(*state.record, false), state.record);
         return;
     }
     Continue(filter, state);
@@ -125,15 +128,10 @@ void Start(FilterDefinition& filter, FilterModuleState& state)
 void Dispatch(FilterDefinition& filter, int16_t selector, FilterModuleState& state)
 {
     switch (selector) {
-    case filterSelectorAbout:
-        // The record is an AboutRecord here: nothing of it is read.
-        if (filter.HasAbout())
-            ShowAbout();
-        break;
+    case filterSelectorAbout: filter.About(); break;
     case filterSelectorParameters: state.result = Parameters(filter, state.record); break;
     case filterSelectorPrepare:
-        DetectHost(state.record);
-        state.record->bufferSpace = 0;
+        filter.Prepare(state.record);
         // The user declined to name a host: nothing can be fetched.
         if (!state.advanceHost)
             state.result = userCanceledErr;
@@ -158,7 +156,9 @@ void FilterDispatch(FilterDefinition& filter, int16_t selector, FilterRecord* re
             *result = filterBadParameters;
         return;
     }
-    state.record = record;
+    // An About record is no filter record: the run under way keeps its own.
+    if (selector != filterSelectorAbout)
+        state.record = record;
     // Each call answers for itself: an error a host never followed with
     // Finish must not fail the next run.
     state.result = 0;

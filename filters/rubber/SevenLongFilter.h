@@ -19,7 +19,7 @@ public:
     bool ResetsOnParameters() const final { return false; }
     bool HasAbout() const final { return false; }
     void OnStart(void* block) const final;
-    VBox PreviewBox() const final { return VBox{0, 0, 180, 180}; }
+    VBox StartBox() const final { return VBox{0, 0, 180, 180}; }
 
     int32_t Type() const { return type_; }
     static SevenLongParams& Params(void* block) { return *static_cast<SevenLongParams*>(block); }

@@ -1,7 +1,6 @@
-// The selector dispatcher of every filter of the art module. Unlike the
-// frame's it keeps the stored parameters at Parameters, fetches a 1:1 crop
-// for the preview and answers About only on the module's first entry. It
-// never lets an exception out.
+// The entry of every filter of the art module: the frame's dispatcher with
+// the filter's hooks (ArtFilter.h), About answered only where about says
+// so. It never lets an exception out.
 //
 //   extern "C" PI_EXPORT void ENTRYPOINT3(int16_t selector, FilterRecord* record,
 //                                         intptr_t*, int16_t* result)
@@ -13,8 +12,6 @@
 
 #include "filters/art/frame/ArtFilter.h"
 #include "filters/sdk/PIFilter.h"
-
-enum class ArtAbout { Ignore, Show };
 
 void ArtDispatch(ArtFilter& filter, int16_t selector, FilterRecord* record, int16_t* result,
                  ArtAbout about = ArtAbout::Ignore);

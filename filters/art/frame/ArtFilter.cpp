@@ -1,6 +1,9 @@
 #include "filters/art/frame/ArtFilter.h"
 
+#include "filters/art/frame/ArtAboutDialog.h"
 #include "filters/art/frame/ArtFilterDialog.h"
+#include "filters/art/frame/ArtHostDetection.h"
+#include "filters/art/frame/PreviewCrop.h"
 #include "filters/frame/FilterEngine.h"
 #include "framework/MessageBox.h"
 
@@ -10,6 +13,20 @@ ArtFilter::ArtFilter(const ArtFilterInfo& info)
 }
 
 std::unique_ptr<ArtFilterDialog> ArtFilter::MakeDialog(ArtParams&, PreviewTile*, FilterEngine*) { return nullptr; }
+
+void ArtFilter::Prepare(FilterRecord* record)
+{
+    // The host's buffer space is left as the host set it.
+    ArtDetectHost(record);
+}
+
+void ArtFilter::About()
+{
+    if (about_ == ArtAbout::Show)
+        ShowArtAbout();
+}
+
+VBox ArtFilter::PreviewBox(const FilterRecord& record, bool) const { return PreviewCropBox(record.filterRect); }
 
 void ArtFilter::SetDefaults(void* block) const { Defaults(*static_cast<ArtParams*>(block)); }
 

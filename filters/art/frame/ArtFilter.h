@@ -1,7 +1,10 @@
-// One filter of the art module as its dispatcher sees it: its settings
-// section, dialog and help context, the defaults of its ArtParams block,
-// its engine and its dialog. Filters without parameters (no section) keep
-// no block and run without a dialog.
+// One filter of the art module as the frame's dispatcher sees it: its
+// settings section, dialog and help context, the defaults of its ArtParams
+// block, its engine and its dialog, and the module's hooks: a block the
+// host kept keeps its values, the host detection picks the crop preview,
+// the preview is a crop centred in the filter area, and About is answered
+// only by the entry that asks for it. Filters without parameters (no
+// section) keep no block and run without a dialog.
 #pragma once
 
 #include "filters/art/frame/ArtParams.h"
@@ -11,6 +14,8 @@
 #include <memory>
 
 class ArtFilterDialog;
+
+enum class ArtAbout { Ignore, Show };
 
 struct ArtFilterInfo {
     // The INI section of Param1..Param7; null for a filter without
@@ -27,9 +32,8 @@ public:
 
     const ArtFilterInfo& Info() const { return info_; }
     bool KeepsParameters() const { return info_.section != nullptr; }
-    // False for an entry whose filter this build does not carry: its runs
-    // are refused at Start.
-    virtual bool Available() const { return true; }
+    // Whether the entry under way answers About.
+    void SetAbout(ArtAbout about) { about_ = about; }
 
     // The filter's Param1..Param7 and ring; ShowDialog is the dispatcher's.
     virtual void Defaults(ArtParams& params) const = 0;
@@ -40,9 +44,15 @@ public:
     virtual std::unique_ptr<ArtFilterDialog> MakeDialog(ArtParams& params, PreviewTile* tile, FilterEngine* engine);
 
     void SetDefaults(void* block) const final;
+    bool ResetsOnParameters() const final { return false; }
+    bool KeepsBlock() const final { return KeepsParameters(); }
+    void Prepare(FilterRecord* record) final;
+    void About() final;
+    VBox PreviewBox(const FilterRecord& record, bool resuming) const final;
     std::unique_ptr<FilterEngine> CreateEngine(FilterRecord* record, void* block) final;
     bool RunDialog(void* block, PreviewTile* tile, FilterEngine* engine) final;
 
 private:
     ArtFilterInfo info_;
+    ArtAbout about_ = ArtAbout::Ignore;
 };

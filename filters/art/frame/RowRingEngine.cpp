@@ -107,10 +107,9 @@ void RowRingEngine::RunOnHost()
     FilterModuleState& state = FrameState();
     FilterRecord& r = *record_;
     const Rect f = r.filterRect;
-    const int32_t height = f.bottom - f.top;
     preview_ = false;
     tile_ = nullptr;
-    if (height <= 0 || f.right <= f.left || r.planes <= 0) {
+    if (f.bottom <= f.top || f.right <= f.left || r.planes <= 0) {
         r.inRect = r.outRect = r.maskRect = Rect{0, 0, 0, 0};
         return;
     }
@@ -129,9 +128,10 @@ void RowRingEngine::RunOnHost()
 
     WaitCursor wait;
     bool aborted = false;
-    for (int32_t row = currentRow_; row < f.bottom; ++row) {
+    const int32_t end = HostRowsEnd();
+    for (int32_t row = currentRow_; row < end; ++row) {
         if (r.progressProc)
-            r.progressProc(row - f.top, height);
+            r.progressProc(row - f.top, end - f.top);
         if (r.abortProc && r.abortProc()) {
             aborted = true;
             break;
@@ -150,14 +150,14 @@ void RowRingEngine::RunOnHost()
         state.result = userCanceledErr;
 }
 
-int32_t RowRingEngine::HostRow(int32_t row)
+int32_t RowRingEngine::FetchHostRect(const Rect& in, const Rect& out)
 {
     FilterModuleState& state = FrameState();
     FilterRecord& r = *record_;
-    const Rect& f = r.filterRect;
     if (fetchPending_) {
         fetchPending_ = false;
-        r.inRect = r.outRect = Rect{int16_t(row), f.left, int16_t(row + 1), f.right};
+        r.inRect = in;
+        r.outRect = out;
         if (state.advanceHost() != 0) {
             if (!AdvanceDeferred())
                 End();
@@ -165,12 +165,16 @@ int32_t RowRingEngine::HostRow(int32_t row)
         }
     }
     if (!r.inData || !r.outData) {
-        // The host answered without the row asked for.
+        // The host answered without the rectangles asked for.
         state.result = filterBadParameters;
         End();
         return 1;
     }
-    const auto* in = static_cast<const uint8_t*>(r.inData);
+    return 0;
+}
+
+void RowRingEngine::FeedHostRow(const uint8_t* in)
+{
     if (firstBand_) {
         // The top row stands for the rows above the image.
         for (int32_t k = 0; k < ringSize_; ++k)
@@ -180,6 +184,22 @@ int32_t RowRingEngine::HostRow(int32_t row)
         RotateRing();
         PutRow(ringSize_ - 1, in);
     }
+}
+
+void RowRingEngine::FeedPreviewRow(const uint8_t* in)
+{
+    RotateRing();
+    PutRow(ringSize_ - 1, in);
+}
+
+int32_t RowRingEngine::HostRow(int32_t row)
+{
+    FilterRecord& r = *record_;
+    const Rect& f = r.filterRect;
+    const Rect line{int16_t(row), f.left, int16_t(row + 1), f.right};
+    if (FetchHostRect(line, line) != 0)
+        return 1;
+    FeedHostRow(static_cast<const uint8_t*>(r.inData));
     ProcessRow(static_cast<uint8_t*>(r.outData), row);
     fetchPending_ = true;
     currentRow_ = row + 1;
@@ -188,8 +208,7 @@ int32_t RowRingEngine::HostRow(int32_t row)
 
 void RowRingEngine::PreviewRow(int32_t row)
 {
-    RotateRing();
-    PutRow(ringSize_ - 1, tile_->UnfilteredAt(0, row));
+    FeedPreviewRow(tile_->UnfilteredAt(0, row));
     ProcessRow(tile_->WorkingAt(0, row), row);
 }
 

@@ -44,6 +44,19 @@ public:
     bool Ready() const { return ready_; }
 
 protected:
+    // Asks the host for the rectangles in and out unless they were asked
+    // for already (a deferred request the host has since delivered): 0 when
+    // inData and outData hold them, nonzero when the run must return to the
+    // host.
+    int32_t FetchHostRect(const Rect& in, const Rect& out);
+    // The image row in goes into the ring: on the first host row into every
+    // ring row, later rows after the ring rotates; a preview row rotates
+    // the ring over its zero-filled start.
+    virtual void FeedHostRow(const uint8_t* in);
+    virtual void FeedPreviewRow(const uint8_t* in);
+    // The image row after the last one a host run filters.
+    virtual int32_t HostRowsEnd() const { return record_->filterRect.bottom; }
+
     // Ring row k (0 = oldest) at ring column 0, the first margin pixel.
     uint8_t* RingRow(int32_t k) { return ring_[size_t(k)].data(); }
     // The pixel at ring column j of ring row k.

@@ -37,6 +37,7 @@ public:
         Rect filterRect{0, 0, 0, 0}; // empty: the whole picture
         int32_t maxSpace = 0;          // 0: three times the picture
         RGBColor background{0, 0, 0};  // components 0..255, as the editor gives them
+        uint8_t foreColor[3] = {0, 0, 0};
     };
 
     ScriptedHost(const std::string& modulePath, Options options, const char* entry = "ENTRYPOINT1")
@@ -92,6 +93,8 @@ public:
         record.backColor[0] = 10;
         record.backColor[1] = 20;
         record.backColor[2] = 30;
+        for (int k = 0; k < 3; ++k)
+            record.foreColor[k] = options_.foreColor[k];
         record.maxSpace = options_.maxSpace ? options_.maxSpace : 3 * options_.width * options_.height * options_.planes;
         record.hostSig = options_.hostSig;
         record.abortProc = [] { return uint8_t(Active()->abortAtProgress >= 0 &&
