@@ -1,10 +1,13 @@
-// The text of an INI file as a list of lines, with the private-profile rules
-// for finding and changing a value: section and key names compared without
-// case, the first match wins, values trimmed of blanks and of one pair of
-// enclosing quotes. A change rewrites one line or adds lines; every other
-// line, comment and line ending stays as it was, byte for byte.
+// The text of an INI file with the private-profile rules for finding and
+// changing a value: section and key names compared without case, the first
+// match wins, values trimmed of blanks and of one pair of enclosing quotes.
+// The text is kept whole in one buffer, with an index of its section and key
+// lines only, so that blank lines, comments and long values cost nothing
+// beyond their bytes. A change rewrites one line or adds lines; every other
+// byte stays as it was.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +19,7 @@ class IniDocument {
 public:
     // Any text parses: a line that is neither a section header, a key line,
     // a comment nor blank is kept but never matched.
-    static IniDocument Parse(std::string_view text);
+    static IniDocument Parse(std::string text);
 
     // The value of key in the first section of that name; none when absent.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -27,28 +30,44 @@ public:
     // break, a "]" in a section name, a "=" in a key) raises QnExcept.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
-    std::string Text() const;
+    const std::string& Text() const { return text_; }
 
 private:
-    enum class Kind { Blank, Comment, Section, Key, Other };
+    // A line's text without its line ending, as offsets into text_.
     struct Line {
-        std::string text;   // without its line ending
-        std::string ending; // "\n", "\r\n" or "" for a last line without one
-        Kind kind = Kind::Other;
-        std::string_view Name() const; // section or key name, trimmed
-        size_t valueStart = 0;          // Key lines: where the value begins
+        size_t begin = 0;
+        size_t end = 0;
+    };
+    struct Section {
+        Line line;
+        size_t firstKey = 0; // its key lines are keys_[firstKey, endKey)
+        size_t endKey = 0;
+    };
+    struct Key {
+        Line line;
+        size_t valueStart = 0; // after the "=" and the blanks that follow it
     };
 
-    static Line Classify(std::string text, std::string ending);
-    // Index of the first section header named section, or none.
+    void Index();
+    void IndexLine(Line line);
+    std::string_view TextOf(Line line) const;
+    std::string_view NameOf(const Section& section) const;
+    std::string_view NameOf(const Key& key) const;
+    // Where the line after line begins (text_.size() for the last line).
+    size_t NextLineStart(Line line) const;
+    bool HasEnding(Line line) const { return NextLineStart(line) > line.end; }
+    // The ending to give line when a line is added after it.
+    std::string EndingFor(Line line) const;
     std::optional<size_t> FindSection(std::string_view section) const;
-    // Index of the first key line named key in the section whose header is at
-    // sectionLine, or none.
-    std::optional<size_t> FindKey(size_t sectionLine, std::string_view key) const;
+    std::optional<size_t> FindKey(const Section& section, std::string_view key) const;
     std::string LineEnding() const;
+    // The last line of the text, none for text without lines.
+    std::optional<Line> LastLine() const;
 
-    std::string mark_; // a UTF-8 byte-order mark that opened the text, kept
-    std::vector<Line> lines_;
+    std::string text_;
+    size_t bodyStart_ = 0; // after a UTF-8 byte-order mark, which is kept
+    std::vector<Section> sections_;
+    std::vector<Key> keys_;
 };
 
 } // namespace platform

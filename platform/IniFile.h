@@ -1,10 +1,13 @@
 // An INI file with the Windows private-profile behaviour that the programs
-// and modules rely on. Every read sees the file as it is on disk; every write
-// re-reads it, changes one line and replaces the file atomically, under a
-// lock against a concurrent writer.
+// and modules rely on. Every read sees the file as it is on disk, parsed
+// once per change of the file; every write re-reads it, changes one line
+// and replaces the file atomically, under a lock against a concurrent writer.
+// Only a regular file of at most kMaxSettingsFileSize bytes is read: anything
+// else reads as empty, with a message on stderr, and is never written over.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,7 +33,7 @@ public:
     void WriteInt(std::string_view section, std::string_view key, int32_t value);
 
 private:
-    std::string ReadText() const;
+    std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
 
     std::string path_;
 };

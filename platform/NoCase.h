@@ -3,6 +3,7 @@
 // names the system uses are plain ASCII, and a byte rule keeps it exact.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -17,6 +18,16 @@ constexpr bool EqualsNoCase(std::string_view a, std::string_view b)
         if (FoldCase(a[i]) != FoldCase(b[i]))
             return false;
     return true;
+}
+
+// The name with its letters in one case, as a key of an index whose
+// lookups match without case.
+inline std::string FoldedCase(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded)
+        c = FoldCase(c);
+    return folded;
 }
 
 // Blanks (spaces and tabs) removed from both ends.

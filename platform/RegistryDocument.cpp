@@ -175,7 +175,7 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
         RaiseError("The registry file is not in the form this program writes (\"" + std::string(kHeader) + "\")",
                    "RegistryDocument", __LINE__);
 
-    Key* current = nullptr;
+    Key* current = nullptr; // stays valid: keys are added only at a header
     size_t at = firstEnd == std::string_view::npos ? text.size() : firstEnd + 1;
     while (at < text.size()) {
         size_t end = text.find('\n', at);
@@ -192,11 +192,7 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
             current = nullptr;
             if (path.empty() || HasControlCharacter(path))
                 continue;
-            current = document.FindKey(path);
-            if (!current) {
-                document.keys_.push_back({path, {}});
-                current = &document.keys_.back();
-            }
+            current = &document.KeyOf(path);
             continue;
         }
         std::string_view rest = line;
@@ -206,7 +202,7 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
         rest.remove_prefix(1);
         if (std::optional<RegistryValue> value = ParseValue(rest)) {
             // The first of two values of the same name wins, as a lookup would find it.
-            if (!document.Find(current->path, *name))
+            if (current->valueIndex.try_emplace(FoldedCase(*name), current->values.size()).second)
                 current->values.emplace_back(std::move(*name), std::move(*value));
         }
     }
@@ -226,10 +222,8 @@ std::string RegistryDocument::Text() const
 
 RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized)
 {
-    for (Key& key : keys_)
-        if (EqualsNoCase(key.path, normalized))
-            return &key;
-    return nullptr;
+    const auto found = keyIndex_.find(FoldedCase(normalized));
+    return found == keyIndex_.end() ? nullptr : &keys_[found->second];
 }
 
 const RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized) const
@@ -237,23 +231,32 @@ const RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normaliz
     return const_cast<RegistryDocument*>(this)->FindKey(normalized);
 }
 
+RegistryDocument::Key& RegistryDocument::KeyOf(const std::string& normalized)
+{
+    const auto [found, added] = keyIndex_.try_emplace(FoldedCase(normalized), keys_.size());
+    if (added)
+        keys_.push_back({normalized, {}, {}});
+    return keys_[found->second];
+}
+
+RegistryValue* RegistryDocument::FindValue(Key& key, std::string_view name)
+{
+    const auto found = key.valueIndex.find(FoldedCase(name));
+    return found == key.valueIndex.end() ? nullptr : &key.values[found->second].second;
+}
+
 const RegistryValue* RegistryDocument::Find(std::string_view key, std::string_view name) const
 {
-    const Key* found = FindKey(NormalizeKey(key));
-    if (!found)
-        return nullptr;
-    for (const auto& [valueName, value] : found->values)
-        if (EqualsNoCase(valueName, name))
-            return &value;
-    return nullptr;
+    Key* found = const_cast<RegistryDocument*>(this)->FindKey(NormalizeKey(key));
+    return found ? FindValue(*found, name) : nullptr;
 }
 
 bool RegistryDocument::HasKey(std::string_view key) const
 {
     const std::string path = NormalizeKey(key);
+    if (FindKey(path))
+        return true;
     for (const Key& stored : keys_) {
-        if (EqualsNoCase(stored.path, path))
-            return true;
         if (stored.path.size() > path.size() && stored.path[path.size()] == '\\' &&
             EqualsNoCase(std::string_view(stored.path).substr(0, path.size()), path))
             return true;
@@ -266,21 +269,19 @@ void RegistryDocument::CreateKey(std::string_view key)
     const std::string path = NormalizeKey(key);
     if (path.empty() || HasControlCharacter(path))
         RaiseError("Invalid registry key name \"" + std::string(key) + "\"", "RegistryDocument", __LINE__);
-    if (!FindKey(path))
-        keys_.push_back({path, {}});
+    KeyOf(path);
 }
 
 void RegistryDocument::Set(std::string_view key, std::string_view name, RegistryValue value)
 {
     CreateKey(key);
-    Key* found = FindKey(NormalizeKey(key));
-    for (auto& [valueName, stored] : found->values) {
-        if (EqualsNoCase(valueName, name)) {
-            stored = std::move(value);
-            return;
-        }
+    Key& found = *FindKey(NormalizeKey(key));
+    if (RegistryValue* stored = FindValue(found, name)) {
+        *stored = std::move(value);
+        return;
     }
-    found->values.emplace_back(std::string(name), std::move(value));
+    found.valueIndex.emplace(FoldedCase(name), found.values.size());
+    found.values.emplace_back(std::string(name), std::move(value));
 }
 
 } // namespace platform

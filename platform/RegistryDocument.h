@@ -9,6 +9,8 @@
 //   "Size"=dword:10
 //   "Key"=hex:0a0b
 // Strings escape \\ \" \n \r \t and other control bytes as \xHH.
+// Keys and values are indexed by their names: parsing is linear in the
+// text and a lookup does not depend on the number of keys.
 #pragma once
 
 #include "platform/RegistryValue.h"
@@ -16,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -44,12 +47,17 @@ private:
     struct Key {
         std::string path;
         std::vector<std::pair<std::string, RegistryValue>> values;
+        std::unordered_map<std::string, size_t> valueIndex; // folded name -> values
     };
 
     Key* FindKey(std::string_view normalized);
     const Key* FindKey(std::string_view normalized) const;
+    // The key of that normalized path, added when missing.
+    Key& KeyOf(const std::string& normalized);
+    static RegistryValue* FindValue(Key& key, std::string_view name);
 
-    std::vector<Key> keys_;
+    std::vector<Key> keys_; // in the order of the file
+    std::unordered_map<std::string, size_t> keyIndex_; // folded path -> keys_
 };
 
 } // namespace platform

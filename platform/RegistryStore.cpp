@@ -2,22 +2,21 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileLock.h"
+#include "platform/ParsedFileCache.h"
 #include "platform/RegistryDocument.h"
+#include "platform/SettingsFileRead.h"
 #include "platform/SettingsLocation.h"
-
-#include "base/QnExcept.h"
 
 namespace platform {
 
 namespace {
 
-RegistryDocument ReadForLookup(const std::string& path)
+// Shared by every RegistryStore of the process: the stores are values, made
+// afresh by each user, and all of them read the same file.
+ParsedFiles<RegistryDocument>& Parsed()
 {
-    try {
-        return RegistryDocument::Parse(AtomicFile::ReadIfExists(path).value_or(""));
-    } catch (const QnExcept&) {
-        return {}; // an unreadable store answers like an empty one
-    }
+    static ParsedFiles<RegistryDocument> parsed;
+    return parsed;
 }
 
 template <class T>
@@ -36,8 +35,9 @@ RegistryStore RegistryStore::User() { return RegistryStore(SettingsLocation::Con
 
 std::optional<RegistryValue> RegistryStore::Get(std::string_view key, std::string_view name) const
 {
-    RegistryDocument document = ReadForLookup(path_);
-    const RegistryValue* value = document.Find(key, name);
+    // A missing or unusable file answers like an empty one.
+    std::shared_ptr<const RegistryDocument> document = Parsed().Get(path_);
+    const RegistryValue* value = document ? document->Find(key, name) : nullptr;
     return value ? std::optional<RegistryValue>(*value) : std::nullopt;
 }
 
@@ -56,17 +56,23 @@ std::optional<std::vector<uint8_t>> RegistryStore::GetBinary(std::string_view ke
     return GetAs<std::vector<uint8_t>>(Get(key, name));
 }
 
-bool RegistryStore::KeyExists(std::string_view key) const { return ReadForLookup(path_).HasKey(key); }
+bool RegistryStore::KeyExists(std::string_view key) const
+{
+    std::shared_ptr<const RegistryDocument> document = Parsed().Get(path_);
+    return document && document->HasKey(key);
+}
 
 template <class Change>
 void RegistryStore::Update(Change change)
 {
     FileLock lock(path_);
     // Read under the lock, so that a value another program wrote since our
-    // last look is kept; an unreadable file raises rather than being lost.
-    RegistryDocument document = RegistryDocument::Parse(AtomicFile::ReadIfExists(path_).value_or(""));
+    // last look is kept; an unusable file raises rather than being lost.
+    std::optional<SettingsFileContent> content = ReadSettingsFile(path_);
+    RegistryDocument document = RegistryDocument::Parse(content ? content->text : std::string_view());
     change(document);
     AtomicFile::Replace(path_, document.Text());
+    Parsed().Forget(path_);
 }
 
 void RegistryStore::Set(std::string_view key, std::string_view name, RegistryValue value)

@@ -1,9 +1,11 @@
 // The stand-in for the user's registry: hierarchical keys with named
 // values in one file, shared by the programs that read the same keys (the
 // screen-saver wizard writes what the screen savers read). Every read sees
-// the file as it is; every write takes the file's lock, reads it afresh,
-// changes one value and replaces the file atomically, so two programs that
-// write different values both keep theirs.
+// the file as it is, parsed once per change of the file; every write takes
+// the file's lock, reads it afresh, changes one value and replaces the file
+// atomically, so two programs that write different values both keep theirs.
+// Only a regular file of at most kMaxSettingsFileSize bytes is read: anything
+// else reads as empty, with a message on stderr, and is never written over.
 #pragma once
 
 #include "platform/RegistryValue.h"
