@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace imexp {
@@ -134,6 +135,11 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
     TIFF* tif = tiff.get();
     Layout l = LayoutOf(tif);
     ReadTarget::CheckSize(l.width, l.height);
+    // A line of thousands of samples a pixel would cost gigabytes under the
+    // pixel limit; no picture this reader shows has more than a few.
+    if (l.samples > 16 || l.bits > 32)
+        Fail("this kind of TIFF is not supported (" + std::to_string(l.samples) + " samples of " +
+             std::to_string(l.bits) + " bits a pixel)");
 
     if (l.compression == COMPRESSION_JPEG && l.photometric == PHOTOMETRIC_YCBCR) {
         // libjpeg turns the subsampled colour back into RGB for us.
