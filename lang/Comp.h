@@ -59,6 +59,7 @@ protected:
 
 private:
     friend class QnMfeContext;
+    friend class QnCompileWalk;
     friend PpQnExpr QnCompileFlExpr(const PpQnComp& term);
 
     // Status 0 sets expr, 1 and 2 set term.
@@ -86,4 +87,12 @@ public:
     PpQnComp(const PpQnCompVar& v, const PpQnComp& body);
     // An application of f to x.
     PpQnComp(const PpQnComp& f, const PpQnComp& x);
+};
+
+// What compiling one term delivered: its status with the node (status 0) or
+// the rewritten term (statuses 1 and 2).
+struct QnCompiled {
+    QnComp::COMPSTAT stat{QnComp::STAT_CLOSED, 0};
+    PpQnExpr expr;
+    PpQnComp term;
 };

@@ -24,6 +24,7 @@ const QnStringTableEntry kLangStrings[] = {
     {QN_LANG_DIVISION_BY_ZERO, "Division by zero"},
     {QN_LANG_USER_ABORT, "Evaluation aborted by user"},
     {QN_LANG_USER_ABORT_WHERE, "Evaluation machine"},
+    {QN_LANG_TOO_LARGE, "Expression too large (out of memory)"},
     {QN_LSM_BAD_DESCRIPTOR, "Bad descriptor to load/save data"},
     {QN_LSM_DESCRIPTOR_ASSOCIATED, "Can't write data to descriptor associated with any data"},
 };

@@ -26,6 +26,8 @@ enum QnLangStrId {
     QN_LANG_DIVISION_BY_ZERO = 19,
     QN_LANG_USER_ABORT = 20,
     QN_LANG_USER_ABORT_WHERE = 21,
+    // Beyond the table of the original messages, which ends at 21.
+    QN_LANG_TOO_LARGE = 256,
     QN_LSM_BAD_DESCRIPTOR = 1024,
     QN_LSM_DESCRIPTOR_ASSOCIATED = 1025,
 };

@@ -5,6 +5,7 @@
 #include "lang/ProcessControl.h"
 #include "lang/ValueExpr.h"
 
+#include <new>
 #include <utility>
 
 namespace {
@@ -110,6 +111,16 @@ int QnMachineContext::return_from_frame(PpQnExpr& e, const LockFrameStack& lock)
 }
 
 PpQnExpr QnMachineContext::eval(const PpQnExpr& e, QnEvalControl* ctl)
+{
+    try {
+        return Reduce(e, ctl);
+    } catch (const std::bad_alloc&) {
+        // The stacks could not grow: the expression is too deep for memory.
+        QN_LANG_RAISE(QN_LANG_TOO_LARGE, "Flmachin", __LINE__);
+    }
+}
+
+PpQnExpr QnMachineContext::Reduce(const PpQnExpr& e, QnEvalControl* ctl)
 {
     QnCriticalSectionLock section(cs_);
     LockFrameStack lock(*this);

@@ -53,7 +53,8 @@ public:
     // Reduces e until a value or tuple heads it, or a function with too few
     // arguments, and returns that node. ctl (may be null) is asked before
     // every step whether to stop and told of every reduction. A function
-    // being applied may call eval again on the same machine.
+    // being applied may call eval again on the same machine. An expression
+    // too deep for the memory of the stacks raises message 256.
     PpQnExpr eval(const PpQnExpr& e, QnEvalControl* ctl);
 
     QnTmpExprStack& t_getstack() { return tmp_; }
@@ -90,6 +91,8 @@ public:
     Frame& f_curr() { return cur_; }
 
 private:
+    // eval's loop; a failed allocation in it becomes message 256.
+    PpQnExpr Reduce(const PpQnExpr& e, QnEvalControl* ctl);
     void CheckArg(uint32_t n) const;
     // The step of a function heading the spine: 1 when eval ends with cur.
     int ApplyStep(PpQnExpr& cur, QnEvalControl* ctl, const LockFrameStack& lock);

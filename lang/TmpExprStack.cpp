@@ -5,12 +5,17 @@
 #include "lang/LangExcept.h"
 #include "lang/LangRcStr.h"
 
+#include <algorithm>
+
 QnTmpExprStack::QnTmpExprStack(uint32_t growth) : growth_(growth == 0 ? 1 : growth) {}
 
 void QnTmpExprStack::Push(const PpQnExpr& e)
 {
+    // At least the growth step at a time, and never less than doubling:
+    // a program that builds a deep graph pushes a million entries, which
+    // steps of a fixed size would copy over and over.
     if (entries_.size() == entries_.capacity())
-        entries_.reserve(entries_.size() + growth_);
+        entries_.reserve(entries_.size() + std::max<size_t>(growth_, entries_.size()));
     entries_.push_back(e);
 }
 

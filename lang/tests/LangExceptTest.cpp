@@ -39,6 +39,7 @@ const Message kMessages[] = {
     {19, "Division by zero"},
     {20, "Evaluation aborted by user"},
     {21, "Evaluation machine"},
+    {256, "Expression too large (out of memory)"},
     {1024, "Bad descriptor to load/save data"},
     {1025, "Can't write data to descriptor associated with any data"},
 };

@@ -10,7 +10,15 @@
 
 #include <gtest/gtest.h>
 
-TEST(Sharing, EqualIntegersShareTheNodeOfTheFirst)
+// Every test starts from tables that hold nothing but what something still
+// reaches: nodes that earlier tests left behind as caches would otherwise
+// be found again, counted or dropped here.
+class Sharing : public ::testing::Test {
+protected:
+    void SetUp() override { QnObj::CollectGarbage(QnObj::DF_DISCARD, -1); }
+};
+
+TEST_F(Sharing, EqualIntegersShareTheNodeOfTheFirst)
 {
     PpQnFlVal first(5), second(5);
     PpQnValueExpr a(first);
@@ -20,7 +28,7 @@ TEST(Sharing, EqualIntegersShareTheNodeOfTheFirst)
     EXPECT_NE(PpQnValueExpr(PpQnFlVal(6)).Get(), a.Get());
 }
 
-TEST(Sharing, TextsShareByBytes)
+TEST_F(Sharing, TextsShareByBytes)
 {
     EXPECT_EQ(PpQnExpr(PpQnFlVal("tile")).Get(), PpQnExpr(PpQnFlVal("tile")).Get());
     const char* different[][2] = {{"co-op", "coop"}, {"a", "A"}, {"\xc3\xa9", "e\xcc\x81"}, {"", " "}};
@@ -28,7 +36,7 @@ TEST(Sharing, TextsShareByBytes)
         EXPECT_NE(PpQnExpr(PpQnFlVal(pair[0])).Get(), PpQnExpr(PpQnFlVal(pair[1])).Get()) << pair[0];
 }
 
-TEST(Sharing, UniqueValuesNeverShare)
+TEST_F(Sharing, UniqueValuesNeverShare)
 {
     PpQnFlVal u(QnCreate<UniqueVal>());
     PpQnValueExpr a(u), b(u);
@@ -37,7 +45,7 @@ TEST(Sharing, UniqueValuesNeverShare)
     EXPECT_EQ(b->Value().Get(), u.Get());
 }
 
-TEST(Sharing, ValuesOfDifferentClassesNeverShare)
+TEST_F(Sharing, ValuesOfDifferentClassesNeverShare)
 {
     PpQnFlVal a1(QnCreate<AllEqualA>()), a2(QnCreate<AllEqualA>()), b(QnCreate<AllEqualB>());
     EXPECT_EQ(PpQnExpr(a1).Get(), PpQnExpr(a2).Get()); // same class, Compare 0
@@ -45,7 +53,7 @@ TEST(Sharing, ValuesOfDifferentClassesNeverShare)
     EXPECT_NE(PpQnExpr(PpQnFlVal(0)).Get(), PpQnExpr(a1).Get());
 }
 
-TEST(Sharing, TuplesShareByElementsInOrder)
+TEST_F(Sharing, TuplesShareByElementsInOrder)
 {
     const PpQnExpr a = IntNode(1), b = IntNode(2);
     const PpQnExpr ab[] = {a, b}, ba[] = {b, a}, ab2[] = {a, b}, aba[] = {a, b, a};
@@ -57,7 +65,7 @@ TEST(Sharing, TuplesShareByElementsInOrder)
     EXPECT_NE(PpQnExpr(1, ab).Get(), a.Get());
 }
 
-TEST(Sharing, FunctionNodesShareByFunctionAndArity)
+TEST_F(Sharing, FunctionNodesShareByFunctionAndArity)
 {
     const PpQnFun f(NoProc, 2), g(NoProc, 2);
     const QnFunId id = QnFun::RegisterFun(f);
@@ -69,7 +77,7 @@ TEST(Sharing, FunctionNodesShareByFunctionAndArity)
     EXPECT_THROW(PpQnExpr(QnFunId(0), -1), QnRangeExcept);
 }
 
-TEST(Sharing, ApplicationsShareByTheirTwoNodes)
+TEST_F(Sharing, ApplicationsShareByTheirTwoNodes)
 {
     const PpQnExpr f = IntNode(1), x = IntNode(2);
     PpQnApplyExpr a(f, x);
@@ -82,7 +90,7 @@ TEST(Sharing, ApplicationsShareByTheirTwoNodes)
 // Nodes that only the tables hold are caches: ordinary collections keep
 // them, collections that drop caches take them, and the next request makes
 // a new node.
-TEST(Sharing, DroppedApplicationIsMadeAgainWithoutItsReduct)
+TEST_F(Sharing, DroppedApplicationIsMadeAgainWithoutItsReduct)
 {
     const PpQnExpr f = IntNode(1), x = IntNode(2);
     {
@@ -108,7 +116,7 @@ TEST(Sharing, DroppedApplicationIsMadeAgainWithoutItsReduct)
     EXPECT_EQ(QnExprTables::Applications().Size(), apps);
 }
 
-TEST(Sharing, HeldApplicationLosesOnlyItsCachedReduct)
+TEST_F(Sharing, HeldApplicationLosesOnlyItsCachedReduct)
 {
     const PpQnExpr f = IntNode(1), x = IntNode(2);
     PpQnApplyExpr app(f, x);
@@ -123,7 +131,7 @@ TEST(Sharing, HeldApplicationLosesOnlyItsCachedReduct)
     EXPECT_EQ(app->GetReduct().Get(), held.Get());
 }
 
-TEST(Sharing, DroppedTuplesAndFunctionNodesLeaveTheirListTables)
+TEST_F(Sharing, DroppedTuplesAndFunctionNodesLeaveTheirListTables)
 {
     const PpQnFun fun(NoProc, 1);
     const PpQnExpr a = IntNode(1);
@@ -156,7 +164,7 @@ TEST(Sharing, DroppedTuplesAndFunctionNodesLeaveTheirListTables)
     EXPECT_EQ(t->Entry(), QnExprTables::Tuples().First());
 }
 
-TEST(Sharing, ReachedNodesKeepTheirEntries)
+TEST_F(Sharing, ReachedNodesKeepTheirEntries)
 {
     const PpQnExpr a = IntNode(1), b = IntNode(2);
     const PpQnExpr ab[] = {a, b};
@@ -170,7 +178,7 @@ TEST(Sharing, ReachedNodesKeepTheirEntries)
     EXPECT_EQ(PpQnExpr(t, a).Get(), app.Get());
 }
 
-TEST(Sharing, LargeTupleTableStaysConsistentAcrossPartialDrops)
+TEST_F(Sharing, LargeTupleTableStaysConsistentAcrossPartialDrops)
 {
     const PpQnExpr a = IntNode(1);
     std::vector<PpQnExpr> keep;
