@@ -78,6 +78,13 @@ uint64_t Archive::Remaining() const
     return at < length ? length - at : 0;
 }
 
+void Archive::RequireStored(uint64_t count, uint64_t itemSize) const
+{
+    // Divided, not multiplied: a product of two damaged numbers can wrap.
+    if (itemSize != 0 && count > Remaining() / itemSize)
+        Fail(ArchiveException::endOfFile);
+}
+
 #define FW_ARCHIVE_PUT(T)                      \
     Archive& Archive::operator<<(T v)          \
     {                                          \
@@ -180,11 +187,8 @@ std::string Archive::ReadString()
         }
         break;
     }
-    const uint64_t bytes = wide ? n * 2 : n;
-    // A damaged length must not make us allocate what the file cannot hold.
-    if (bytes > Remaining())
-        Fail(ArchiveException::endOfFile);
-    std::string data(static_cast<size_t>(bytes), '\0');
+    RequireStored(n, wide ? 2 : 1);
+    std::string data(static_cast<size_t>(wide ? n * 2 : n), '\0');
     ReadExact(data.data(), data.size());
     if (!wide)
         return data;
@@ -273,8 +277,7 @@ const RuntimeClass* Archive::ReadClassBody(uint16_t tag, uint32_t objectTag, uin
     if (tag == kNewClassTag) {
         uint16_t storedSchema, length;
         *this >> storedSchema >> length;
-        if (length > Remaining())
-            Fail(ArchiveException::endOfFile);
+        RequireStored(length);
         std::string name(length, '\0');
         ReadExact(name.data(), name.size());
         const RuntimeClass* cls = RuntimeClass::FromName(name);
@@ -299,20 +302,24 @@ const RuntimeClass* Archive::ReadClassBody(uint16_t tag, uint32_t objectTag, uin
     return cls;
 }
 
-const RuntimeClass* Archive::ReadClass(const RuntimeClass* expected, uint32_t* schema)
+Archive::ObjectTag Archive::ReadObjectTag()
 {
     CheckMode(load);
-    uint16_t tag;
-    *this >> tag;
-    uint32_t objectTag;
-    if (tag == kBigObjectTag) {
-        *this >> objectTag;
-    } else {
-        objectTag = (static_cast<uint32_t>(tag & kClassTag) << 16) | (tag & 0x7FFF);
-    }
-    if (tag != kNewClassTag && !(objectTag & kBigClassTag))
+    ObjectTag t{};
+    *this >> t.tag;
+    if (t.tag == kBigObjectTag)
+        *this >> t.objectTag;
+    else
+        t.objectTag = (static_cast<uint32_t>(t.tag & kClassTag) << 16) | (t.tag & 0x7FFF);
+    return t;
+}
+
+const RuntimeClass* Archive::ReadClass(const RuntimeClass* expected, uint32_t* schema)
+{
+    const ObjectTag t = ReadObjectTag();
+    if (t.IsReference())
         Fail(ArchiveException::badIndex);
-    const RuntimeClass* cls = ReadClassBody(tag, objectTag, schema);
+    const RuntimeClass* cls = ReadClassBody(t.tag, t.objectTag, schema);
     if (expected && !cls->IsDerivedFrom(expected))
         Fail(ArchiveException::badClass);
     return cls;
@@ -320,30 +327,41 @@ const RuntimeClass* Archive::ReadClass(const RuntimeClass* expected, uint32_t* s
 
 Object* Archive::ReadObject(const RuntimeClass* expected)
 {
-    CheckMode(load);
-    uint16_t tag;
-    *this >> tag;
-    uint32_t objectTag;
-    if (tag == kBigObjectTag) {
-        *this >> objectTag;
-    } else {
-        objectTag = (static_cast<uint32_t>(tag & kClassTag) << 16) | (tag & 0x7FFF);
-    }
+    const ObjectTag t = ReadObjectTag();
+    if (t.IsReference())
+        return ReadReferencedObject(t.objectTag, expected);
+    return ReadNewObject(t, expected);
+}
 
-    if (tag != kNewClassTag && !(objectTag & kBigClassTag)) {
-        // A reference to an object read before, or null.
-        if (objectTag == 0)
-            return nullptr;
-        if (objectTag >= loadArray_.size() || !loadArray_[objectTag].object)
-            Fail(ArchiveException::badIndex);
-        Object* object = loadArray_[objectTag].object;
-        if (expected && !object->IsKindOf(expected))
-            Fail(ArchiveException::badClass);
-        return object;
+std::unique_ptr<Object> Archive::ReadOwnedObject(const RuntimeClass* expected)
+{
+    const ObjectTag t = ReadObjectTag();
+    if (t.IsReference()) {
+        if (t.objectTag != 0)
+            Fail(ArchiveException::badIndex);  // already owned by whoever read it first
+        return nullptr;
     }
+    return std::unique_ptr<Object>(ReadNewObject(t, expected));
+}
 
+Object* Archive::ReadReferencedObject(uint32_t index, const RuntimeClass* expected)
+{
+    if (index == 0)
+        return nullptr;
+    if (index >= loadArray_.size() || !loadArray_[index].object)
+        Fail(ArchiveException::badIndex);
+    Object* object = loadArray_[index].object;
+    if (expected && !object->IsKindOf(expected))
+        Fail(ArchiveException::badClass);
+    return object;
+}
+
+Object* Archive::ReadNewObject(const ObjectTag& t, const RuntimeClass* expected)
+{
+    if (objectDepth_ >= kMaxObjectDepth)
+        Fail(ArchiveException::badIndex);
     uint32_t schema = 0;
-    const RuntimeClass* cls = ReadClassBody(tag, objectTag, &schema);
+    const RuntimeClass* cls = ReadClassBody(t.tag, t.objectTag, &schema);
     if (expected && !cls->IsDerivedFrom(expected))
         Fail(ArchiveException::badClass);
     std::unique_ptr<Object> object(cls->CreateObject());
@@ -355,14 +373,20 @@ Object* Archive::ReadObject(const RuntimeClass* expected)
     loadArray_.push_back({nullptr, object.get()});
     const uint32_t savedSchema = objectSchema_;
     objectSchema_ = schema;
+    ++objectDepth_;
     try {
         object->Serialize(*this);
     } catch (...) {
-        loadArray_[index].object = nullptr;
+        // The object goes, and with it whatever it had read and owned: none
+        // of them may be referred to again.
+        for (size_t i = index; i < loadArray_.size(); ++i)
+            loadArray_[i].object = nullptr;
         objectSchema_ = savedSchema;
+        --objectDepth_;
         throw;
     }
     objectSchema_ = savedSchema;
+    --objectDepth_;
     return object.release();
 }
 

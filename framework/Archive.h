@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     static constexpr uint16_t kBigObjectTag = 0x7FFF;
     static constexpr uint32_t kBigClassTag = 0x80000000u;
     static constexpr uint32_t kMaxMapCount = 0x3FFFFFFE;
+    // Objects read inside objects: far deeper than any file the suite
+    // writes, and shallow enough that reading never runs out of stack.
+    static constexpr int kMaxObjectDepth = 500;
 
     Archive(File& file, Mode mode);
     Archive(const Archive&) = delete;
@@ -45,6 +49,10 @@ public:
     void Write(const void* data, size_t count);
     size_t Read(void* data, size_t count);
     void ReadExact(void* data, size_t count);
+    // Raises the end-of-file error unless count items of itemSize bytes each
+    // can still lie in the file: a damaged count or size must not make the
+    // reader allocate what the file cannot hold. Never overflows.
+    void RequireStored(uint64_t count, uint64_t itemSize = 1) const;
 
     Archive& operator<<(uint8_t v);
     Archive& operator<<(int8_t v) { return *this << static_cast<uint8_t>(v); }
@@ -86,11 +94,23 @@ public:
     // its fields), or an index of an object already written.
     void WriteObject(const Object* object);
     // A new object owned by the caller, an object read before (shared) or
-    // null. Raises badClass when the stored class is unknown, cannot be made
-    // or is not derived from expected (when given).
+    // null; the caller cannot tell a new object from a shared one, so
+    // readers that own what they read use ReadOwnedObject instead. Raises
+    // badClass when the stored class is unknown, cannot be made or is not
+    // derived from expected (when given), and badIndex for objects nested
+    // deeper than kMaxObjectDepth.
     Object* ReadObject(const RuntimeClass* expected = nullptr);
     template <class T>
     T* ReadObjectAs() { return static_cast<T*>(ReadObject(FW_RUNTIME_CLASS(T))); }
+    // A new object, which the caller owns, or null. Every object read has
+    // exactly one owner, so a reference back to an object read before (owned
+    // elsewhere) is a damaged file: badIndex.
+    std::unique_ptr<Object> ReadOwnedObject(const RuntimeClass* expected = nullptr);
+    template <class T>
+    std::unique_ptr<T> ReadOwnedObjectAs()
+    {
+        return std::unique_ptr<T>(static_cast<T*>(ReadOwnedObject(FW_RUNTIME_CLASS(T)).release()));
+    }
 
     // A class tag alone.
     void WriteClass(const RuntimeClass* cls);
@@ -104,6 +124,15 @@ private:
     [[noreturn]] void Fail(int cause) const;
     void CheckMode(Mode wanted) const;
     void WriteIndexTag(uint32_t index, bool isClass);
+    // The tag of an object reference, with the escaped dword form folded in.
+    struct ObjectTag {
+        uint16_t tag;
+        uint32_t objectTag;
+        bool IsReference() const { return tag != kNewClassTag && !(objectTag & kBigClassTag); }
+    };
+    ObjectTag ReadObjectTag();
+    Object* ReadReferencedObject(uint32_t index, const RuntimeClass* expected);
+    Object* ReadNewObject(const ObjectTag& tag, const RuntimeClass* expected);
     const RuntimeClass* ReadClassBody(uint16_t tag, uint32_t objectTag, uint32_t* schema);
     uint64_t Remaining() const;
 
@@ -119,6 +148,7 @@ private:
     };
     std::vector<Loaded> loadArray_;
     uint32_t objectSchema_ = 0xFFFFFFFFu;
+    int objectDepth_ = 0;
 };
 
 }  // namespace fw

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "framework/Archive.h"
@@ -31,7 +30,8 @@ inline void SerializeStrings(Archive& ar, std::vector<std::string>& strings)
 
 // An object array or list whose elements it owns. Reading replaces the
 // contents only when every element was read; an element stored as a
-// reference to another element would be owned twice and is refused.
+// reference to an object read before (another element, or an object that
+// an element owns) would be owned twice and is refused as a damaged file.
 template <class T>
 void SerializeObjects(Archive& ar, std::vector<std::unique_ptr<T>>& items)
 {
@@ -42,14 +42,12 @@ void SerializeObjects(Archive& ar, std::vector<std::unique_ptr<T>>& items)
         return;
     }
     const uint64_t count = ar.ReadCount();
+    // Every element takes at least its two-byte tag.
+    ar.RequireStored(count, 2);
     std::vector<std::unique_ptr<T>> read;
-    std::unordered_set<const void*> seen;
-    for (uint64_t i = 0; i < count; ++i) {
-        T* item = static_cast<T*>(ar.ReadObject(FW_RUNTIME_CLASS(T)));
-        if (item && !seen.insert(item).second)
-            throw ArchiveException(ArchiveException::badIndex, ar.GetFile()->GetFilePath());
-        read.emplace_back(item);
-    }
+    read.reserve(static_cast<size_t>(count));
+    for (uint64_t i = 0; i < count; ++i)
+        read.push_back(ar.ReadOwnedObjectAs<T>());
     items = std::move(read);
 }
 

@@ -54,11 +54,14 @@ public:
 
     uint64_t Size() const { return size_; }
 
-    // size bytes at offset, which must lie within the file.
-    std::vector<uint8_t> Read(uint64_t offset, uint64_t size, const char* what) const
+    // size bytes at offset, which must lie within the file and be no more
+    // than a module's section can hold.
+    std::vector<uint8_t> Read(uint64_t offset, uint64_t size, const std::string& what) const
     {
         if (offset > size_ || size > size_ - offset)
-            Fail(std::string(what) + " lies outside the file", __LINE__);
+            Fail(what + " lies outside the file", __LINE__);
+        if (size > ElfSectionReader::kMaxSectionBytes)
+            Fail(what + " is larger than a module holds (" + std::to_string(size) + " bytes)", __LINE__);
         std::vector<uint8_t> bytes(static_cast<size_t>(size));
         size_t done = 0;
         while (done < bytes.size()) {
@@ -115,6 +118,8 @@ std::optional<std::vector<uint8_t>> ElfSectionReader::ReadSection(const std::str
         namesIndex = QnGetLE32(&first[kShLink]);
     if (count > file.Size() / kSectionHeaderSize)
         file.Fail("the section headers lie outside the file", __LINE__);
+    if (count > kMaxSectionCount)
+        file.Fail("more sections than a module holds (" + std::to_string(count) + ")", __LINE__);
     const std::vector<uint8_t> table = file.Read(tableOffset, count * kSectionHeaderSize, "the section headers");
     if (namesIndex == SHN_UNDEF || namesIndex >= count)
         file.Fail("no section names", __LINE__);
@@ -136,7 +141,7 @@ std::optional<std::vector<uint8_t>> ElfSectionReader::ReadSection(const std::str
             continue;
         if (QnGetLE32(section + kShType) == SHT_NOBITS)
             file.Fail("section " + std::string(name) + " holds no bytes", __LINE__);
-        return file.Read(QnGetLE64(section + kShOffset), QnGetLE64(section + kShSize), "a section");
+        return file.Read(QnGetLE64(section + kShOffset), QnGetLE64(section + kShSize), "section " + std::string(name));
     }
     return std::nullopt;
 }

@@ -85,9 +85,17 @@ public:
     // Re-reads a module when its file time differs from its records'.
     void RefreshModule(const std::string& path, uint64_t fileTime, PlugInUi& ui);
     // Reads the plug-ins of one module file into the catalogue, from its
-    // resources only; a file that is not a module is skipped. False only
-    // when a record could not be added.
+    // resources only; a file that is not a module, or that cannot be read
+    // for any reason (damaged, too large, memory short), is skipped and
+    // noted in Skipped(). False only when a record could not be added.
     bool ReadModule(const std::string& path, uint64_t fileTime, PlugInUi& ui);
+
+    // A module file the last scan passed over, and why.
+    struct SkippedModule {
+        std::string path;
+        std::string reason;
+    };
+    const std::vector<SkippedModule>& Skipped() const { return skipped_; }
 
     // ---- Menus (PlugInMenus.cpp)
     // Builds the plug-in submenus into the attached menu (keep false: the
@@ -114,11 +122,13 @@ private:
     Entry* FindEntry(uint32_t id) const;
     void Remove(size_t index);
     void RemoveIf(const std::function<bool(const PlugInRecord&)>& doomed);
+    void NoteSkipped(const std::string& path, std::string reason);
 
     std::vector<std::unique_ptr<Entry>> entries_;
     uint32_t nextId_ = 1;
     PlugInCategoryTable categories_;
     PlugInFolderList folders_;
+    std::vector<SkippedModule> skipped_;
 
     // The attached menu, its first command id and its item count before
     // the plug-in items were added.

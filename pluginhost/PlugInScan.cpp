@@ -9,8 +9,7 @@
 #include "pluginhost/WaitCursor.h"
 #include "platform/ResourceTable.h"
 
-#include "base/QnExcept.h"
-
+#include <exception>
 #include <new>
 #include <set>
 
@@ -26,17 +25,29 @@ bool IsInFolder(std::string_view path, const std::string& folder)
 
 } // namespace
 
+void PlugInCatalogue::NoteSkipped(const std::string& path, std::string reason)
+{
+    std::erase_if(skipped_, [&](const SkippedModule& s) { return s.path == path; });
+    skipped_.push_back({path, std::move(reason)});
+}
+
 bool PlugInCatalogue::ReadModule(const std::string& path, uint64_t fileTime, PlugInUi& ui)
 {
-    platform::ResourceTable resources;
+    // Whatever goes wrong with one file costs that file alone: the scan
+    // goes on with the next one.
+    std::vector<ParsedPlugIn> found;
     try {
-        resources = platform::ResourceTable::FromFile(path);
-    } catch (const QnExcept&) {
-        return true; // not a module, or unreadable: skipped
+        const platform::ResourceTable resources = platform::ResourceTable::FromFile(path);
+        found = ReadModulePiPL(resources);
+        std::vector<ParsedPlugIn> older = ReadModuleOldForm(resources);
+        found.insert(found.end(), std::make_move_iterator(older.begin()), std::make_move_iterator(older.end()));
+    } catch (const std::bad_alloc&) {
+        NoteSkipped(path, path + ": not enough memory to read its resources");
+        return true;
+    } catch (const std::exception& error) {
+        NoteSkipped(path, error.what()); // the reason names the file
+        return true;
     }
-    std::vector<ParsedPlugIn> found = ReadModulePiPL(resources);
-    std::vector<ParsedPlugIn> older = ReadModuleOldForm(resources);
-    found.insert(found.end(), std::make_move_iterator(older.begin()), std::make_move_iterator(older.end()));
 
     for (ParsedPlugIn& plugIn : found) {
         PlugInRecord& record = plugIn.record;
@@ -73,6 +84,7 @@ void PlugInCatalogue::RefreshModule(const std::string& path, uint64_t fileTime, 
 void PlugInCatalogue::ApplyFolders(const PlugInFolderList* folders, PlugInUi& ui)
 {
     WaitCursor wait(ui);
+    skipped_.clear();
 
     PlugInFolderList kept, added, removed;
     if (folders) {

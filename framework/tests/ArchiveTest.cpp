@@ -44,6 +44,22 @@ public:
 };
 FW_IMPLEMENT_SERIAL(CTestMark, fw::Object, 0)
 
+// An object that owns an optional object of its own class, as a group owns
+// its members: chains of any depth, and objects owned inside objects.
+class CTestNest : public fw::Object {
+    FW_DECLARE_SERIAL(CTestNest)
+public:
+    std::unique_ptr<CTestNest> child;
+    void Serialize(fw::Archive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << child.get();
+        else
+            child = ar.ReadOwnedObjectAs<CTestNest>();
+    }
+};
+FW_IMPLEMENT_SERIAL(CTestNest, fw::Object, 1)
+
 template <class F>
 Bytes Store(F write)
 {
@@ -213,6 +229,71 @@ TEST(Archive, CollectionsOfStringsAndObjects)
     EXPECT_EQ(itemsBack[1]->name, "Oil paint");
 }
 
+// CTestNest objects nested depth deep: the class once, then the class index.
+Bytes NestedChain(int depth)
+{
+    Bytes bytes = Cat({{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00}, Text("CTestNest")});
+    for (int i = 1; i < depth; ++i)
+        bytes.insert(bytes.end(), {0x01, 0x80});
+    bytes.insert(bytes.end(), {0x00, 0x00});
+    return bytes;
+}
+
+TEST(Archive, EveryObjectReadHasOneOwner)
+{
+    // Element 1 owns a child (object 3); element 2 refers back to that child.
+    const Bytes sharedChild = Cat({{0x02, 0x00}, NestedChain(2), {0x03, 0x00}});
+    // Element 2 refers back to element 1 itself (object 2).
+    const Bytes sharedElement = Cat({{0x02, 0x00}, NestedChain(1), {0x02, 0x00}});
+    for (const Bytes& bytes : {sharedChild, sharedElement}) {
+        std::vector<std::unique_ptr<CTestNest>> items;
+        items.push_back(std::make_unique<CTestNest>());
+        fw::MemFile file{Bytes(bytes)};
+        fw::Archive in(file, fw::Archive::load);
+        try {
+            fw::SerializeObjects(in, items);
+            ADD_FAILURE() << "a shared element was taken";
+        } catch (const fw::ArchiveException& e) {
+            EXPECT_EQ(e.cause(), fw::ArchiveException::badIndex);
+        }
+        EXPECT_EQ(items.size(), 1u);  // left as it was
+    }
+
+    // An owner reading a reference back gets the error; null and new objects
+    // are its own.
+    const Bytes stored = Cat({NestedChain(1), {0x00, 0x00, 0x02, 0x00}});
+    fw::MemFile file{Bytes(stored)};
+    fw::Archive in(file, fw::Archive::load);
+    EXPECT_NE(in.ReadOwnedObjectAs<CTestNest>(), nullptr);
+    EXPECT_EQ(in.ReadOwnedObjectAs<CTestNest>(), nullptr);
+    EXPECT_THROW(in.ReadOwnedObjectAs<CTestNest>(), fw::ArchiveException);
+}
+
+TEST(Archive, NestingIsBoundedAndDeeperFilesAreDamaged)
+{
+    for (int depth : {1, fw::Archive::kMaxObjectDepth}) {
+        fw::MemFile file{NestedChain(depth)};
+        fw::Archive in(file, fw::Archive::load);
+        std::unique_ptr<CTestNest> top = in.ReadOwnedObjectAs<CTestNest>();
+        int read = 0;
+        for (const CTestNest* n = top.get(); n; n = n->child.get())
+            ++read;
+        EXPECT_EQ(read, depth);
+    }
+    // Deep enough to run out of stack when read by recursion.
+    for (int depth : {fw::Archive::kMaxObjectDepth + 1, 100000}) {
+        SCOPED_TRACE(depth);
+        fw::MemFile file{NestedChain(depth)};
+        fw::Archive in(file, fw::Archive::load);
+        try {
+            in.ReadOwnedObjectAs<CTestNest>();
+            ADD_FAILURE() << "no error";
+        } catch (const fw::ArchiveException& e) {
+            EXPECT_EQ(e.cause(), fw::ArchiveException::badIndex);
+        }
+    }
+}
+
 TEST(Archive, WideStringsAreReadAsUtf8)
 {
     const Bytes stored = {0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0xE9, 0x00};
@@ -232,6 +313,10 @@ TEST(Archive, DamagedInputGivesClearErrors)
     const Case cases[] = {
         {"string cut short", false, {0x05, 'a', 'b'}, fw::ArchiveException::endOfFile},
         {"length beyond the file", false, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, fw::ArchiveException::endOfFile},
+        // 2^63 + 1 wide characters: doubled, the byte count wraps to 2.
+        {"wide length that wraps", false,
+         {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 0, 0, 0, 0x80, 'a', 0},
+         fw::ArchiveException::endOfFile},
         {"unknown class", true, Cat({{0xFF, 0xFF, 0x01, 0x00, 0x05, 0x00}, Text("CNone")}),
          fw::ArchiveException::badClass},
         {"other schema", true, Cat({{0xFF, 0xFF, 0x02, 0x00, 0x09, 0x00}, Text("CTestItem")}),

@@ -1,6 +1,7 @@
 #include "platform/ElfSectionReader.h"
 #include "platform/ResourceTable.h"
 
+#include "ModuleImage.h"
 #include "TestFolder.h"
 
 #include "base/QnExcept.h"
@@ -15,38 +16,6 @@ using platform::ElfSectionReader;
 using platform::ResourceTable;
 
 namespace {
-
-// The test module's bytes, with a way to reach its headers.
-struct ModuleImage {
-    std::string bytes = TestFolder::Read(TEST_MODULE_PATH);
-
-    Elf64_Ehdr Header() const
-    {
-        Elf64_Ehdr header;
-        std::memcpy(&header, bytes.data(), sizeof header);
-        return header;
-    }
-    // Offset in the file of the section header named name.
-    size_t SectionHeaderAt(const char* name) const
-    {
-        const Elf64_Ehdr header = Header();
-        Elf64_Shdr names;
-        std::memcpy(&names, bytes.data() + header.e_shoff + header.e_shstrndx * sizeof(Elf64_Shdr), sizeof names);
-        for (size_t i = 0; i < header.e_shnum; ++i) {
-            const size_t at = header.e_shoff + i * sizeof(Elf64_Shdr);
-            Elf64_Shdr section;
-            std::memcpy(&section, bytes.data() + at, sizeof section);
-            if (std::strcmp(bytes.data() + names.sh_offset + section.sh_name, name) == 0)
-                return at;
-        }
-        return 0;
-    }
-    template <class T>
-    void Put(size_t offset, T value)
-    {
-        std::memcpy(bytes.data() + offset, &value, sizeof value);
-    }
-};
 
 // Reads the resources of bytes written to a file; true when it raised.
 bool RaisesOnRead(const TestFolder& folder, const std::string& bytes, std::string* message = nullptr)
@@ -77,7 +46,7 @@ TEST(ElfSectionReader, ReadsANamedSectionAndAnswersNoneForAMissingOne)
 TEST(ElfSectionReader, ATruncatedModuleIsRefusedWithoutACrash)
 {
     TestFolder folder;
-    const ModuleImage image;
+    const ModuleImage image(TEST_MODULE_PATH);
     for (size_t size = 0; size < image.bytes.size(); size += 61)
         EXPECT_TRUE(RaisesOnRead(folder, image.bytes.substr(0, size))) << size;
     EXPECT_TRUE(RaisesOnRead(folder, image.bytes.substr(0, image.bytes.size() - 1)));
@@ -86,7 +55,7 @@ TEST(ElfSectionReader, ATruncatedModuleIsRefusedWithoutACrash)
 TEST(ElfSectionReader, DamagedHeadersAreRefusedWithAClearText)
 {
     TestFolder folder;
-    const ModuleImage original;
+    const ModuleImage original(TEST_MODULE_PATH);
     const size_t rsrc = original.SectionHeaderAt("pi_rsrc");
     ASSERT_NE(rsrc, 0u);
 
@@ -135,4 +104,48 @@ TEST(ElfSectionReader, DamagedHeadersAreRefusedWithAClearText)
 TEST(ElfSectionReader, AMissingFileIsRefused)
 {
     EXPECT_THROW(ElfSectionReader::ReadSection("/no/such/module.8bf", "pi_rsrc"), QnExcept);
+}
+
+// A sparse file claims any size while it takes a few kilobytes on disk: the
+// claims are refused before anything is allocated for them.
+TEST(ElfSectionReader, SizesBeyondWhatAModuleHoldsAreRefusedUnread)
+{
+    TestFolder folder;
+    const ModuleImage original(TEST_MODULE_PATH);
+    const size_t rsrc = original.SectionHeaderAt("pi_rsrc");
+    ASSERT_NE(rsrc, 0u);
+    const Elf64_Ehdr header = original.Header();
+    constexpr uint64_t GiB = uint64_t(1) << 30;
+
+    const struct {
+        const char* what;
+        uint64_t fileSize;
+        std::function<void(ModuleImage&)> damage;
+        const char* message;
+    } cases[] = {
+        {"section of 1 GiB", 2 * GiB, [rsrc](ModuleImage& m) { m.Put(rsrc + offsetof(Elf64_Shdr, sh_size), GiB); },
+         "larger than a module holds"},
+        {"section of 100 GiB", 101 * GiB,
+         [rsrc](ModuleImage& m) { m.Put(rsrc + offsetof(Elf64_Shdr, sh_size), 100 * GiB); },
+         "larger than a module holds"},
+        {"2^17 sections", 101 * GiB,
+         [&header](ModuleImage& m) {
+             m.Put(offsetof(Elf64_Ehdr, e_shnum), uint16_t(0));
+             m.Put(header.e_shoff + offsetof(Elf64_Shdr, sh_size), uint64_t(1) << 17);
+         },
+         "more sections than a module holds"},
+    };
+    for (const auto& c : cases) {
+        ModuleImage image = original;
+        c.damage(image);
+        const std::string path = folder / "sparse.8bf";
+        TestFolder::Write(path, image.bytes);
+        std::filesystem::resize_file(path, c.fileSize);
+        try {
+            ResourceTable::FromFile(path);
+            ADD_FAILURE() << c.what << ": read";
+        } catch (const QnExcept& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << c.what << ": " << error.what();
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include "pluginhost/PlugInCatalogue.h"
 #include "pluginhost/PlugInUi.h"
 #include "PlugInFolders.h"
+#include "platform/tests/ModuleImage.h"
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,44 @@ TEST_F(Scan, ADamagedCatalogueIsRebuiltByTheScan)
     EXPECT_TRUE(restarted.dirty);
     EXPECT_EQ(restarted.Count(), 3u);
     EXPECT_NE(restarted.IdByName("Sharpen edges..."), -1);
+}
+
+// A copy of a real module whose resource section claims size bytes, in a
+// sparse file as long as the claim: a few kilobytes on disk.
+void WriteSparseModule(const std::string& path, uint64_t size)
+{
+    ModuleImage image(std::string(FXGATE_TEST_MODULES) + "/invert.8bf");
+    const size_t rsrc = image.SectionHeaderAt("pi_rsrc");
+    ASSERT_NE(rsrc, 0u);
+    image.Put(rsrc + offsetof(Elf64_Shdr, sh_size), size);
+    TestFolder::Write(path, image.bytes);
+    std::filesystem::resize_file(path, size + image.bytes.size());
+}
+
+TEST_F(Scan, AFileThatCannotBeReadCostsThatFileAloneAndItsReasonIsKept)
+{
+    constexpr uint64_t GiB = uint64_t(1) << 30;
+    WriteSparseModule(pluginFolder + "/huge.8bf", GiB);
+    WriteSparseModule(pluginFolder + "/vast.8bf", 100 * GiB);
+    Apply({pluginFolder});
+
+    const std::map<std::string, std::string> expected = {
+        {"Invert...", "Test Colour"}, {"Blur more", "Test Blur"}, {"Sharpen edges...", "Test Sharpen"}};
+    EXPECT_EQ(Found(), expected);
+    std::map<std::string, std::string> skipped;
+    for (const PlugInCatalogue::SkippedModule& s : catalogue.Skipped())
+        skipped[s.path.substr(pluginFolder.size() + 1)] = s.reason;
+    ASSERT_EQ(skipped.size(), 3u);
+    for (const std::string name : {"huge.8bf", "vast.8bf"})
+        EXPECT_NE(skipped[name].find("larger than a module holds"), std::string::npos) << skipped[name];
+    EXPECT_NE(skipped["notamodule.8bf"].find("not an ELF file"), std::string::npos) << skipped["notamodule.8bf"];
+    EXPECT_NE(skipped["notamodule.8bf"].find(pluginFolder), std::string::npos);
+
+    // The next scan lists what it passed over then, and only that.
+    std::filesystem::remove(pluginFolder + "/vast.8bf");
+    catalogue.ApplyFolders(nullptr, ui);
+    EXPECT_EQ(catalogue.Skipped().size(), 2u);
+    EXPECT_EQ(catalogue.Count(), 3u);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "framework/Exception.h"
 #include "platform/Dib.h"
 #include "tasks/sketch/CVSketchDC.h"
-#include "tasks/sketch/SketchArchive.h"
 #include "tasks/sketch/SketchDialogs.h"
 #include "tasks/sketch/SketchDib.h"
 #include "tasks/sketch/SketchMask.h"
@@ -115,7 +114,7 @@ void CVFiller_Bitmap::Serialize(fw::Archive& ar)
     }
     uint32_t size = 0;
     ar >> size;
-    SketchRequireBytes(ar, size);
+    ar.RequireStored(size);
     std::vector<uint8_t> block(size);
     ar.ReadExact(block.data(), block.size());
     Free();

@@ -4,7 +4,6 @@
 #include "framework/Archive.h"
 #include "framework/DiskFile.h"
 #include "framework/Exception.h"
-#include "tasks/sketch/SketchArchive.h"
 #include "tasks/sketch/SketchDialogs.h"
 
 FW_IMPLEMENT_SERIAL(CVFiller_Meta, CVFiller, 1)
@@ -109,14 +108,14 @@ void CVFiller_Meta::Serialize(fw::Archive& ar)
     ar >> size >> enhanced;
     std::vector<uint8_t> bytes;
     if (size) {
-        SketchRequireBytes(ar, size);
+        ar.RequireStored(size);
         bytes.resize(size);
         ar.ReadExact(bytes.data(), bytes.size());
         SetBits(std::move(bytes));
     } else if (enhanced) {
         uint32_t n = 0;
         ar >> n;
-        SketchRequireBytes(ar, n);
+        ar.RequireStored(n);
         bytes.resize(n);
         ar.ReadExact(bytes.data(), bytes.size());
         // Bytes that make no enhanced metafile give no handle: the filler

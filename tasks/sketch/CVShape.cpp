@@ -98,11 +98,11 @@ void CVShape::Serialize(fw::Archive& ar)
     std::unique_ptr<CVOutliner> readOutliner;
     ar >> flag;
     if (flag)
-        readOutliner = SketchReadOwned<CVOutliner>(ar);
+        readOutliner = ar.ReadOwnedObjectAs<CVOutliner>();
     std::unique_ptr<CVFiller> readFiller;
     ar >> flag;
     if (flag)
-        readFiller = SketchReadOwned<CVFiller>(ar);
+        readFiller = ar.ReadOwnedObjectAs<CVFiller>();
     points = std::move(readPoints);
     outliner = std::move(readOutliner);
     filler = std::move(readFiller);

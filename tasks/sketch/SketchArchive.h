@@ -1,7 +1,7 @@
 // Reading and writing the pieces the sketch's stored forms share: owned
-// object references, point lists, rectangles, and checks that a stored
-// count or size can be present in what is left of the file before anything
-// is allocated for it.
+// object references, point lists, rectangles and lists of owned objects.
+// Every stored count or size is checked against what is left of the file
+// before anything is allocated for it (Archive::RequireStored).
 #pragma once
 
 #include <cstdint>
@@ -10,22 +10,6 @@
 
 #include "framework/Archive.h"
 #include "render/Rect.h"
-
-// The bytes left to read under a loading archive.
-uint64_t SketchBytesLeft(fw::Archive& ar);
-// Raises the archive's end-of-file error unless bytes are left to read.
-void SketchRequireBytes(fw::Archive& ar, uint64_t bytes);
-
-// An object the reader will own: a new object of a class derived from
-// expected, or null. A reference back to an object read before would be
-// owned twice, and is refused as a damaged file.
-std::unique_ptr<fw::Object> SketchReadOwnedObject(fw::Archive& ar, const fw::RuntimeClass* expected);
-
-template <class T>
-std::unique_ptr<T> SketchReadOwned(fw::Archive& ar)
-{
-    return std::unique_ptr<T>(static_cast<T*>(SketchReadOwnedObject(ar, FW_RUNTIME_CLASS(T)).release()));
-}
 
 // A point array: the count, then x and y of each point.
 void SketchWritePoints(fw::Archive& ar, const std::vector<QnPoint>& points);
@@ -49,10 +33,10 @@ std::vector<std::unique_ptr<T>> SketchReadList(fw::Archive& ar)
 {
     const uint64_t count = ar.ReadCount();
     // Every element takes at least its two-byte tag.
-    SketchRequireBytes(ar, count * 2);
+    ar.RequireStored(count, 2);
     std::vector<std::unique_ptr<T>> items;
     items.reserve(static_cast<size_t>(count));
     for (uint64_t i = 0; i < count; ++i)
-        items.push_back(SketchReadOwned<T>(ar));
+        items.push_back(ar.ReadOwnedObjectAs<T>());
     return items;
 }

@@ -193,11 +193,50 @@ TEST(SketchArchive, DamagedArchivesAreRefused)
                                         .newClass("CVShape_Group").u16(0).u32(0).u32(0).u16(2)
                                         .newClass("CVShape").u16(0).u32(0).u32(0)
                                         .u16(4).bytes},
+        // Counts whose byte size wraps when multiplied out: 2^61 + 1 points
+        // of 8 bytes "need" 8 bytes, 2^63 + 1 shapes of 2 bytes need 2.
+        {"point count that wraps",
+         ByteWriter().newClass("CVShape").u16(0xFFFF).u32(0xFFFFFFFF).u64((uint64_t{1} << 61) + 1).u32(0).u32(0).bytes},
+        {"shape count that wraps",
+         ByteWriter().newClass("CVSketch").u16(0xFFFF).u32(0xFFFFFFFF).u64((uint64_t{1} << 63) + 1).u16(0).bytes},
         {"filler that is no filler",
          ByteWriter().newClass("CVShape").u16(0).u32(0).u32(1).newClass("CVOutliner").bytes},
     };
     for (const Case& c : cases)
         EXPECT_THROW(LoadObject<fw::Object>(c.bytes), fw::ArchiveException) << c.what;
+}
+
+// A sketch of one group holding one group, and so on depth groups deep.
+Bytes NestedGroups(int depth)
+{
+    ByteWriter w;
+    w.newClass("CVSketch").u16(1);
+    w.newClass("CVShape_Group");
+    for (int i = 0; i < depth; ++i) {
+        if (i > 0)
+            w.u16(0x8003);  // the group class, index 3
+        w.u16(0).u32(0).u32(0).u16(i + 1 < depth ? 1 : 0);
+    }
+    return w.bytes;
+}
+
+TEST(SketchArchive, GroupNestingIsBounded)
+{
+    // The sketch and its groups are the objects read inside one another.
+    const int deepest = fw::Archive::kMaxObjectDepth - 1;
+    auto sketch = LoadObject<CVSketch>(NestedGroups(deepest));
+    int depth = 0;
+    for (const CVShape* s = sketch->GetShapes().front().get(); s;) {
+        ++depth;
+        const auto& children = static_cast<const CVShape_Group*>(s)->children;
+        s = children.empty() ? nullptr : children.front().get();
+    }
+    EXPECT_EQ(depth, deepest);
+    EXPECT_EQ(StoreObject(sketch.get()), NestedGroups(deepest));
+
+    // Hostile files of 110 and 260 KB, deep enough to run out of stack.
+    for (int tooDeep : {deepest + 1, 8000, 18500})
+        EXPECT_THROW(LoadObject<CVSketch>(NestedGroups(tooDeep)), fw::ArchiveException) << tooDeep;
 }
 
 }  // namespace

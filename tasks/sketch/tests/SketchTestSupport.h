@@ -21,6 +21,7 @@ public:
     ByteWriter& u8(uint8_t v) { bytes.push_back(v); return *this; }
     ByteWriter& u16(uint16_t v) { return u8(uint8_t(v)).u8(uint8_t(v >> 8)); }
     ByteWriter& u32(uint32_t v) { return u16(uint16_t(v)).u16(uint16_t(v >> 16)); }
+    ByteWriter& u64(uint64_t v) { return u32(uint32_t(v)).u32(uint32_t(v >> 32)); }
     ByteWriter& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
     ByteWriter& raw(const std::string& s) { bytes.insert(bytes.end(), s.begin(), s.end()); return *this; }
     ByteWriter& raw(const Bytes& b) { bytes.insert(bytes.end(), b.begin(), b.end()); return *this; }
@@ -47,7 +48,7 @@ std::unique_ptr<T> LoadObject(const Bytes& bytes)
 {
     fw::MemFile file(bytes);
     fw::Archive ar(file, fw::Archive::load);
-    return std::unique_ptr<T>(ar.ReadObjectAs<T>());
+    return ar.ReadOwnedObjectAs<T>();
 }
 
 // The flat form a shape writes with Store.
