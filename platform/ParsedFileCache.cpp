@@ -24,6 +24,9 @@ bool IsRecent(const FileStamp& stamp)
     return std::max(stamp.modifiedNs, stamp.changedNs) + ParsedFileCache::kRecentNs > NowNs();
 }
 
+// Not the text itself, which may be as large as the parse.
+size_t HashOf(const std::string& text) { return std::hash<std::string>()(text) | 1; }
+
 } // namespace
 
 std::shared_ptr<const void> ParsedFileCache::Get(const std::string& path)
@@ -34,7 +37,7 @@ std::shared_ptr<const void> ParsedFileCache::Get(const std::string& path)
         stamp = StampOf(path);
     } catch (const QnExcept& error) {
         // No stamp to tell versions apart: the refusal stands until there is one.
-        Refuse(path, FileStamp{}, {}, error.what());
+        Refuse(path, FileStamp{}, 0, error.what());
         return nullptr;
     }
     if (!stamp) {
@@ -52,13 +55,11 @@ std::shared_ptr<const void> ParsedFileCache::Get(const std::string& path)
         try {
             content = ReadSettingsFile(path);
         } catch (const QnExcept& error) {
-            Refuse(path, *stamp, {}, error.what());
+            Refuse(path, *stamp, 0, error.what());
             return nullptr;
         }
-        if (content && content->stamp == entry.stamp && content->text == entry.text) {
+        if (content && content->stamp == entry.stamp && HashOf(content->text) == entry.textHash) {
             entry.recent = IsRecent(entry.stamp);
-            if (!entry.recent)
-                std::string().swap(entry.text);
             return entry.document;
         }
     }
@@ -72,7 +73,7 @@ std::shared_ptr<const void> ParsedFileCache::Load(const std::string& path, const
         if (!content)
             content = ReadSettingsFile(path);
     } catch (const QnExcept& error) {
-        Refuse(path, stamp, {}, error.what());
+        Refuse(path, stamp, 0, error.what());
         return nullptr;
     }
     if (!content) {
@@ -80,18 +81,18 @@ std::shared_ptr<const void> ParsedFileCache::Load(const std::string& path, const
         return nullptr;
     }
     const bool recent = IsRecent(content->stamp);
-    std::string kept = recent ? content->text : std::string();
+    const size_t textHash = recent ? HashOf(content->text) : 0;
     try {
         std::shared_ptr<const void> document = parse_(std::move(content->text));
-        Keep(path, Entry{content->stamp, document, std::move(kept), recent, 0});
+        Keep(path, Entry{content->stamp, document, textHash, recent, 0});
         return document;
     } catch (const QnExcept& error) {
-        Refuse(path, content->stamp, std::move(kept), error.what());
+        Refuse(path, content->stamp, textHash, error.what());
         return nullptr;
     }
 }
 
-void ParsedFileCache::Refuse(const std::string& path, const FileStamp& stamp, std::string text, const char* why)
+void ParsedFileCache::Refuse(const std::string& path, const FileStamp& stamp, size_t textHash, const char* why)
 {
     auto found = entries_.find(path);
     const bool told = found != entries_.end() && found->second.stamp == stamp && !found->second.document;
@@ -99,8 +100,10 @@ void ParsedFileCache::Refuse(const std::string& path, const FileStamp& stamp, st
         std::fprintf(stderr, "%s: %s (its settings are not used)\n", ProgramLocation::ProgramName().c_str(), why);
         std::fflush(stderr);
     }
-    const bool recent = !text.empty() && IsRecent(stamp);
-    Keep(path, Entry{stamp, nullptr, std::move(text), recent, 0});
+    // A refusal of what was read is checked like a parse; one of what was
+    // never read stands while the stamp does.
+    const bool recent = textHash != 0 && IsRecent(stamp);
+    Keep(path, Entry{stamp, nullptr, textHash, recent, 0});
 }
 
 void ParsedFileCache::Keep(const std::string& path, Entry entry)

@@ -1,8 +1,8 @@
 // Parses of settings and store files kept between lookups, so that a file
 // is read and parsed again only after it changed: a lookup then costs one
 // stat. A file changed so recently that a second change could share its
-// time stamp is read again and compared byte for byte before its parse is
-// trusted. A file that cannot be used (not a regular file, too large, of
+// time stamp is read again, and its parse trusted only while the text
+// hashes as it did. A file that cannot be used (not a regular file, too large, of
 // another form) gives no parse, and a message on stderr once per change.
 #pragma once
 
@@ -40,7 +40,7 @@ private:
     struct Entry {
         FileStamp stamp;
         std::shared_ptr<const void> document; // null: the file cannot be used
-        std::string text;                     // kept while the file is recent
+        size_t textHash = 0;                  // checked while the file is recent
         bool recent = false;
         uint64_t lastUse = 0;
     };
@@ -49,7 +49,7 @@ private:
     std::shared_ptr<const void> Load(const std::string& path, const FileStamp& stamp,
                                      std::optional<SettingsFileContent> content);
     // Keeps the refusal of this version of the file, telling it once.
-    void Refuse(const std::string& path, const FileStamp& stamp, std::string text, const char* why);
+    void Refuse(const std::string& path, const FileStamp& stamp, size_t textHash, const char* why);
     void Keep(const std::string& path, Entry entry);
 
     Parser parse_;

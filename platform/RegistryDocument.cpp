@@ -3,6 +3,7 @@
 #include "platform/NoCase.h"
 #include "platform/SystemError.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -142,6 +143,15 @@ bool HasControlCharacter(std::string_view text)
     return false;
 }
 
+// The value index's key of a value: no key path holds a control character.
+std::string ValueIndexKey(std::string_view path, std::string_view name)
+{
+    std::string key = FoldedCase(path);
+    key += '\x01';
+    key += FoldedCase(name);
+    return key;
+}
+
 } // namespace
 
 std::string RegistryDocument::NormalizeKey(std::string_view key)
@@ -175,7 +185,8 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
         RaiseError("The registry file is not in the form this program writes (\"" + std::string(kHeader) + "\")",
                    "RegistryDocument", __LINE__);
 
-    Key* current = nullptr; // stays valid: keys are added only at a header
+    constexpr size_t kNoKey = SIZE_MAX; // before the first header, or after a bad one
+    size_t current = kNoKey;
     size_t at = firstEnd == std::string_view::npos ? text.size() : firstEnd + 1;
     while (at < text.size()) {
         size_t end = text.find('\n', at);
@@ -189,21 +200,22 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
             continue;
         if (line.front() == '[' && line.back() == ']') {
             const std::string path = NormalizeKey(line.substr(1, line.size() - 2));
-            current = nullptr;
+            current = kNoKey;
             if (path.empty() || HasControlCharacter(path))
                 continue;
-            current = &document.KeyOf(path);
+            current = document.KeyOf(path);
             continue;
         }
         std::string_view rest = line;
         std::optional<std::string> name = Unescape(rest);
-        if (!current || !name || rest.empty() || rest.front() != '=')
+        if (current == kNoKey || !name || rest.empty() || rest.front() != '=')
             continue; // not a value line of a key: dropped
         rest.remove_prefix(1);
         if (std::optional<RegistryValue> value = ParseValue(rest)) {
             // The first of two values of the same name wins, as a lookup would find it.
-            if (current->valueIndex.try_emplace(FoldedCase(*name), current->values.size()).second)
-                current->values.emplace_back(std::move(*name), std::move(*value));
+            auto& values = document.keys_[current].values;
+            if (document.ValueSlot(current, *name, values.size()).second)
+                values.emplace_back(std::move(*name), std::move(*value));
         }
     }
     return document;
@@ -220,34 +232,35 @@ std::string RegistryDocument::Text() const
     return text;
 }
 
-RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized)
+std::optional<size_t> RegistryDocument::FindKey(std::string_view normalized) const
 {
     const auto found = keyIndex_.find(FoldedCase(normalized));
-    return found == keyIndex_.end() ? nullptr : &keys_[found->second];
+    return found == keyIndex_.end() ? std::nullopt : std::optional<size_t>(found->second);
 }
 
-const RegistryDocument::Key* RegistryDocument::FindKey(std::string_view normalized) const
-{
-    return const_cast<RegistryDocument*>(this)->FindKey(normalized);
-}
-
-RegistryDocument::Key& RegistryDocument::KeyOf(const std::string& normalized)
+size_t RegistryDocument::KeyOf(const std::string& normalized)
 {
     const auto [found, added] = keyIndex_.try_emplace(FoldedCase(normalized), keys_.size());
     if (added)
-        keys_.push_back({normalized, {}, {}});
-    return keys_[found->second];
+        keys_.push_back({normalized, {}});
+    return found->second;
 }
 
-RegistryValue* RegistryDocument::FindValue(Key& key, std::string_view name)
+std::pair<size_t, bool> RegistryDocument::ValueSlot(size_t key, std::string_view name, size_t next)
 {
-    const auto found = key.valueIndex.find(FoldedCase(name));
-    return found == key.valueIndex.end() ? nullptr : &key.values[found->second].second;
+    const auto [found, added] = valueIndex_.try_emplace(ValueIndexKey(keys_[key].path, name), next);
+    return {found->second, added};
+}
+
+const RegistryValue* RegistryDocument::FindValue(size_t key, std::string_view name) const
+{
+    const auto found = valueIndex_.find(ValueIndexKey(keys_[key].path, name));
+    return found == valueIndex_.end() ? nullptr : &keys_[key].values[found->second].second;
 }
 
 const RegistryValue* RegistryDocument::Find(std::string_view key, std::string_view name) const
 {
-    Key* found = const_cast<RegistryDocument*>(this)->FindKey(NormalizeKey(key));
+    const std::optional<size_t> found = FindKey(NormalizeKey(key));
     return found ? FindValue(*found, name) : nullptr;
 }
 
@@ -275,13 +288,13 @@ void RegistryDocument::CreateKey(std::string_view key)
 void RegistryDocument::Set(std::string_view key, std::string_view name, RegistryValue value)
 {
     CreateKey(key);
-    Key& found = *FindKey(NormalizeKey(key));
-    if (RegistryValue* stored = FindValue(found, name)) {
-        *stored = std::move(value);
-        return;
-    }
-    found.valueIndex.emplace(FoldedCase(name), found.values.size());
-    found.values.emplace_back(std::string(name), std::move(value));
+    const size_t found = *FindKey(NormalizeKey(key));
+    auto& values = keys_[found].values;
+    const auto [slot, added] = ValueSlot(found, name, values.size());
+    if (added)
+        values.emplace_back(std::string(name), std::move(value));
+    else
+        values[slot].second = std::move(value);
 }
 
 } // namespace platform

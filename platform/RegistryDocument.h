@@ -47,17 +47,21 @@ private:
     struct Key {
         std::string path;
         std::vector<std::pair<std::string, RegistryValue>> values;
-        std::unordered_map<std::string, size_t> valueIndex; // folded name -> values
     };
 
-    Key* FindKey(std::string_view normalized);
-    const Key* FindKey(std::string_view normalized) const;
-    // The key of that normalized path, added when missing.
-    Key& KeyOf(const std::string& normalized);
-    static RegistryValue* FindValue(Key& key, std::string_view name);
+    // Index of the key of that normalized path, none when missing.
+    std::optional<size_t> FindKey(std::string_view normalized) const;
+    // Index of the key of that normalized path, added when missing.
+    size_t KeyOf(const std::string& normalized);
+    // Where the value lies in keys_[key].values; added to the index at
+    // next when missing (the second of the pair says whether it was).
+    std::pair<size_t, bool> ValueSlot(size_t key, std::string_view name, size_t next);
+    const RegistryValue* FindValue(size_t key, std::string_view name) const;
 
     std::vector<Key> keys_; // in the order of the file
     std::unordered_map<std::string, size_t> keyIndex_; // folded path -> keys_
+    // Folded path, "\x01" (which no path holds), folded name -> values of the key.
+    std::unordered_map<std::string, size_t> valueIndex_;
 };
 
 } // namespace platform

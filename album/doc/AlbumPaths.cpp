@@ -1,6 +1,7 @@
 #include "album/doc/AlbumPaths.h"
 
 #include <cctype>
+#include <string_view>
 
 std::string AlbumBaseFolder(const std::string& albumPath)
 {
@@ -16,16 +17,31 @@ bool IsAbsoluteRecordPath(const std::string& path)
            (path[2] == '\\' || path[2] == '/');
 }
 
+namespace {
+
+constexpr std::string_view kHere = "./";
+
+} // namespace
+
 std::string StoredRecordPath(const std::string& path, const std::string& base)
 {
-    if (!base.empty() && path.starts_with(base))
-        return path.substr(base.size());
-    return path;
+    if (base.empty() || !path.starts_with(base))
+        return path;
+    std::string relative = path.substr(base.size());
+    if (IsAbsoluteRecordPath(relative) || relative.starts_with(kHere))
+        relative.insert(0, kHere);
+    return relative;
 }
 
 std::string LoadedRecordPath(const std::string& stored, const std::string& base)
 {
-    return IsAbsoluteRecordPath(stored) ? stored : base + stored;
+    if (IsAbsoluteRecordPath(stored))
+        return stored;
+    // "./" names the album's folder as base does (written before the form
+    // above, it meant the same file).
+    if (!base.empty() && stored.starts_with(kHere))
+        return base + stored.substr(kHere.size());
+    return base + stored;
 }
 
 std::string AlbumTitleOf(const std::string& albumPath)

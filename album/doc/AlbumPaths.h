@@ -15,10 +15,13 @@ std::string AlbumBaseFolder(const std::string& albumPath);
 bool IsAbsoluteRecordPath(const std::string& path);
 
 // The path as stored: without base when it begins with base (exact, case-
-// sensitive comparison), otherwise unchanged.
+// sensitive comparison), otherwise unchanged. A name under base that would
+// read back as absolute (a folder here may be named "c:" or "\\srv") or
+// that starts with "./" itself is stored after a "./".
 std::string StoredRecordPath(const std::string& path, const std::string& base);
 
-// The path as loaded: base put in front when it is not absolute.
+// The path as loaded: base put in front when it is not absolute, a leading
+// "./" taking the place of base.
 std::string LoadedRecordPath(const std::string& stored, const std::string& base);
 
 // The album's name for titles: the file name without folder and extension.

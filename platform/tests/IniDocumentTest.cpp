@@ -66,6 +66,10 @@ const WriteCase kWriteCases[] = {
     {"byte-order mark kept", "\xEF\xBB\xBF[S]\nk=1\n", "S", "k", "2", "\xEF\xBB\xBF[S]\nk=2\n"},
     {"blanks kept by quoting", "[S]\n", "S", "k", "  x ", "[S]\nk=\"  x \"\n"},
     {"quoted-looking value kept by quoting", "[S]\n", "S", "k", "'q'", "[S]\nk=\"'q'\"\n"},
+    {"a last line's lone carriage return kept before a new key", "[A]\na=1\r", "A", "b", "2",
+     "[A]\na=1\r\r\nb=2\n"},
+    {"a last line's lone carriage return kept before a new section", "[A]\r\na=1\r", "B", "k", "v",
+     "[A]\r\na=1\r\r\n\r\n[B]\r\nk=v\r\n"},
     {"malformed and comment lines untouched", "[S]\n;c\njunk\nk=1\n", "S", "k", "-4", "[S]\n;c\njunk\nk=-4\n"},
 };
 
@@ -110,6 +114,23 @@ TEST(IniDocument, UnchangedTextComesBackByteForByte)
 {
     const std::string text = "\xEF\xBB\xBF; c\r\n[A]\r\n  k = v \n\njunk\n[b\n=x\nlast";
     EXPECT_EQ(IniDocument::Parse(text).Text(), text);
+}
+
+TEST(IniDocument, AWriteKeepsEveryOtherValueByteForByte)
+{
+    // The last value ends in a carriage return that no "\n" follows.
+    const char* texts[] = {"[A]\na=1\r", "[A]\r\na=1\r", "[A]\na=\"q\" \r", "[A]\na=1\r\r", "[A]\na=\r"};
+    const char* writes[][2] = {{"A", "b"}, {"A", "a2"}, {"B", "k"}};
+    for (const char* text : texts) {
+        const std::optional<std::string> before = IniDocument::Parse(text).Get("A", "a");
+        ASSERT_TRUE(before && before->back() == '\r') << text;
+        for (const auto& [section, key] : writes) {
+            IniDocument document = IniDocument::Parse(text);
+            document.Set(section, key, "v");
+            EXPECT_EQ(IniDocument::Parse(document.Text()).Get("A", "a"), before) << text << " " << section;
+            EXPECT_EQ(document.Text().substr(0, std::string(text).size()), text) << section;
+        }
+    }
 }
 
 TEST(IniDocument, RefusesNamesAndValuesTheFileCouldNotHoldBack)

@@ -6,10 +6,46 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using platform::IniFile;
+
+namespace {
+
+// A figure of /proc/self/status in kB ("VmRSS", "VmHWM").
+long StatusKb(const std::string& name)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(name + ":"))
+            return std::stol(line.substr(name.size() + 1));
+    return -1;
+}
+
+// Built by appending: g++ 12 warns falsely on chains of string additions.
+std::string Joined(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text += part;
+    return text;
+}
+
+double MillisOf(const std::function<void()>& run)
+{
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
 
 TEST(IniFile, AMissingFileGivesTheDefaults)
 {
@@ -90,4 +126,75 @@ TEST(IniFile, AnInvalidNameRaisesAndLeavesTheFileAlone)
     TestFolder::Write(path, "[S]\nk=1\n");
     EXPECT_THROW(IniFile(path).WriteString("S", "k", "two\nlines"), QnExcept);
     EXPECT_EQ(TestFolder::Read(path), "[S]\nk=1\n");
+}
+
+TEST(IniFile, SixteenMegabytesOfBlankLinesAreParsedOnceInLittleMoreThanTheirSize)
+{
+    TestFolder folder;
+    const std::string path = folder / "blank.INI";
+    constexpr size_t kBlank = size_t(16) << 20;
+    {
+        std::string text(kBlank, '\n');
+        text += "[S]\nk=7\n";
+        TestFolder::Write(path, text);
+    }
+    IniFile ini(path);
+    const long before = StatusKb("VmRSS");
+    int value = 0;
+    const double first = MillisOf([&] { value = ini.GetInt("S", "k", 0); });
+    EXPECT_EQ(value, 7);
+    // The file was written just now, so each lookup reads it again to check
+    // it; none parses it again.
+    double again = 1e30;
+    for (int i = 0; i < 3; ++i)
+        again = std::min(again, MillisOf([&] { value = IniFile(path).GetInt("S", "k", 0); }));
+    EXPECT_EQ(value, 7);
+    EXPECT_LT(again * 2, first) << "first " << first << " ms, again " << again << " ms";
+    const long grownKb = StatusKb("VmHWM") - before;
+    EXPECT_LT(grownKb, long(4 * kBlank / 1024)) << grownKb << " kB for a file of " << kBlank / 1024 << " kB";
+}
+
+TEST(IniFile, TwoProcessesWritingTheSameFileBothKeepTheirKeys)
+{
+    TestFolder folder;
+    const std::string path = folder / "shared.INI";
+    constexpr int kKeys = 40;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            IniFile ini(path);
+            for (int i = 0; i < kKeys; ++i) {
+                const std::string key = Joined({"k", std::to_string(child), "_", std::to_string(i)});
+                ini.WriteInt(child == 0 ? "S" : "s", key, i);
+                // Each reads what it wrote, through the parse it keeps.
+                if (ini.GetInt("S", key, -1) != i)
+                    _exit(1);
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    IniFile ini(path);
+    for (int child = 0; child < 2; ++child)
+        for (int i = 0; i < kKeys; ++i)
+            EXPECT_EQ(ini.GetInt("S", Joined({"K", std::to_string(child), "_", std::to_string(i)}), -1), i);
+}
+
+TEST(IniFile, AChangeByAnotherProgramIsSeenAtTheNextRead)
+{
+    TestFolder folder;
+    const std::string path = folder / "a.INI";
+    IniFile ini(path);
+    // Changes in place of the same size, as fast as they come: the stamp
+    // alone may not tell them apart.
+    for (int i = 0; i < 10; ++i) {
+        TestFolder::Write(path, Joined({"[S]\nk=", std::to_string(i), "\n"}));
+        EXPECT_EQ(ini.GetInt("S", "k", -1), i);
+    }
 }

@@ -6,6 +6,9 @@
 
 #include "savers/WhirlEffect.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(SaverSettings, RoundTripThroughTheStoreAsStrings)
@@ -64,6 +67,30 @@ TEST(SaverSettings, UnwritableStoreRaisesAndTheWindowCarriesOn)
     model.SetEffectSize(20, 40);
     model.Close();
     EXPECT_EQ(model.Effect().SquareSize(), 9);
+}
+
+TEST(SaverSettings, AStoreThatIsNoRegularFileGivesTheDefaultsPromptlyAndIsLeftAlone)
+{
+    // A read that blocks on the FIFO, or reads /dev/zero without end, ends here.
+    alarm(60);
+    for (const bool fifo : {true, false}) {
+        SaverFolder f;
+        const std::string store = f.Registry();
+        ASSERT_EQ(fifo ? mkfifo(store.c_str(), 0600) : symlink("/dev/zero", store.c_str()), 0);
+        testing::internal::CaptureStderr();
+        FakeScreen screen(PatternDib(64, 48));
+        SaverModel model(SaverProgram::Whirl(), f.Settings("WHIRL"), screen);
+        model.Close();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(model.SizePercent(), 10) << fifo;
+        EXPECT_EQ(model.Strength(), 30) << fifo;
+        EXPECT_FALSE(model.UseScreen()) << fifo;
+        EXPECT_NE(told.find(store + ": it is not a regular file"), std::string::npos) << told;
+        struct stat info{};
+        ASSERT_EQ(lstat(store.c_str(), &info), 0);
+        EXPECT_TRUE(fifo ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode)) << fifo;
+    }
+    alarm(0);
 }
 
 // What the wizard leaves behind: the picture file and "Name" and "Path".

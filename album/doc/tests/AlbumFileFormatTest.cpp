@@ -89,6 +89,12 @@ TEST(AlbumPaths, StoredRelativeOnlyUnderTheAlbumFolder)
         {"/ALB/a.jpg", "/alb/", "/ALB/a.jpg"},         // compared exactly
         {"/elsewhere/a.jpg", "/alb/", "/elsewhere/a.jpg"},
         {"/alb/a.jpg", "", "/alb/a.jpg"},              // an album never saved
+        // Names under the folder that would read back as absolute elsewhere.
+        {"/alb/c:/pic.jpg", "/alb/", "./c:/pic.jpg"},
+        {"/alb/C:\\pic.jpg", "/alb/", "./C:\\pic.jpg"},
+        {"/alb/\\\\srv/pic.jpg", "/alb/", "./\\\\srv/pic.jpg"},
+        {"/alb/./a.jpg", "/alb/", "././a.jpg"},
+        {"/alb/c:pic.jpg", "/alb/", "c:pic.jpg"},      // relative on every system
     };
     for (const Case& c : cases) {
         EXPECT_EQ(StoredRecordPath(c.path, c.base), c.stored) << c.path;
@@ -99,9 +105,27 @@ TEST(AlbumPaths, StoredRelativeOnlyUnderTheAlbumFolder)
     // Absolute forms of albums made on the home platform are left alone.
     for (const char* path : {"C:\\PICS\\A.JPG", "d:/pics/a.jpg", "\\\\server\\pics\\a.jpg"})
         EXPECT_EQ(LoadedRecordPath(path, "/alb/"), path);
+    // A "./" written by hand or by anything else names the album's folder.
+    EXPECT_EQ(LoadedRecordPath("./a.jpg", "/alb/"), "/alb/a.jpg");
     EXPECT_EQ(AlbumBaseFolder("/alb/x.ova"), "/alb/");
     EXPECT_EQ(AlbumBaseFolder(""), "");
     EXPECT_EQ(AlbumTitleOf("/alb/my.album.ova"), "my.album");
+}
+
+TEST_F(AlbumFileFormat, PicturesInFoldersNamedLikeDrivesOrSharesComeBackAsTheSameFiles)
+{
+    const std::vector<std::string> names = {"c:/pic.jpg", "\\\\srv/pic.jpg", "d:\\pic.jpg"};
+    COvalbumDoc doc;
+    for (const std::string& name : names)
+        doc.InsertRecord(MakeRecord(Folder() + name));
+    ASSERT_TRUE(doc.OnSaveDocument(PathOf("drives.ova")));
+
+    COvalbumDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(PathOf("drives.ova")));
+    ASSERT_EQ(back.GetRecords().size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(back.GetRecords()[i]->path, Folder() + names[i]);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(AlbumFileFormat, ViewsTakeTheAlbumTitleAfterEverySave)
