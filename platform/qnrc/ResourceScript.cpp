@@ -1,17 +1,20 @@
 #include "ResourceScript.h"
 
-#include "ScriptTokens.h"
-
+#include "framework/MenuTemplate.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceName.h"
+#include "platform/ScriptTokens.h"
 
 #include "base/QnExcept.h"
 #include "base/QnLittleEndian.h"
 
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 using platform::ResourceName;
+using platform::ScriptToken;
+using platform::ScriptTokens;
 namespace ResourceType = platform::ResourceType;
 
 namespace {
@@ -22,7 +25,7 @@ class Parser {
 public:
     Parser(const std::string& path, ScriptTokens& tokens, platform::ResourceSectionWriter& writer,
            std::vector<std::string>& files)
-        : folder_(path.substr(0, path.rfind('/') + 1)), tokens_(tokens), writer_(writer), files_(files)
+        : path_(path), folder_(path.substr(0, path.rfind('/') + 1)), tokens_(tokens), writer_(writer), files_(files)
     {
     }
 
@@ -43,7 +46,11 @@ public:
                                       : keyword == "dialog" ? ResourceType::Dialog
                                                             : ResourceType::RcData;
                 ResourceName id = Name("a resource id");
-                Add(type, id, Body(), line);
+                const bool fromFile = tokens_.Peek().kind == ScriptToken::Kind::Word && tokens_.Peek().text == "file";
+                std::vector<uint8_t> bytes = Body();
+                if (type == ResourceType::Menu)
+                    CheckMenu(bytes, fromFile ? files_.back() : path_ + " (menu of line " + std::to_string(line) + ")");
+                Add(type, id, std::move(bytes), line);
             } else if (keyword == "resource") {
                 ResourceName type = Name("a resource type");
                 ResourceName id = Name("a resource id");
@@ -74,6 +81,13 @@ private:
         } catch (const QnExcept& error) {
             tokens_.Fail(error.what(), line);
         }
+    }
+
+    // A menu that the programs could not read fails the build, naming the
+    // menu file (or the description) and the line.
+    void CheckMenu(const std::vector<uint8_t>& bytes, const std::string& source)
+    {
+        fw::MenuTemplate::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), source);
     }
 
     std::vector<uint8_t> ReadFile(const std::string& name, int line)
@@ -186,6 +200,7 @@ private:
         return file;
     }
 
+    std::string path_;
     std::string folder_;
     ScriptTokens& tokens_;
     platform::ResourceSectionWriter& writer_;

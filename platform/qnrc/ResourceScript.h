@@ -5,7 +5,9 @@
 //   bitmap 130 file "tool.bmp"                       a .bmp file, kept as a
 //                                                    packed DIB (no file header)
 //   menu 130 file "menu.txt"                         menu, dialog, rcdata: the
-//   resource "WAVE" 5 file "click.wav"               bytes as they are
+//   resource "WAVE" 5 file "click.wav"               bytes as they are; a
+//                                                    menu must be menu text
+//                                                    (framework/MenuTemplate.h)
 //   resource "PiPL" 16000 { ... }                    bytes built in place
 //
 // A type is a number or a quoted name; an id is a number or a quoted name.

@@ -28,6 +28,7 @@ TEST(ResourceTool, AFaultyDescriptionFailsTheBuildNamingTheLine)
 {
     TestFolder folder;
     TestFolder::Write(folder / "not.bmp", std::string(60, 'x'));
+    TestFolder::Write(folder / "bad.menu", "popup \"&File\" {\n    entry 1 \"x\"\n}\n");
     const struct {
         const char* description;
         const char* message;
@@ -42,6 +43,9 @@ TEST(ResourceTool, AFaultyDescriptionFailsTheBuildNamingTheLine)
         {"resource \"PiPL\" 1 { fourcc \"kin\" }\n", "four-character code has four characters"},
         {"rcdata 1 { hex \"abc\" }\n", "hexadecimal digits come in pairs"},
         {"string x \"a\"\n", "expected a string id, found \"x\""},
+        {"string 1 \"a\"\nmenu 130 file \"bad.menu\"\n", "bad.menu:2: unknown menu entry \"entry\""},
+        {"\nmenu 131 { \"item 1 \\\"x\\\"\" }\n",
+         "bad.qnrc (menu of line 2):1: the top level of a menu holds popups only"},
     };
     for (const auto& c : cases) {
         auto [status, output] = RunTool(folder, c.description);

@@ -1,10 +1,12 @@
-#include "ScriptTokens.h"
+#include "platform/ScriptTokens.h"
 
 #include "platform/SystemError.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+
+namespace platform {
 
 namespace {
 
@@ -120,5 +122,7 @@ int64_t ScriptTokens::ExpectNumber(const char* what, int64_t low, int64_t high)
 
 void ScriptTokens::Fail(const std::string& what, int line) const
 {
-    platform::RaiseError(source_ + ":" + std::to_string(line) + ": " + what, "qnrc", 0);
+    RaiseError(source_ + ":" + std::to_string(line) + ": " + what, "ScriptTokens", 0);
 }
+
+} // namespace platform

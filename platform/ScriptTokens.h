@@ -1,10 +1,12 @@
-// The words, numbers, quoted strings and braces of a resource description,
-// each with the line it stands on.
+// The words, numbers, quoted strings and braces of a resource description
+// (and of the menu texts it names), each with the line it stands on.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace platform {
 
 struct ScriptToken {
     enum class Kind { Word, String, Open, Close, End };
@@ -34,3 +36,5 @@ private:
     size_t at_ = 0;
     std::string source_;
 };
+
+} // namespace platform
