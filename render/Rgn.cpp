@@ -65,6 +65,17 @@ QnRgn::QnRgn(const QnRect& r) : box_(r)
     list_.push_back(r);
 }
 
+QnRgn QnRgn::FromDisjointRects(std::vector<QnRect> rects)
+{
+    rects.erase(std::remove_if(rects.begin(), rects.end(), [](const QnRect& r) { return r.IsEmpty(); }),
+                rects.end());
+    QnSortRects(rects);
+    QnRgn result;
+    result.list_ = std::move(rects);
+    result.RecomputeBox();
+    return result;
+}
+
 QnRect QnRgn::first() const
 {
     return list_.empty() ? QnRect{} : list_.front();

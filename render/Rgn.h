@@ -26,6 +26,9 @@ public:
     QnRgn() = default;
     // The region of r; an empty r gives an empty region whose box is still r.
     QnRgn(const QnRect& r);
+    // The region of rectangles that are already pairwise disjoint (empty ones
+    // are dropped), as the shape rasterisers make them.
+    static QnRgn FromDisjointRects(std::vector<QnRect> rects);
 
     const QnRect& box() const { return box_; }
     // The first rectangle of the list, or the all-zero rectangle.
