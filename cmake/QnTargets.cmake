@@ -99,3 +99,19 @@ function(qn_add_fuzz_target name)
   set_property(GLOBAL APPEND PROPERTY QN_FUZZ_TARGETS "${name}")
   set_property(GLOBAL APPEND PROPERTY QN_FUZZ_LIST "${name} ${A_SEEDS}\n")
 endfunction()
+
+# qn_add_fuzz_seed_maker(<name> SOURCES ... [LINKS ...])
+# A program make_seeds_<name> in build-fuzz/fuzz that writes the seed corpus
+# of fuzz target <name> into the folder it is given, with the suite's own
+# writers; built only when QN_BUILD_FUZZ is on. The seeds it wrote are
+# checked in (seeds/<name>/), so it runs only when the stored forms change.
+function(qn_add_fuzz_seed_maker name)
+  if(NOT QN_BUILD_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(make_seeds_${name} ${A_SOURCES})
+  target_link_libraries(make_seeds_${name} PRIVATE ${A_LINKS})
+  set_target_properties(make_seeds_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz
+    INSTALL_RPATH "$ORIGIN/../bin")
+endfunction()

@@ -32,6 +32,12 @@ public:
     // "16000" or "\"PiPL\"", for messages.
     std::string Text() const;
 
+    // A text that two names share exactly when they are equal (==), for
+    // indexing them.
+    std::string Key() const;
+    // The key of a type and id together.
+    static std::string PairKey(const ResourceName& type, const ResourceName& id);
+
 private:
     bool named_ = false;
     uint32_t number_ = 0;

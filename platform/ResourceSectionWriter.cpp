@@ -13,10 +13,9 @@ namespace RF = ResourceFormat;
 
 void ResourceSectionWriter::Add(const ResourceName& type, const ResourceName& id, std::vector<uint8_t> bytes)
 {
-    for (const Entry& entry : entries_)
-        if (entry.type == type && entry.id == id)
-            RaiseError("Resource " + id.Text() + " of type " + type.Text() + " is given twice",
-                       "ResourceSectionWriter", __LINE__);
+    if (!given_.insert(ResourceName::PairKey(type, id)).second)
+        RaiseError("Resource " + id.Text() + " of type " + type.Text() + " is given twice",
+                   "ResourceSectionWriter", __LINE__);
     entries_.push_back({type, id, std::move(bytes)});
 }
 

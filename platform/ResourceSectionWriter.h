@@ -5,6 +5,8 @@
 #include "platform/ResourceName.h"
 
 #include <cstdint>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace platform {
@@ -24,6 +26,7 @@ private:
         std::vector<uint8_t> bytes;
     };
     std::vector<Entry> entries_;
+    std::unordered_set<std::string> given_; // ResourceName::PairKey of each
 };
 
 } // namespace platform

@@ -72,6 +72,11 @@ ResourceTable ResourceTable::FromBytes(std::span<const uint8_t> section)
                                   offset, size});
     }
     table.bytes_.assign(bytes.begin(), bytes.end());
+    for (size_t i = 0; i < table.entries_.size(); ++i) {
+        const Entry& entry = table.entries_[i];
+        table.byTypeAndId_.emplace(ResourceName::PairKey(entry.type, entry.id), i); // the first one wins
+        table.byType_[entry.type.Key()].push_back(i);
+    }
     return table;
 }
 
@@ -90,10 +95,11 @@ ResourceTable ResourceTable::FromFile(const std::string& path)
 
 std::optional<std::span<const uint8_t>> ResourceTable::Find(const ResourceName& type, const ResourceName& id) const
 {
-    for (const Entry& entry : entries_)
-        if (entry.type == type && entry.id == id)
-            return std::span<const uint8_t>(bytes_.data() + entry.offset, entry.size);
-    return std::nullopt;
+    const auto found = byTypeAndId_.find(ResourceName::PairKey(type, id));
+    if (found == byTypeAndId_.end())
+        return std::nullopt;
+    const Entry& entry = entries_[found->second];
+    return std::span<const uint8_t>(bytes_.data() + entry.offset, entry.size);
 }
 
 std::optional<std::string> ResourceTable::FindString(uint32_t id) const
@@ -106,15 +112,15 @@ std::optional<std::string> ResourceTable::FindString(uint32_t id) const
 
 bool ResourceTable::HasType(const ResourceName& type) const
 {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.type == type; });
+    return byType_.contains(type.Key());
 }
 
 std::vector<ResourceName> ResourceTable::Ids(const ResourceName& type) const
 {
     std::vector<ResourceName> ids;
-    for (const Entry& entry : entries_)
-        if (entry.type == type)
-            ids.push_back(entry.id);
+    if (const auto found = byType_.find(type.Key()); found != byType_.end())
+        for (size_t i : found->second)
+            ids.push_back(entries_[i].id);
     return ids;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -49,6 +50,11 @@ private:
 
     std::vector<uint8_t> bytes_;
     std::vector<Entry> entries_;
+    // Built once when the table is read, so that a lookup costs the same in
+    // a module of a few resources as in one of many thousands: the first
+    // entry of each type and id, and the entries of each type in order.
+    std::unordered_map<std::string, size_t> byTypeAndId_;
+    std::unordered_map<std::string, std::vector<size_t>> byType_;
 };
 
 } // namespace platform

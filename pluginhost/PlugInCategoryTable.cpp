@@ -6,7 +6,15 @@ PlugInCategoryTable::PlugInCategoryTable(const std::string& defaultName) : entri
 {
     entries_[0].references = 1;
     CopyFixed(entries_[0].name, defaultName);
+    inUse_.emplace(FixedView(entries_[0].name), 0);
     used_ = 1;
+    FreeEntries(1, kStep);
+}
+
+void PlugInCategoryTable::FreeEntries(int32_t from, int32_t to)
+{
+    for (int32_t i = from; i < to; ++i)
+        free_.insert(free_.end(), i);
 }
 
 int32_t PlugInCategoryTable::Add(const char* name)
@@ -18,25 +26,21 @@ int32_t PlugInCategoryTable::Add(const char* name)
     // Compared as it would be stored, so that a long name finds its own entry.
     char wanted[kPlugInCategoryNameSize];
     CopyFixed(wanted, name);
-    for (int32_t i = Capacity() - 1; i >= 0; --i) {
-        Entry& entry = entries_[i];
-        if (entry.references > 0 && FixedView(entry.name) == FixedView(wanted)) {
-            ++entry.references;
-            return i;
-        }
+    if (const auto found = inUse_.find(std::string(FixedView(wanted))); found != inUse_.end()) {
+        ++entries_[found->second].references;
+        return found->second;
     }
-    int32_t index = -1;
-    for (int32_t i = 0; i < Capacity() && index < 0; ++i)
-        if (entries_[i].references == 0)
-            index = i;
-    if (index < 0) {
-        index = Capacity();
+    if (free_.empty()) {
+        FreeEntries(Capacity(), Capacity() + kStep);
         entries_.resize(entries_.size() + kStep);
     }
+    const int32_t index = *free_.begin();
+    free_.erase(free_.begin());
     Entry& entry = entries_[index];
     entry.references = 1;
     entry.submenu = nullptr;
     CopyFixed(entry.name, wanted);
+    inUse_.emplace(FixedView(entry.name), index);
     ++used_;
     return index;
 }
@@ -47,10 +51,15 @@ void PlugInCategoryTable::Release(int32_t index)
         return;
     if (--entries_[index].references > 0)
         return;
+    inUse_.erase(std::string(FixedView(entries_[index].name)));
     entries_[index] = Entry{};
+    free_.insert(index);
     --used_;
-    if (used_ == 1)
+    if (used_ == 1) {
         entries_.resize(kStep);
+        free_.clear();
+        FreeEntries(1, kStep);
+    }
 }
 
 bool PlugInCategoryTable::InUse(int32_t index) const

@@ -5,7 +5,9 @@
 #include "pluginhost/PlugInRecord.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class PlugInMenu;
@@ -40,6 +42,14 @@ private:
         char name[kPlugInCategoryNameSize] = {};
     };
 
+    void FreeEntries(int32_t from, int32_t to);
+
     std::vector<Entry> entries_;
     int32_t used_ = 0;
+    // So that a catalogue of many categories is read in linear time: the
+    // entry in use of each name (names in use are distinct, so the search
+    // from the last entry finds the one there is), and the free entries,
+    // lowest first.
+    std::unordered_map<std::string, int32_t> inUse_;
+    std::set<int32_t> free_;
 };
