@@ -55,6 +55,10 @@ void IniDocument::Index()
     keys_.clear();
     size_t at = bodyStart_;
     while (at < text_.size()) {
+        if (text_[at] == '\n') { // an empty line: nothing to index
+            ++at;
+            continue;
+        }
         const size_t newline = text_.find('\n', at);
         Line line{at, newline == std::string::npos ? text_.size() : newline};
         // The "\r" of a "\r\n" belongs to the ending; one that ends the text

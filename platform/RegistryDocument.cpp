@@ -177,6 +177,17 @@ RegistryDocument RegistryDocument::Parse(std::string_view text)
     RegistryDocument document;
     if (text.empty())
         return document;
+    // Room for every line that may be a key or a value, so that the indexes
+    // are not built over again as they grow.
+    size_t headers = 0, values = 0;
+    for (size_t at = 0; at < text.size();) {
+        headers += text[at] == '[';
+        values += text[at] == '"';
+        const size_t end = text.find('\n', at);
+        at = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    document.keyIndex_.reserve(headers);
+    document.valueIndex_.reserve(values);
     const size_t firstEnd = text.find('\n');
     std::string_view first = text.substr(0, firstEnd);
     if (!first.empty() && first.back() == '\r')

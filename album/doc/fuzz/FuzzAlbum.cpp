@@ -7,9 +7,12 @@
 #include "platform/tests/TestFolder.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +44,10 @@ bool SameAlbum(const COvalbumDoc& a, const COvalbumDoc& b)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    // Every input is written to a file and saved again: kept in memory where
+    // there is room, rather than synced to a disk.
+    if (access("/dev/shm", W_OK) == 0)
+        setenv("TMPDIR", "/dev/shm", 0);
     // A damaged file is reported in a message box: answered here.
     fw::SetMessageBoxHook([](const fw::MessageBoxRequest&) { return fw::IDOK; });
     return 0;
