@@ -1,6 +1,7 @@
 // Runs a command as a process of its own and measures it as every
 // benchmark does: the wall time and the child's peak resident memory
-// (ru_maxrss), the best time and the largest peak over some runs.
+// (ru_maxrss), the first run's time, the best time and the largest peak
+// over some runs.
 #pragma once
 
 #include <algorithm>
@@ -14,7 +15,8 @@
 #include <vector>
 
 struct Measure {
-    double ms = 1e30;
+    double firstMs = 0; // a process started cold: nothing of it in the caches
+    double ms = 1e30;   // the best run
     long maxrssKb = 0;
     bool ok = false;
 };
@@ -43,6 +45,8 @@ inline Measure RunProcess(const std::vector<std::string>& argv, int runs)
             std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
             return {};
         }
+        if (run == 0)
+            best.firstMs = ms;
         best.ms = std::min(best.ms, ms);
         best.maxrssKb = std::max(best.maxrssKb, usage.ru_maxrss);
         best.ok = true;

@@ -1,8 +1,20 @@
-// Reductions per second of the evaluation machine on naive Fibonacci of 25
-// through the fixed-point built-in, compiled from a lambda term, against
-// the same program run by the Hugs interpreter (runhugs) in the same run.
-// Hugs' own reduction count comes from "hugs +s"; its time is the wall time
-// of runhugs less the time of runhugs on an empty program (start-up).
+// The evaluation machine on whole programs, each run as a process of its
+// own so that its time and its peak memory are those of that program alone:
+//
+// - naive Fibonacci of 25 through the fixed-point built-in, compiled from a
+//   lambda term, against the same program run by the Hugs interpreter
+//   (runhugs): the wall time of the first run and of the best of three, the
+//   same less each side's start-up (an empty program), and the peak
+//   resident memory of each side;
+// - a sum through the fixed-point built-in, n + (n-1) + ... + 0, at 10^4,
+//   10^5 and 10^6 levels: the time per level, which should not grow with n,
+//   and the peak memory.
+//
+// The machine's side is this program started again with a task ("fib 25",
+// "sum 100000", "empty"); it writes its result and the time of compiling
+// and evaluating to a file named on its command line.
+#include "ProcessMeasure.h"
+
 #include "lang/CompApply.h"
 #include "lang/CompConst.h"
 #include "lang/CompLambda.h"
@@ -10,131 +22,166 @@
 #include "lang/CompileFlExpr.h"
 #include "lang/FlInt.h"
 #include "lang/MachineContext.h"
-#include "lang/ProcessControl.h"
 #include "lang/ValueExpr.h"
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 
 namespace {
 
-constexpr int kN = 25;
+constexpr int kFibN = 25;
 constexpr int kRuns = 3;
-
-class CountingControl : public QnEvalControl {
-public:
-    int TestAbort() const override { return 0; }
-    QnProgressIndicator* CreateProgressIndicator(int) override { return nullptr; }
-    void NoteStep(int) override { ++steps; }
-    int64_t steps = 0;
-};
-
-double Now()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 
 PpQnComp C(QnFunId id) { return PpQnCompConst(id, -1); }
 PpQnComp I(int32_t v) { return PpQnCompConst(PpQnFlVal(v)); }
 PpQnComp A(const PpQnComp& f, const PpQnComp& x) { return PpQnCompApply(f, x); }
 PpQnComp A(const PpQnComp& f, const PpQnComp& x, const PpQnComp& y) { return A(A(f, x), y); }
 
-// Y (λf. λn. SELECT (LT n 2) n (ADD (f (SUB n 1)) (f (SUB n 2)))), freshly
-// compiled, so no result of an earlier run is found in a cache.
-PpQnExpr Fib()
+// Y (λf. λn. body(f, n)), compiled.
+using BodyOf = PpQnComp (*)(const PpQnComp& f, const PpQnComp& n);
+PpQnExpr Recursive(BodyOf body)
 {
     const PpQnCompVar f(QnCompVar::NEW_VAR), n(QnCompVar::NEW_VAR);
-    const PpQnComp body = A(A(C(FL_SELECT), A(C(FL_LT), n, I(2)), n),
-                            A(C(FL_ADD), A(f, A(C(FL_SUB), n, I(1))), A(f, A(C(FL_SUB), n, I(2)))));
-    return PpQnExpr(PpQnExpr(FL_Y, -1), QnCompileFlExpr(PpQnCompLambda(f, PpQnCompLambda(n, body))));
+    return PpQnExpr(PpQnExpr(FL_Y, -1), QnCompileFlExpr(PpQnCompLambda(f, PpQnCompLambda(n, body(f, n)))));
 }
 
-// Wall time of a shell command, best of kRuns; negative when it fails.
-double TimeCommand(const std::string& cmd)
+// SELECT (LT n 2) n (ADD (f (SUB n 1)) (f (SUB n 2)))
+PpQnExpr Fib()
 {
-    double best = 1e30;
-    for (int i = 0; i < kRuns; ++i) {
-        const double t0 = Now();
-        if (std::system(cmd.c_str()) != 0)
-            return -1;
-        best = std::min(best, Now() - t0);
-    }
-    return best;
+    return Recursive([](const PpQnComp& f, const PpQnComp& n) -> PpQnComp {
+        return A(A(C(FL_SELECT), A(C(FL_LT), n, I(2)), n),
+                 A(C(FL_ADD), A(f, A(C(FL_SUB), n, I(1))), A(f, A(C(FL_SUB), n, I(2)))));
+    });
 }
 
-int64_t HugsReductions(const std::string& dir)
+// SELECT (LT n 1) 0 (ADD n (f (SUB n 1)))
+PpQnExpr Sum()
 {
-    const std::string cmd = "echo 'fib " + std::to_string(kN) + "' | hugs +s " + dir + "/fib.hs 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return -1;
-    char line[512];
-    int64_t reductions = -1;
-    while (std::fgets(line, sizeof line, p)) {
-        const char* open = std::strchr(line, '(');
-        long long r = 0;
-        if (open && std::sscanf(open, "(%lld reductions", &r) == 1)
-            reductions = r;
+    return Recursive([](const PpQnComp& f, const PpQnComp& n) -> PpQnComp {
+        return A(A(C(FL_SELECT), A(C(FL_LT), n, I(1)), I(0)), A(C(FL_ADD), n, A(f, A(C(FL_SUB), n, I(1)))));
+    });
+}
+
+// The child: compiles and evaluates one task, writes "result seconds".
+int RunTask(const std::string& task, int32_t n, const char* out)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    int32_t result = 0;
+    if (task != "empty") {
+        const PpQnExpr e(task == "fib" ? Fib() : Sum(), PpQnExpr(PpQnFlVal(n)));
+        QnMachineContext m;
+        const PpQnExpr r = m.eval(e, nullptr);
+        result = static_cast<QnFlInt*>(static_cast<QnValueExpr*>(r.Get())->ValuePtr())->Value();
     }
-    pclose(p);
-    return reductions;
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::ofstream(out) << result << ' ' << s << '\n';
+    return 0;
+}
+
+struct Child {
+    Measure process;
+    int32_t result = 0;
+    double evalSeconds = 0; // of the last run
+};
+
+Child RunChild(const std::string& task, int32_t n, const std::string& dir, int runs)
+{
+    const std::string out = dir + "/result.txt";
+    Child c;
+    c.process = RunProcess({"/proc/self/exe", task, std::to_string(n), out}, runs);
+    std::ifstream(out) >> c.result >> c.evalSeconds;
+    return c;
+}
+
+int32_t FibOf(int32_t n) { return n < 2 ? n : FibOf(n - 1) + FibOf(n - 2); }
+
+int32_t SumTo(int32_t n) { return int32_t(uint32_t(int64_t(n) * (n + 1) / 2)); }
+
+void PrintRow(const char* name, const Measure& m, const Measure& start)
+{
+    std::printf("%-26s %9.0f %9.0f %11.0f %11.0f %9.1f\n", name, m.firstMs, m.ms, m.firstMs - start.firstMs,
+                m.ms - start.ms, m.maxrssKb / 1024.0);
 }
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    // The machine.
-    double best = 1e30;
-    int64_t steps = 0;
-    int32_t result = 0;
-    for (int i = 0; i < kRuns; ++i) {
-        QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
-        const PpQnExpr e(Fib(), PpQnExpr(PpQnFlVal(kN)));
-        QnMachineContext m;
-        CountingControl ctl;
-        const double t0 = Now();
-        const PpQnExpr r = m.eval(e, &ctl);
-        best = std::min(best, Now() - t0);
-        steps = ctl.steps;
-        result = static_cast<QnFlInt*>(static_cast<QnValueExpr*>(r.Get())->ValuePtr())->Value();
-    }
-    std::printf("machine: fib %d = %d, %lld reductions in %.3f s: %.2f M reductions/s\n", kN, result,
-                static_cast<long long>(steps), best, double(steps) / best / 1e6);
+    if (argc == 4)
+        return RunTask(argv[1], std::atoi(argv[2]), argv[3]);
 
-    // Hugs, on the same program.
-    char dir[] = "/tmp/qnfibXXXXXX";
-    if (!mkdtemp(dir)) {
-        std::printf("hugs: no temporary folder\n");
+    char dirTemplate[] = "/tmp/qnfibXXXXXX";
+    if (!mkdtemp(dirTemplate)) {
+        std::printf("no temporary folder\n");
         return 1;
     }
-    const std::string d = dir;
-    std::ofstream(d + "/fib.hs") << "fib :: Int -> Int\n"
-                                    "fib n = if n < 2 then n else fib (n - 1) + fib (n - 2)\n"
-                                    "main :: IO ()\n"
-                                    "main = print (fib "
-                                 << kN << ")\n";
-    std::ofstream(d + "/empty.hs") << "main :: IO ()\nmain = return ()\n";
-    const double hugsAll = TimeCommand("runhugs " + d + "/fib.hs >/dev/null 2>&1");
-    const double hugsStart = TimeCommand("runhugs " + d + "/empty.hs >/dev/null 2>&1");
-    const int64_t hugsReductions = HugsReductions(d);
-    std::system(("rm -rf " + d).c_str());
-    if (hugsAll < 0 || hugsStart < 0 || hugsReductions < 0) {
-        std::printf("hugs: runhugs not found or failed (install the hugs package)\n");
-        return 0;
+    const std::string dir = dirTemplate;
+    int status = 0;
+
+    // Fibonacci, both sides.
+    const Child fib = RunChild("fib", kFibN, dir, kRuns);
+    const Child empty = RunChild("empty", 0, dir, kRuns);
+    if (!fib.process.ok || fib.result != FibOf(kFibN)) {
+        std::printf("machine: fib %d failed (result %d)\n", kFibN, fib.result);
+        status = 1;
     }
-    const double hugs = std::max(hugsAll - hugsStart, 1e-6);
-    std::printf("hugs:    fib %d, %lld reductions in %.3f s (%.3f s less %.3f s start-up): %.2f M reductions/s\n", kN,
-                static_cast<long long>(hugsReductions), hugs, hugsAll, hugsStart,
-                double(hugsReductions) / hugs / 1e6);
-    std::printf("time of the whole program, machine / hugs: %.2f\n", best / hugs);
-    return 0;
+    std::ofstream(dir + "/fib.hs") << "fib :: Int -> Int\n"
+                                      "fib n = if n < 2 then n else fib (n - 1) + fib (n - 2)\n"
+                                      "main :: IO ()\n"
+                                      "main = print (fib "
+                                   << kFibN << ")\n";
+    std::ofstream(dir + "/empty.hs") << "main :: IO ()\nmain = return ()\n";
+    // Through the shell for its output to go, which then becomes runhugs.
+    auto runhugs = [](const std::string& file) {
+        return RunProcess({"sh", "-c", "exec runhugs " + file + " >/dev/null"}, kRuns);
+    };
+    const Measure hugs = runhugs(dir + "/fib.hs");
+    const Measure hugsEmpty = runhugs(dir + "/empty.hs");
+
+    std::printf("fib %d, wall time of the whole process (ms) and peak resident memory (MB):\n", kFibN);
+    std::printf("%-26s %9s %9s %11s %11s %9s\n", "", "first", "best", "first-start", "best-start", "peak MB");
+    PrintRow("machine", fib.process, empty.process);
+    PrintRow("machine, empty program", empty.process, empty.process);
+    if (hugs.ok && hugsEmpty.ok) {
+        PrintRow("hugs", hugs, hugsEmpty);
+        PrintRow("hugs, empty program", hugsEmpty, hugsEmpty);
+        std::printf("machine / hugs: time %.2f (first) %.2f (best), less start-up %.2f (first) %.2f (best); "
+                    "peak memory %.2f\n",
+                    fib.process.firstMs / hugs.firstMs, fib.process.ms / hugs.ms,
+                    (fib.process.firstMs - empty.process.firstMs) / (hugs.firstMs - hugsEmpty.firstMs),
+                    (fib.process.ms - empty.process.ms) / (hugs.ms - hugsEmpty.ms),
+                    double(fib.process.maxrssKb) / double(hugs.maxrssKb));
+    } else {
+        std::printf("hugs: runhugs not found or failed (install the hugs package)\n");
+    }
+
+    // The recursive sum: time per level at three depths.
+    std::printf("\nsum through Y, compile and evaluate in one process each:\n");
+    std::printf("%10s %12s %12s %10s\n", "levels", "eval ms", "us/level", "peak MB");
+    double perLevelFirst = 0, perLevelLast = 0;
+    for (int32_t n : {10000, 100000, 1000000}) {
+        const Child sum = RunChild("sum", n, dir, 1);
+        if (!sum.process.ok || sum.result != SumTo(n)) {
+            std::printf("%10d failed (result %d)\n", n, sum.result);
+            status = 1;
+            continue;
+        }
+        const double perLevel = sum.evalSeconds * 1e6 / n;
+        if (perLevelFirst == 0)
+            perLevelFirst = perLevel;
+        perLevelLast = perLevel;
+        std::printf("%10d %12.1f %12.2f %10.1f\n", n, sum.evalSeconds * 1e3, perLevel,
+                    sum.process.maxrssKb / 1024.0);
+    }
+    if (perLevelFirst > 0)
+        std::printf("time per level, 10^6 / 10^4: %.2f\n", perLevelLast / perLevelFirst);
+
+    std::system(("rm -rf " + dir).c_str());
+    return status;
 }

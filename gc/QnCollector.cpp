@@ -4,6 +4,7 @@
 #include "gc/QnCollector.h"
 
 #include "base/QnFatalExit.h"
+#include "gc/QnGcSection.h"
 #include "gc/QnGcThread.h"
 
 namespace {
@@ -28,7 +29,7 @@ int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int3
     if (dropped)
         *dropped = 0;
     QnCheckGcThread();
-    QnCriticalSectionLock lock(QnObj::cs);
+    QnGcSectionLock lock;
     // A destructor or a notice that allocates may ask for a collection while
     // this one has the list half marked: it has to wait for the next one.
     if (running)

@@ -8,12 +8,26 @@
 
 // Holds the collector's section for its lifetime, keeping collections out
 // while the holder reads or changes links that the collector follows.
+//
+// It is also how threads other than the collector's work with collectable
+// objects: a collection must never run while another thread follows a link
+// to lock its target, so such a thread makes, reaches and links objects
+// only while it holds the section (evaluations and compilations take it
+// themselves). Debug builds stop a thread that registers or collects
+// objects off the collector's thread without it.
 class QnLockGc {
 public:
     QnLockGc();
     QnLockGc(const QnLockGc& other);
     QnLockGc& operator=(const QnLockGc& other);
     ~QnLockGc();
+
+    // Whether the calling thread holds the section.
+    static bool HeldByThisThread();
+    // For a long holder, at a point where it holds every object it needs
+    // through handles: when the calling thread holds the section once and
+    // other threads wait for it, leaves it, lets them run, and enters again.
+    static void LetOthersIn();
 
 private:
     QnCriticalSection* cs_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "base/QnMemAlloc.h"
 #include "gc/QnCollector.h"
+#include "gc/QnGcSection.h"
 #include "gc/QnGcThread.h"
 #include "gc/QnStdAlloc.h"
 
@@ -58,7 +59,7 @@ void QnObj::DeleteFromList()
 void QnObj::RegisterObject()
 {
     QnCheckGcThread();
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     if (TestF(F_REGISTERED))
         return;
     InsertToList();
@@ -73,7 +74,7 @@ void QnObj::RegisterObject()
 void QnObj::RevokeObject()
 {
     QnCheckGcThread();
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     if (!TestF(F_REGISTERED))
         return;
     if (QnCollector::sweepCursor == this)
@@ -85,14 +86,14 @@ void QnObj::RevokeObject()
 
 bool QnObj::IsRegistered() const
 {
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     return TestF(F_REGISTERED);
 }
 
 void QnObj::MoveToFront() const
 {
     QnCheckGcThread();
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     // During a collection the order is the collector's: the sweep walks it.
     if (!TestF(F_REGISTERED) || QnCollector::running || pObjList.load(std::memory_order_relaxed) == this)
         return;
@@ -111,13 +112,13 @@ void QnObj::MoveToFront() const
 
 int32_t QnObj::GetTotalNumberOfObjects()
 {
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     return num;
 }
 
 int32_t QnObj::EnableGc(int32_t on)
 {
-    QnCriticalSectionLock lock(cs);
+    QnGcSectionLock lock;
     const int32_t previous = fEnabled;
     fEnabled = on;
     return previous;

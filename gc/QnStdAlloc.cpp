@@ -1,6 +1,7 @@
 #include "gc/QnStdAlloc.h"
 
 #include "base/QnPhysicalMemory.h"
+#include "gc/QnGcSection.h"
 #include "gc/QnObj.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
         return;
     // The whole decision runs under the collector's section, which every
     // collection takes anyway: one section, so no order between two.
-    QnCriticalSectionLock lock(QnObj::cs);
+    QnGcSectionLock lock;
     if (Allocated() + n > Threshold() || MemoryShortFor(n)) {
         QnObj::CollectGarbage(QnObj::DF_FIX, -1);
         // A collection that freed less than half leaves the heap room to

@@ -7,6 +7,8 @@
 
 PpQnExpr QnCompileFlExpr(const PpQnComp& term)
 {
+    // Compilations on other threads, and their collections, wait.
+    QnLockGc gc;
     QnMfeArray mfes;
     QnVarContext vars;
     PpQnExpr expr;

@@ -13,9 +13,11 @@ ExprTable::~ExprTable() { RevokeObject(); }
 QnPp<ExprTableEntry> ExprTable::Add(const PpQnExpr& node)
 {
     const size_t hash = hashOf_(node.Get());
+    // The table's lock before anything of the table is read or written, the
+    // insertion counter included: machines on other threads add too.
+    QnLockGc lock;
     QnPp<ExprTableEntry> entry = QnCreate<ExprTableEntry>(node.Get(), hash, nextSeq_++);
     entry->Used();
-    QnLockGc lock;
     ExprTableEntry* e = entry.Get();
     e->next_ = first_;
     e->prev_ = nullptr;

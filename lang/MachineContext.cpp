@@ -123,9 +123,16 @@ PpQnExpr QnMachineContext::eval(const PpQnExpr& e, QnEvalControl* ctl)
 PpQnExpr QnMachineContext::Reduce(const PpQnExpr& e, QnEvalControl* ctl)
 {
     QnCriticalSectionLock section(cs_);
+    // The collector's section for the whole evaluation, so that machines
+    // on other threads and their collections never run in the middle of a
+    // step; other threads get it between steps, where everything the
+    // machine needs is held by its handles and stacks.
+    QnLockGc gc;
     LockFrameStack lock(*this);
     PpQnExpr cur = e;
-    for (;;) {
+    for (uint32_t steps = 0;; ++steps) {
+        if ((steps & 63) == 63)
+            QnLockGc::LetOthersIn();
         if (ctl && ctl->TestAbort())
             RaiseUserAbort();
         switch (cur_.state.kind) {

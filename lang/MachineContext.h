@@ -54,7 +54,9 @@ public:
     // arguments, and returns that node. ctl (may be null) is asked before
     // every step whether to stop and told of every reduction. A function
     // being applied may call eval again on the same machine. An expression
-    // too deep for the memory of the stacks raises message 256.
+    // too deep for the memory of the stacks raises message 256. Machines
+    // on several threads take turns: eval holds the collector's section
+    // (QnLockGc), letting other threads in every few steps.
     PpQnExpr eval(const PpQnExpr& e, QnEvalControl* ctl);
 
     QnTmpExprStack& t_getstack() { return tmp_; }

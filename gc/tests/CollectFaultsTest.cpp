@@ -163,3 +163,15 @@ TEST_F(CollectFaults, DebugBuildsStopObjectsMadeOnAnotherThread)
         "off the collector's thread");
 #endif
 }
+
+TEST_F(CollectFaults, AnotherThreadMayWorkWithObjectsInsideTheCollectorsSection)
+{
+    TestNode* made = nullptr;
+    std::thread other([&made] {
+        QnLockGc gc;
+        made = MakeNode("made elsewhere").Get();
+        QnObj::CollectGarbage();
+    });
+    other.join();
+    EXPECT_FALSE(TestNode::IsAlive(made));
+}

@@ -1,7 +1,10 @@
 // The scope guards around the collector.
 #include "GcTestNode.h"
 
+#include <atomic>
+#include <chrono>
 #include <future>
+#include <thread>
 
 namespace {
 
@@ -72,4 +75,29 @@ TEST_F(Guards, ForceGcOnExitCollectsEverythingWhenTheLastOneGoes)
     EXPECT_EQ(QnForceGCOnExit::cnt, 0);
     EXPECT_FALSE(TestNode::IsAlive(cache));
     EXPECT_TRUE(owner->discardable.empty());
+}
+
+// A long holder lets a waiting thread in between two of its steps, and only
+// when it holds the section once: a nested hold is some caller's, who may
+// be in the middle of something.
+TEST_F(Guards, LetOthersInHandsTheSectionToAWaitingThreadOnlyFromTheOuterHold)
+{
+    std::atomic<bool> entered{false};
+    QnLockGc held;
+    std::thread other([&entered] {
+        QnLockGc gc;
+        entered = true;
+    });
+    {
+        QnLockGc nested;
+        for (int i = 0; i < 200; ++i) {
+            QnLockGc::LetOthersIn();
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+        EXPECT_FALSE(entered);
+    }
+    while (!entered)
+        QnLockGc::LetOthersIn();
+    EXPECT_TRUE(QnLockGc::HeldByThisThread());
+    other.join();
 }

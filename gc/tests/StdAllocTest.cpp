@@ -8,6 +8,7 @@
 
 // Huge requests must fail with null here, not stop the sanitizer.
 extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+extern "C" const char* __tsan_default_options() { return "allocator_may_return_null=1"; }
 
 namespace {
 
