@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 namespace {
@@ -60,14 +59,12 @@ TEST(PlugInCategoryTable, ALongNameIsCutAndStillFindsItsEntry)
     EXPECT_EQ(table.References(index), 2);
 }
 
-// A catalogue of 100 000 plug-ins, each of its own category, is read in
-// about as many steps: neither the name nor a free entry is searched for
-// through the whole table.
-TEST(PlugInCategoryTable, ManyDistinctCategoriesTakeLinearTime)
+// A catalogue of 100 000 plug-ins, each of its own category (the benchmark
+// measures that reading it takes linear time).
+TEST(PlugInCategoryTable, ManyDistinctCategoriesAreKeptApart)
 {
     constexpr int32_t kCount = 100000;
     PlugInCategoryTable table("Other");
-    const auto start = std::chrono::steady_clock::now();
     for (int32_t i = 1; i <= kCount; ++i)
         ASSERT_EQ(table.Add(("Category " + std::to_string(i)).c_str()), i);
     for (int32_t i = 1; i <= kCount; ++i)
@@ -83,9 +80,6 @@ TEST(PlugInCategoryTable, ManyDistinctCategoriesTakeLinearTime)
     EXPECT_EQ(table.Add("Category 1"), 1);
     EXPECT_EQ(table.References(1), 3);
     EXPECT_EQ(table.Add("Category 2"), 4);
-    const auto took = std::chrono::steady_clock::now() - start;
-    // Searching the table for each name takes a minute here.
-    EXPECT_LT(took, std::chrono::seconds(3));
 }
 
 } // namespace
