@@ -39,6 +39,8 @@ CMainFrame::CMainFrame(const CLdRegistry& registry, CLdBarHost& host) : manager_
 CMainFrame::~CMainFrame()
 {
     LdEvaluationScope::SetEndHook({});
+    if (pluginMenu_)
+        PIDettachPluginMenu();
 }
 
 bool CMainFrame::OnCreate(bool showPalette)
@@ -63,6 +65,11 @@ void CMainFrame::UpdateMenus()
     if (wanted == menuShown_)
         return;
     menuShown_ = wanted;
+    // The old menus go with the bar's refill: the plug-ins' items leave them first.
+    if (pluginMenu_) {
+        PIDettachPluginMenu();
+        pluginMenu_.reset();
+    }
     const std::vector<QMenu*> menus = LdFillMenuBar(*this, menuBar(), wanted);
     for (QMenu* menu : menus) {
         WatchMenu(menu);
@@ -70,9 +77,14 @@ void CMainFrame::UpdateMenus()
     }
     if (wanted == IDR_PICTURE && pluginMenuAttached && int(menus.size()) > kEffectsMenuIndex) {
         // The menu bar was made anew: the plug-ins go into its Effects menu.
-        PlugInQtMenu effects(menus[size_t(kEffectsMenuIndex)], this);
-        PIAttachPluginMenu(&effects, kFirstPlugInCommand);
+        AttachPlugInMenu(menus[size_t(kEffectsMenuIndex)]);
     }
+}
+
+void CMainFrame::AttachPlugInMenu(QMenu* effects)
+{
+    pluginMenu_ = std::make_unique<PlugInQtMenu>(effects, this);
+    PIAttachPluginMenu(pluginMenu_.get(), kFirstPlugInCommand);
 }
 
 void CMainFrame::OnInitMenu()
@@ -84,8 +96,7 @@ void CMainFrame::OnInitMenu()
     const QList<QAction*> top = menuBar()->actions();
     if (top.size() <= kEffectsMenuIndex || !top[kEffectsMenuIndex]->menu())
         return;
-    PlugInQtMenu effects(top[kEffectsMenuIndex]->menu(), this);
-    PIAttachPluginMenu(&effects, kFirstPlugInCommand);
+    AttachPlugInMenu(top[kEffectsMenuIndex]->menu());
     pluginMenuAttached = true;
 }
 

@@ -17,6 +17,9 @@
 #include "editor/frame/InterfaceManager.h"
 #include "framework/MDIFrameWnd.h"
 
+class PlugInQtMenu;
+class QMenu;
+
 class CLdStatusBar;
 class QMenu;
 
@@ -90,9 +93,15 @@ private:
     void OnUpdateViewToolPalette(fw::CmdUI& ui);
     void Defer(std::function<void()> work);
 
+    // Puts the plug-ins' submenus into the Effects menu of the menu bar shown.
+    void AttachPlugInMenu(QMenu* effects);
+
     CInterfaceManager manager_;
     CLdStatusBar* statusBar_ = nullptr;
     uint32_t menuShown_ = 0;
+    // The Effects menu the plug-in catalogue fills: it keeps this object
+    // until the menu is detached, so it lives as long as that menu.
+    std::unique_ptr<PlugInQtMenu> pluginMenu_;
     std::deque<std::function<void()>> deferred_;
     bool deferredPosted_ = false;
 };

@@ -92,7 +92,9 @@ TEST_F(DocFile, OpensEveryReadableFormatAndSavesEveryWritableOne)
 TEST_F(DocFile, PalettedPicturesAskToBeConverted)
 {
     const std::string path = TempPath("pal.bmp");
-    const PALETTEENTRY palette[2] = {{0, 0, 0, 0}, {250, 20, 10, 0}};
+    // The picture takes a palette of its type's full size.
+    PALETTEENTRY palette[256] = {};
+    palette[1] = {250, 20, 10, 0};
     const PpQnPicture indexed(4, 4, WA_8BIT, palette);
     ASSERT_TRUE(imexp::WritePicture(path, *indexed));
     struct Case {

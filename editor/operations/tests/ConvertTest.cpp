@@ -54,7 +54,9 @@ TEST(Convert, GreyAndColourBothWays)
     EXPECT_EQ(row[3 * 69], row[3 * 69 + 1]);
     EXPECT_EQ(row[3 * 69 + 1], row[3 * 69 + 2]);
 
-    const PALETTEENTRY palette[2] = {{0, 0, 0, 0}, {200, 100, 50, 0}};
+    // The picture takes a palette of its type's full size.
+    PALETTEENTRY palette[16] = {};
+    palette[1] = {200, 100, 50, 0};
     const PpQnPicture indexed(3, 1, 4, palette);
     const unsigned char ones[3] = {1, 1, 1};
     indexed->SetRow(0, 0, 0, ones);
