@@ -1,8 +1,8 @@
 #include "pluginhost/PlugInCategoryTable.h"
+#include "ThreadTime.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 namespace {
@@ -65,9 +65,17 @@ TEST(PlugInCategoryTable, ALongNameIsCutAndStillFindsItsEntry)
 // through the whole table.
 TEST(PlugInCategoryTable, ManyDistinctCategoriesTakeLinearTime)
 {
-    constexpr int32_t kCount = 100000;
+    const double took = ThreadSeconds([] {
+        PlugInCategoryTable table("Other");
+        for (int32_t i = 1; i <= 100000; ++i)
+            table.Add(("Category " + std::to_string(i)).c_str());
+    });
+    // Well under a second in a release build, seconds with sanitizers;
+    // searching the table for every name took more than a minute.
+    EXPECT_LT(took, 20.0);
+
     PlugInCategoryTable table("Other");
-    const auto start = std::chrono::steady_clock::now();
+    constexpr int32_t kCount = 1000;
     for (int32_t i = 1; i <= kCount; ++i)
         ASSERT_EQ(table.Add(("Category " + std::to_string(i)).c_str()), i);
     for (int32_t i = 1; i <= kCount; ++i)
@@ -83,9 +91,6 @@ TEST(PlugInCategoryTable, ManyDistinctCategoriesTakeLinearTime)
     EXPECT_EQ(table.Add("Category 1"), 1);
     EXPECT_EQ(table.References(1), 3);
     EXPECT_EQ(table.Add("Category 2"), 4);
-    const auto took = std::chrono::steady_clock::now() - start;
-    // Searching the table for each name takes a minute here.
-    EXPECT_LT(took, std::chrono::seconds(3));
 }
 
 } // namespace
