@@ -3,7 +3,7 @@
 // to the same records.
 #include "pluginhost/FixedString.h"
 #include "pluginhost/PlugInCatalogue.h"
-#include "pluginhost/fuzz/ScratchFile.h"
+#include "pluginhost/fuzz/ScratchFolder.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 // have a category in use.
 #include "pluginhost/PlugInCatalogue.h"
 #include "pluginhost/PlugInUi.h"
-#include "pluginhost/fuzz/ScratchFile.h"
+#include "pluginhost/fuzz/ScratchFolder.h"
 
 #include <cstdint>
 
