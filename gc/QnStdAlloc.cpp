@@ -1,6 +1,7 @@
 #include "gc/QnStdAlloc.h"
 
 #include "base/QnPhysicalMemory.h"
+#include "gc/QnCollector.h"
 #include "gc/QnGcSection.h"
 #include "gc/QnObj.h"
 
@@ -74,7 +75,11 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
     // collection takes anyway: one section, so no order between two.
     QnGcSectionLock lock;
     if (Allocated() + n > Threshold() || MemoryShortFor(n)) {
-        QnObj::CollectGarbage(QnObj::DF_FIX, -1);
+        // Caches go too once they outgrow the live data: results that
+        // nothing reaches any more would otherwise stay until memory runs
+        // short, and the heap would grow with every intermediate result
+        // ever computed. Protected objects keep what they reach.
+        QnCollector::RunWithCacheBudget(QnObj::DF_FIX_PROTECTED, kMinCachedObjects);
         // A collection that freed less than half leaves the heap room to
         // grow by what survived before the next one; otherwise a growing
         // heap is walked whole every few allocations.
