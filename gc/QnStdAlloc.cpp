@@ -79,6 +79,7 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
         // nothing reaches any more would otherwise stay until memory runs
         // short, and the heap would grow with every intermediate result
         // ever computed. Protected objects keep what they reach.
+        const uint64_t before = Allocated();
         QnCollector::RunWithCacheBudget(QnObj::DF_FIX_PROTECTED, kMinCachedObjects);
         // A collection that freed less than half leaves the heap room to
         // grow by what survived before the next one; otherwise a growing
@@ -86,6 +87,12 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
         const uint64_t survived = Allocated();
         if (survived + n > Threshold() / 2)
             threshold_.store(std::max(Threshold(), SaturatingDouble(survived + n)), std::memory_order_relaxed);
+        // One that dropped the caches freed most of the heap, and the frees
+        // pulled the threshold down with them: the heap may grow back to
+        // where it was, or it would be collected again at every doubling
+        // on the way up.
+        if (before > Threshold())
+            threshold_.store(before, std::memory_order_relaxed);
     }
     if (MemoryShortFor(n))
         RelieveMemoryPressure(n);
