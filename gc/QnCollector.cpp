@@ -18,11 +18,23 @@ bool QnCollector::running = false;
 bool QnCollector::sweeping = false;
 QnObj* QnCollector::sweepCursor = nullptr;
 int32_t QnCollector::discardable = 0;
+int32_t QnCollector::kept = 0;
 QnObj* QnCollector::markStack = nullptr;
 QnObj* QnCollector::trialList = nullptr;
 QnObj* QnCollector::earliest = nullptr;
 
 int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
+{
+    return Collect(mode, discard, -1, deleted, dropped);
+}
+
+int32_t QnCollector::RunWithCacheBudget(QnObj::DF mode, int32_t minCached)
+{
+    return Collect(mode, -1, minCached, nullptr, nullptr);
+}
+
+int32_t QnCollector::Collect(QnObj::DF mode, int32_t discard, int32_t minCached, int32_t* deleted,
+                             int32_t* dropped)
 {
     if (deleted)
         *deleted = 0;
@@ -39,12 +51,14 @@ int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int3
     int32_t nDeleted = 0;
     int32_t nDropped = 0;
     try {
-        if (mode == QnObj::DF_FIX_PROTECTED)
+        if (mode == QnObj::DF_FIX_PROTECTED && QnObj::protections.load(std::memory_order_acquire) > 0)
             ProtectPass();
         QnObj::Visitor discardableVisitor = mode == QnObj::DF_FIX_PROTECTED ? MF_FixProtected
                                           : mode == QnObj::DF_DISCARD       ? MF_Discard
                                                                             : MF_Fix;
         MarkPass(discardableVisitor);
+        if (minCached >= 0 && discardable <= (kept > minCached ? kept : minCached))
+            KeepCandidates();
         if (discard >= 0 && discardable > discard)
             RescuePass(discard);
         if (discardable > 0)
@@ -114,6 +128,7 @@ void QnCollector::FixObject(QnObj* obj)
         return;
     obj->SetF(QnObj::F_KEPT);
     Push(obj);
+    ++kept;
     if (obj->TestF(QnObj::F_DISCARDABLE))
         --discardable;
 }
@@ -199,12 +214,14 @@ void QnCollector::ProtectPass()
 void QnCollector::MarkPass(QnObj::Visitor discardableVisitor)
 {
     discardable = 0;
+    kept = 0;
     earliest = nullptr;
     for (QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed); obj; obj = obj->next_) {
         if (obj->IsLocked() && !obj->TestF(QnObj::F_KEPT)) {
             if (obj->TestF(QnObj::F_DISCARDABLE))
                 --discardable;
             obj->SetF(QnObj::F_KEPT);
+            ++kept;
             Traverse(obj, MF_Fix, discardableVisitor);
         }
     }
@@ -275,6 +292,19 @@ void QnCollector::RescuePass(int32_t discard)
         // The rescue may have made new candidates earlier in the list; they
         // are more recently used than anything after q, so they come first.
         q = earliest && earliest->position_ < q->position_ ? earliest : q->next_;
+    }
+}
+
+// Keeps every drop candidate, with what it reaches: the outcome of a
+// collection that follows discardable links like fixed ones.
+void QnCollector::KeepCandidates()
+{
+    for (QnObj* obj = QnObj::pObjList.load(std::memory_order_relaxed); obj; obj = obj->next_) {
+        if (IsCandidate(obj)) {
+            obj->SetF(QnObj::F_KEPT);
+            --discardable;
+            Traverse(obj, MF_Fix, MF_Fix);
+        }
     }
 }
 

@@ -6,6 +6,12 @@
 class QnCollector {
 public:
     static int32_t Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped);
+    // A collection that keeps the caches while they hold no more objects
+    // than the live data (and at least minCached), and drops them all once
+    // they hold more: whatever was computed and is no longer reached does
+    // not pile up until memory runs short. Cheaper than keeping the most
+    // recently used part: no positions, no trials.
+    static int32_t RunWithCacheBudget(QnObj::DF mode, int32_t minCached);
 
     // Set while a collection runs on the thread that holds QnObj::cs.
     static bool running;
@@ -15,9 +21,11 @@ public:
     static QnObj* sweepCursor;
 
 private:
+    static int32_t Collect(QnObj::DF mode, int32_t discard, int32_t minCached, int32_t* deleted, int32_t* dropped);
     static void ProtectPass();
     static void MarkPass(QnObj::Visitor discardableVisitor);
     static void RescuePass(int32_t discard);
+    static void KeepCandidates();
     static void NotifyPass();
     static void Sweep(int32_t& deleted, int32_t& dropped);
 
@@ -44,6 +52,7 @@ private:
     static void MF_Enum(QnObj* obj);
 
     static int32_t discardable; // candidates: discardable bit without kept bit
+    static int32_t kept;        // objects kept by the mark pass
     static QnObj* markStack;
     static QnObj* trialList;
     static QnObj* earliest;     // earliest new candidate of a rescue step

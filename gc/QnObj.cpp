@@ -10,6 +10,7 @@ QnCriticalSection QnObj::cs;
 int32_t QnObj::num = 0;
 std::atomic<QnObj*> QnObj::pObjList{nullptr};
 int32_t QnObj::fEnabled = 1;
+std::atomic<int64_t> QnObj::protections{0};
 
 QnObj::~QnObj()
 {

@@ -114,11 +114,16 @@ protected:
     {
         if (on) {
             protectCount_.fetch_add(1, std::memory_order_relaxed);
+            protections.fetch_add(1, std::memory_order_relaxed);
         } else {
             [[maybe_unused]] const int32_t was = protectCount_.fetch_sub(1, std::memory_order_release);
             assert(was > 0 && "unprotecting an object that holds no protection");
+            protections.fetch_sub(1, std::memory_order_release);
         }
     }
+    // Protections held on all objects together: the protect pass has
+    // nothing to find while there are none.
+    static std::atomic<int64_t> protections;
 
     // Collectable objects come from the collecting allocator, whose totals
     // start collections.

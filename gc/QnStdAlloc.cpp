@@ -1,6 +1,7 @@
 #include "gc/QnStdAlloc.h"
 
 #include "base/QnPhysicalMemory.h"
+#include "gc/QnCollector.h"
 #include "gc/QnGcSection.h"
 #include "gc/QnObj.h"
 
@@ -74,13 +75,24 @@ void QnStdAlloc::MakeRoomFor(uint64_t n)
     // collection takes anyway: one section, so no order between two.
     QnGcSectionLock lock;
     if (Allocated() + n > Threshold() || MemoryShortFor(n)) {
-        QnObj::CollectGarbage(QnObj::DF_FIX, -1);
+        // Caches go too once they outgrow the live data: results that
+        // nothing reaches any more would otherwise stay until memory runs
+        // short, and the heap would grow with every intermediate result
+        // ever computed. Protected objects keep what they reach.
+        const uint64_t before = Allocated();
+        QnCollector::RunWithCacheBudget(QnObj::DF_FIX_PROTECTED, kMinCachedObjects);
         // A collection that freed less than half leaves the heap room to
         // grow by what survived before the next one; otherwise a growing
         // heap is walked whole every few allocations.
         const uint64_t survived = Allocated();
         if (survived + n > Threshold() / 2)
             threshold_.store(std::max(Threshold(), SaturatingDouble(survived + n)), std::memory_order_relaxed);
+        // One that dropped the caches freed most of the heap, and the frees
+        // pulled the threshold down with them: the heap may grow back to
+        // where it was, or it would be collected again at every doubling
+        // on the way up.
+        if (before > Threshold())
+            threshold_.store(before, std::memory_order_relaxed);
     }
     if (MemoryShortFor(n))
         RelieveMemoryPressure(n);

@@ -13,6 +13,9 @@ public:
     // The allocator of collectable objects; QnObj::operator new uses it.
     static QnStdAlloc stdalloc;
     static constexpr uint64_t kInitialThreshold = 0x10000;
+    // The collections that the threshold starts keep the caches while they
+    // hold no more objects than the live data, or than this many.
+    static constexpr int32_t kMinCachedObjects = 1 << 16;
 
     explicit QnStdAlloc(uint64_t threshold);
     ~QnStdAlloc() override;
