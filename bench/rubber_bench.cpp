@@ -190,6 +190,8 @@ int main(int argc, char** argv)
         {"Burst", "ENTRYPOINT12", seven(50, 10, 0, 0, 1), {"-implode", "-1"}},
         {"Earth quake", "ENTRYPOINT13", seven(50, 10, 3, 0, 1), {"-implode", "1"}},
         {"Black hole", "ENTRYPOINT13", seven(100, 70, 5, 0, 1), {"-spread", "40"}},
+        {"Perspective", "ENTRYPOINT14", seven(150, 100, 0, 0, 0),
+         {"-distort", "Perspective", "0,0 0,0 5999,0 5999,0 0,3999 1000,3999 5999,3999 4999,3999"}},
     };
 
     const Measure copy = RunProcess({"convert", ppm, out}, kRuns);

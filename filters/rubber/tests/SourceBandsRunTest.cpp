@@ -5,6 +5,7 @@
 // filter moves pixels.
 #include "AnalyticReference.h"
 #include "BurstReference.h"
+#include "PerspectiveReference.h"
 #include "RubberFixture.h"
 
 #include "filters/rubber/SevenLongParams.h"
@@ -105,7 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
         Analytic("WhirlStrongest", "ENTRYPOINT10", 3, 0, 100, 10),
         Analytic("WhirlMild", "ENTRYPOINT10", 3, 1, 20, 10), Burst("Burst", "ENTRYPOINT12", 0, 100, 5),
         Burst("Splash", "ENTRYPOINT12", 2, 100, 80), Burst("EarthQuake", "ENTRYPOINT13", 3, 50, 6),
-        Burst("BlackHoleStrongest", "ENTRYPOINT13", 5, 100, 100)),
+        Burst("BlackHoleStrongest", "ENTRYPOINT13", 5, 100, 100),
+        BandCase{"PerspectiveStrongest", "ENTRYPOINT14", Seven(1, 199, 0, 0, 0), {},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) { ExpectField(h, PerspectiveField(w, ht, 1, 199)); }},
+        BandCase{"PerspectiveColumnsNarrowLeft", "ENTRYPOINT14", Seven(150, 20, 0, 0, 0), {},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) { ExpectField(h, PerspectiveField(w, ht, 150, 20)); }}),
     [](const ::testing::TestParamInfo<BandCase>& info) { return std::string(info.param.name); });
 
 } // namespace

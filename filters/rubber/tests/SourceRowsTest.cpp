@@ -5,6 +5,7 @@
 
 #include "filters/rubber/AnalyticWarpEngine.h"
 #include "filters/rubber/BurstEngine.h"
+#include "filters/rubber/PerspectiveEngine.h"
 #include "filters/rubber/RubberEngine.h"
 
 #include <memory>
@@ -53,6 +54,15 @@ TEST(SourceRows, ExplosionsAndCollapses)
         for (int32_t strength : {1, 50, 100}) {
             SCOPED_TRACE(testing::Message() << "variant " << variant << " strength " << strength);
             Check<BurstEngine>(SevenLongParams{strength, variant == 2 || variant == 5 ? 60 : 7, variant, 0, 1, 0, 0});
+        }
+}
+
+TEST(SourceRows, Perspective)
+{
+    for (int32_t t1 : {1, 100, 199})
+        for (int32_t t2 : {1, 60, 100, 150, 199}) {
+            SCOPED_TRACE(testing::Message() << "tilts " << t1 << "," << t2);
+            Check<PerspectiveEngine>(SevenLongParams{t1, t2, 0, 0, 0, 0, 0});
         }
 }
 
