@@ -5,6 +5,7 @@
 #include "filters/frame/PreviewTile.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -27,6 +28,36 @@ bool DisplacementEngine::Begin()
 
 void DisplacementEngine::End() { begun_ = false; }
 
+bool DisplacementEngine::SourceRows(int32_t, int32_t, int32_t*, int32_t*) const { return false; }
+
+bool DisplacementEngine::RowsWithin(int32_t first, int32_t last, int32_t reach, int32_t* top, int32_t* bottom)
+{
+    *top = int32_t(std::max<int64_t>(INT32_MIN, int64_t{first} - reach));
+    *bottom = int32_t(std::min<int64_t>(INT32_MAX, int64_t{last} + reach));
+    return true;
+}
+
+bool DisplacementEngine::RowsScaled(int32_t first, int32_t last, double c16, double qLow, double qHigh,
+                                    double slack16, int32_t* top, int32_t* bottom)
+{
+    // The source is linear in both the row and q: its extremes lie at the
+    // corners.
+    double low = 0, high = 0;
+    bool any = false;
+    for (double d : {16.0 * first - c16, 16.0 * last - c16})
+        for (double q : {qLow, qHigh}) {
+            const double v = c16 + d * q;
+            low = any ? std::min(low, v) : v;
+            high = any ? std::max(high, v) : v;
+            any = true;
+        }
+    // Held well inside 32 bits; the caller holds them to the work area.
+    constexpr double kFar = 1 << 30;
+    *top = int32_t(std::floor(std::clamp((low - std::abs(slack16)) / 16, -kFar, kFar)));
+    *bottom = int32_t(std::floor(std::clamp((high + std::abs(slack16)) / 16, -kFar, kFar)));
+    return true;
+}
+
 void DisplacementEngine::AskAllPlanes()
 {
     record_->inLoPlane = record_->outLoPlane = 0;
@@ -38,40 +69,42 @@ void DisplacementEngine::PrepareRun()
     FilterRecord& r = *record_;
     const Rect& f = r.filterRect;
     started_ = true;
+    pending_ = false;
     for (int32_t fy = 0; fy < 16; ++fy)
         for (int32_t fx = 0; fx < 16; ++fx)
             weights_[fy][fx] = Weight(fx, fy);
     imageHeight_ = r.imageSize.v;
     imageWidth_ = r.imageSize.h;
     wholeImage_ = f.top == 0 && f.left == 0 && f.bottom == imageHeight_ && f.right == imageWidth_;
-    const int32_t fw = f.right - f.left;
-    const int32_t fh = f.bottom - f.top;
-    if (FrameState().hostNumber == 1) {
-        bandHeight_ = fh;
-    } else {
-        // A band holds about a third of what the host may spend.
-        const int64_t rowCost = int64_t{fw} * std::max<int16_t>(1, r.planes) * 3;
-        bandHeight_ = int32_t(std::clamp<int64_t>(r.maxSpace / rowCost, 1, fh));
-    }
     savedFilter_ = savedFilter2_ = f;
     outBand_ = Rect{0, 0, 0, 0};
     srcBand_ = Rect{0, 0, 0, f.right};
     AskAllPlanes();
 }
 
+bool DisplacementEngine::AskFirstBands()
+{
+    FilterRecord& r = *record_;
+    const Rect& f = savedFilter_;
+    bands_ = BandPlan(f, imageWidth_, imageHeight_, r.planes, r.maxSpace, FrameState().hostNumber == 1,
+                      [this](int32_t first, int32_t last, int32_t& top, int32_t& bottom) {
+                          return SourceRows(first, last, &top, &bottom);
+                      });
+    bandHeight_ = bands_.OutputRows();
+    r.inputRate = PI_FIXED_ONE;
+    outBand_ = bands_.OutputBand(f.top);
+    r.outRect = outBand_;
+    srcBand_ = bands_.KnowsSources() ? bands_.SourceBandOf(outBand_) : SourceBand(f.top, f.left);
+    r.inRect = srcBand_;
+    return Advance(0, 0);
+}
+
 void DisplacementEngine::EndRun()
 {
     started_ = false;
+    pending_ = false;
     record_->outRect = record_->inRect = savedFilter_;
     End();
-}
-
-Rect DisplacementEngine::OutputBand(int32_t row) const
-{
-    const Rect& f = savedFilter_;
-    const int32_t top = std::clamp<int32_t>(row, f.top, f.bottom - 1);
-    const int32_t bottom = std::min<int32_t>(f.bottom, top + bandHeight_);
-    return Rect{int16_t(top), f.left, int16_t(bottom), f.right};
 }
 
 Rect DisplacementEngine::SourceBand(int32_t y, int32_t x) const
@@ -118,12 +151,14 @@ void DisplacementEngine::RunOnHost()
     }
     if (!started_) {
         PrepareRun();
-        r.inputRate = PI_FIXED_ONE;
-        outBand_ = OutputBand(r.filterRect.top);
-        r.outRect = outBand_;
-        srcBand_ = SourceBand(r.filterRect.top, r.filterRect.left);
-        r.inRect = srcBand_;
-        if (!Advance(0, 0))
+        // The filter begins before the first bands: its reach shapes them.
+        if (!Begin()) {
+            r.outRect = r.inRect = savedFilter_;
+            started_ = false;
+            state.result = memFullErr;
+            return;
+        }
+        if (!AskFirstBands())
             return;
     }
     if (!begun_ && !Begin()) {
@@ -156,8 +191,18 @@ bool DisplacementEngine::HostRow(int32_t row)
     const Rect& f = savedFilter_;
     const int32_t y = f.top + row;
     if (y < outBand_.top || y >= outBand_.bottom) {
-        outBand_ = OutputBand(y);
+        outBand_ = bands_.OutputBand(y);
         r.outRect = outBand_;
+        if (bands_.KnowsSources()) {
+            // The band already held may hold the new sources too, when the
+            // host can keep it beside the new output band.
+            const Rect needed = bands_.SourceBandOf(outBand_);
+            if (needed.top < srcBand_.top || needed.bottom > srcBand_.bottom || needed.left < srcBand_.left ||
+                needed.right > srcBand_.right || !bands_.Affords(srcBand_, outBand_)) {
+                srcBand_ = needed;
+                r.inRect = srcBand_;
+            }
+        }
         if (!Advance(row, 0))
             return false;
     }
@@ -170,7 +215,15 @@ bool DisplacementEngine::HostRow(int32_t row)
         }
         int32_t sx16 = c * 16;
         int32_t sy16 = row * 16;
-        Displace(c * 16, row * 16, &sx16, &sy16);
+        if (pending_) {
+            // The source found before the run returned for its band: a
+            // filter that draws random numbers must not draw them again.
+            pending_ = false;
+            sx16 = pendingX16_;
+            sy16 = pendingY16_;
+        } else {
+            Displace(c * 16, row * 16, &sx16, &sy16);
+        }
         const int32_t sx = sx16 >> 4;
         const int32_t sy = sy16 >> 4;
         if (sx < 0 || sx >= workWidth_ || sy < 0 || sy >= workHeight_) {
@@ -187,10 +240,14 @@ bool DisplacementEngine::HostRow(int32_t row)
         const int32_t absY = f.top + (sy16 >> 4);
         const int32_t absX = f.left + (sx16 >> 4);
         if (!InSourceBand(absY, absX)) {
-            srcBand_ = SourceBand(absY, absX);
+            srcBand_ = bands_.KnowsSources() ? bands_.SourceBandAround(absY, outBand_) : SourceBand(absY, absX);
             r.inRect = srcBand_;
-            if (!Advance(row, c))
+            pendingX16_ = sx16;
+            pendingY16_ = sy16;
+            if (!Advance(row, c)) {
+                pending_ = AdvanceDeferred();
                 return false;
+            }
         }
         Sample(c, row, sx16, sy16);
     }

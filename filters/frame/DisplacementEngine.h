@@ -1,16 +1,20 @@
 // The engine of the geometric filters: every output pixel is read from a
 // displaced source position. The base walks the filter area row by row,
-// asks the host for output and source bands, samples the source bilinearly
+// asks the host for output and source bands (one source band per output
+// band when the filter names the rows its sources lie in, BandPlan.h),
+// samples the source bilinearly
 // in 1/16 pixel, paints the background where the source lies outside a
 // whole-image filter, reports progress, honours abort, and goes on where it
 // stopped when a host delivers bands by Continue. Filters override
 // Displace (and, where they need to, the other operations).
 #pragma once
 
+#include "filters/frame/BandPlan.h"
 #include "filters/frame/FilterEngine.h"
 #include "filters/sdk/PIFilter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 class DisplacementEngine : public FilterEngine {
@@ -24,6 +28,12 @@ public:
     // Prepares the filter's tables; false when memory runs out.
     virtual bool Begin();
     virtual void End();
+    // The rows of the work area that the sources of output rows first..
+    // last (of the work area) can lie in, once Begin has run; sources
+    // outside the work area are never read and need not count. False when
+    // the filter cannot say (the base). Knowing them lets the host run ask
+    // for one source band per output band (BandPlan.h).
+    virtual bool SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const;
     // One row on the host; false when the run must return to the host.
     virtual bool HostRow(int32_t row);
     virtual void PreviewRow(int32_t row, PreviewTile& tile);
@@ -39,6 +49,20 @@ public:
     // The weight of the far corner of a sample at fractions (fx, fy), in
     // 1/256: min(256, fx * fy * 256 / 225).
     static int32_t Weight(int32_t fx, int32_t fy) { return std::min(256, fx * fy * 256 / 225); }
+    // first..last widened by reach rows each way.
+    static bool RowsWithin(int32_t first, int32_t last, int32_t reach, int32_t* top, int32_t* bottom);
+    // The rows of sources at c16 + (y16 - c16) q for q in qLow..qHigh (both
+    // 0 or more), give or take slack16 (all in 1/16 pixel): a move towards
+    // or away from the row c16.
+    static bool RowsScaled(int32_t first, int32_t last, double c16, double qLow, double qHigh, double slack16,
+                           int32_t* top, int32_t* bottom);
+    // The rows a source can lie from its output row when sources move by
+    // at most sixteenths (1/16 pixel) up or down, held to height.
+    static int32_t ReachRows(double sixteenths, int32_t height)
+    {
+        const double rows = std::ceil(std::abs(sixteenths) / 16);
+        return rows < height ? int32_t(rows) : std::max(0, height);
+    }
 
 protected:
     FilterRecord* record_;
@@ -52,12 +76,14 @@ protected:
     int32_t imageWidth_ = 0;
     int32_t imageHeight_ = 0;
     int32_t bandHeight_ = 1;
+    BandPlan bands_;
 
 private:
 
     void PrepareRun();
     void EndRun();
-    Rect OutputBand(int32_t row) const;
+    // The first bands of a run, asked for once the filter has begun.
+    bool AskFirstBands();
     Rect SourceBand(int32_t y, int32_t x) const;
     bool InSourceBand(int32_t y, int32_t x) const;
     void AskAllPlanes();
@@ -65,6 +91,11 @@ private:
     bool Advance(int32_t row, int32_t column);
     void Sample(int32_t column, int32_t row, int32_t srcX16, int32_t srcY16);
 
+    // The source of the resume column, when the run returned to the host
+    // for its band.
+    bool pending_ = false;
+    int32_t pendingX16_ = 0;
+    int32_t pendingY16_ = 0;
     Rect savedFilter_{};
     Rect savedFilter2_{};
     Rect outBand_{};

@@ -82,6 +82,7 @@ bool AnalyticWarpEngine::Begin()
         return false;
     }
     position_ = PositionOf(type, direction);
+    NoteSourceRows(type, direction);
     return DisplacementEngine::Begin();
 }
 

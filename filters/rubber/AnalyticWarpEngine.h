@@ -10,6 +10,8 @@
 #include "filters/rubber/SevenLongParams.h"
 #include "filters/rubber/SineTable4096.h"
 
+#include <vector>
+
 class AnalyticWarpEngine : public DisplacementEngine {
 public:
     enum Type : int32_t { kPinch = 0, kPunch = 1, kWave = 2, kWhirl = 3 };
@@ -36,6 +38,7 @@ public:
     void Displace(int32_t x16, int32_t y16, int32_t* srcX16, int32_t* srcY16) override;
     bool Begin() override;
     void End() override;
+    bool SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const override;
 
     // The constants of a work area of width x height pixels.
     static Constants ConstantsOf(int32_t width, int32_t height, int32_t strength, int32_t size);
@@ -66,6 +69,12 @@ private:
     // scaled back) when both lie across the x range.
     void RadialResult(int32_t ux, int32_t uy, int32_t* sx, int32_t* sy) const;
     static Position PositionOf(int32_t type, int32_t direction);
+    // Where sources lie (AnalyticWarpRows.cpp): the source row of every
+    // row for the forms that move rows alone, and for the radial forms the
+    // largest move at each distance from the centre and beyond.
+    void NoteSourceRows(int32_t type, int32_t direction);
+    // The move of a point at distance r (scaled x units) from the centre.
+    double RadialMove(int32_t type, int32_t r) const;
 
     const SevenLongParams* params_;
     Constants c_{};
@@ -73,4 +82,7 @@ private:
     bool clockwise_ = true;
     Position position_ = nullptr;
     SineTable4096 sine_;
+    enum class Moves { kColumns, kRows, kRadially } moves_ = Moves::kColumns;
+    std::vector<int32_t> sourceRow_;   // kRows: the source row of each row
+    std::vector<double> movesFrom_;    // kRadially: by whole pixels of distance
 };

@@ -62,17 +62,26 @@ bool BurstEngine::Begin()
     collapse_ = variant >= kEarthQuake;
     density_ = params_->size;
     position_ = nullptr;
+    ratioLow_ = ratioHigh_ = 1;
     if (variant < kBurst || variant > kBlackHole) {
         // A variant no dialog offers (an edited settings file) leaves the
         // picture as it is.
     } else if (Scatters(variant)) {
         position_ = &BurstEngine::Scatter;
+        // Draw() % R is 0 .. R - 1 (Draw() stops at 32767), added or taken.
+        const int64_t most = std::min<int64_t>(r_ - 1, platform::WinRand::Max);
+        collapse_ ? NoteRatios(rMax_ - most, rMax_) : NoteRatios(rMax_, rMax_ + most);
+        // Pixels left in place.
+        ratioLow_ = std::min(ratioLow_, 1.0);
+        ratioHigh_ = std::max(ratioHigh_, 1.0);
     } else {
         if (!BuildProfile(variant)) {
             DisplacementEngine::End();
             return false;
         }
         position_ = &BurstEngine::ProfileMap;
+        const auto [lowest, highest] = std::minmax_element(profile_.begin(), profile_.end());
+        NoteRatios(int64_t{rMax_} + *lowest, int64_t{rMax_} + *highest);
     }
     return DisplacementEngine::Begin();
 }
@@ -95,6 +104,22 @@ bool BurstEngine::HostRow(int32_t row)
             rand_.Seed(seed_);
     }
     return DisplacementEngine::HostRow(row);
+}
+
+void BurstEngine::NoteRatios(int64_t lowest, int64_t highest)
+{
+    // A divisor below 1 reads the centre itself (q = 0); 1 reads the
+    // farthest, Rmax times out.
+    ratioLow_ = lowest < 1 || rMax_ < 1 ? 0.0 : double(rMax_) / double(std::max<int64_t>(1, highest));
+    ratioHigh_ = double(rMax_) / double(std::max<int64_t>(1, lowest));
+}
+
+bool BurstEngine::SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const
+{
+    // Rounding the radius to whole sixteenths costs up to the picture's
+    // aspect in the row.
+    const double slack = double(workHeight_) / std::max(1, workWidth_) + 4;
+    return RowsScaled(first, last, 8.0 * workHeight_ + 8, ratioLow_, ratioHigh_, slack, top, bottom);
 }
 
 bool BurstEngine::BuildProfile(int32_t variant)

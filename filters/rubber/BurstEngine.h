@@ -24,6 +24,7 @@ public:
     bool Begin() override;
     void End() override;
     bool HostRow(int32_t row) override;
+    bool SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const override;
 
     static bool Scatters(int32_t variant) { return variant == kSplash || variant == kBlackHole; }
     // The amplitude of a work area width pixels wide, in 1/16 pixel.
@@ -40,6 +41,9 @@ private:
     using Position = void (BurstEngine::*)(int32_t x, int32_t y, int32_t* sx, int32_t* sy);
 
     bool BuildProfile(int32_t variant);
+    // Sources lie at q times their distance from the centre: the range of
+    // q when the radius divisor t runs over lowest..highest (1/16 pixel).
+    void NoteRatios(int64_t lowest, int64_t highest);
     void ProfileMap(int32_t x, int32_t y, int32_t* sx, int32_t* sy);
     void Scatter(int32_t x, int32_t y, int32_t* sx, int32_t* sy);
 
@@ -55,4 +59,6 @@ private:
     int32_t rMax_ = 0;
     int32_t half_ = 0; // N
     std::vector<int32_t> profile_;
+    double ratioLow_ = 1;
+    double ratioHigh_ = 1;
 };

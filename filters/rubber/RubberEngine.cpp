@@ -3,6 +3,7 @@
 #include "platform/MulDiv.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 using platform::MulDiv;
@@ -79,4 +80,13 @@ void RubberEngine::Displace(int32_t x16, int32_t y16, int32_t* srcX16, int32_t* 
     const int32_t wy = wy_[size_t(y16 >> 4)];
     *srcX16 = x16 + MulDiv(MulDiv(-16 * dx_, wx, 4096), wy, 4096);
     *srcY16 = y16 + MulDiv(MulDiv(-16 * dy_, wy, 4096), wx, 4096);
+}
+
+bool RubberEngine::SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const
+{
+    int32_t weight = 0;
+    for (int32_t y = std::max(first, 0); y <= last && size_t(y) < wy_.size(); ++y)
+        weight = std::max(weight, wy_[size_t(y)]);
+    // Both roundings of the product may add half a sixteenth.
+    return RowsWithin(first, last, ReachRows(16.0 * std::abs(dy_) * weight / 4096 + 1, workHeight_), top, bottom);
 }

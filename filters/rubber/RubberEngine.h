@@ -19,6 +19,9 @@ public:
     void Displace(int32_t x16, int32_t y16, int32_t* srcX16, int32_t* srcY16) override;
     bool Begin() override;
     void End() override;
+    // Sources of a row move by at most the vertical drag times the row's
+    // weight.
+    bool SourceRows(int32_t first, int32_t last, int32_t* top, int32_t* bottom) const override;
 
     // What Begin derived for the work area, in pixels.
     int32_t DragX() const { return dx_; }

@@ -3,6 +3,7 @@
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
 #include "filters/rubber/BurstFilter.h"
+#include "filters/rubber/PerspectiveFilter.h"
 #include "filters/rubber/PinchFilter.h"
 #include "filters/rubber/RubberFilter.h"
 #include "filters/rubber/RubberStrings.h"
@@ -67,5 +68,11 @@ extern "C" PI_EXPORT void ENTRYPOINT12(int16_t selector, FilterRecord* record, i
 extern "C" PI_EXPORT void ENTRYPOINT13(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static BurstFilter filter(3);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT14(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static PerspectiveFilter filter;
     FilterDispatch(filter, selector, record, result);
 }

@@ -47,7 +47,7 @@ TrackBarEdit* SevenLongDialog::AddTrackBar(QLayout* layout, const TrackBar& bar,
     return new TrackBarEdit(slider, edit, bar.editMin, bar.editMax, [this, store = std::move(store)](int32_t v) {
         store(v);
         ProcessPreview();
-    });
+    }, bar.offset);
 }
 
 void SevenLongDialog::AddRadios(QLayout* layout, const QString& title, std::initializer_list<Radio> radios,

@@ -24,6 +24,8 @@ public:
         uint32_t editId;
         int32_t min, max, tick;
         int32_t editMin, editMax;
+        // The edit box shows the track bar's position plus this.
+        int32_t offset = 0;
     };
     struct Radio {
         uint32_t id;

@@ -110,7 +110,8 @@ public:
         outPending_ = false;
         continues = advanceCalls = progressCalls = 0;
         badRequests = 0;
-        largestInput = largestOutput = 0;
+        largestInput = largestOutput = largestHeld = 0;
+        rowSends.assign(size_t(options_.height), 0);
     }
 
     int16_t Call(int16_t selector)
@@ -151,6 +152,11 @@ public:
     // The largest input rectangle delivered, in pixels of the request.
     int32_t largestInput = 0;
     int32_t largestOutput = 0;
+    // The most bytes of input and output held at once while filtering.
+    int32_t largestHeld = 0;
+    // How many times each row of the picture was sent unsampled.
+    std::vector<int32_t> rowSends;
+    int32_t MostRowSends() const { return rowSends.empty() ? 0 : *std::max_element(rowSends.begin(), rowSends.end()); }
 
 private:
     struct Area {
@@ -227,12 +233,17 @@ private:
                 inBuffer_.clear();
             } else {
                 inBuffer_ = Copy(input, in.rect, Step(in.rate));
+                if (Step(in.rate) == 1)
+                    for (int32_t y = in.rect.top; y < in.rect.bottom; ++y)
+                        ++rowSends[size_t(y)];
                 largestInput = std::max<int32_t>(largestInput, (in.rect.bottom - in.rect.top) *
                                                                    (in.rect.right - in.rect.left));
             }
             record.inData = inBuffer_.empty() ? nullptr : inBuffer_.data();
             record.inRowBytes = (in.rect.right - in.rect.left) * options_.planes;
         }
+        if (Step(in.rate) == 1)
+            largestHeld = std::max<int32_t>(largestHeld, int32_t(inBuffer_.size() + outBuffer_.size()));
     }
 
     OSErr AdvanceState()

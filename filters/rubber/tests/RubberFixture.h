@@ -91,7 +91,9 @@ protected:
                 rubberDialog(d);
             d.PressButton(filterOk ? fw::IDOK : fw::IDCANCEL);
         } else if (title == "Pinch" || title == "Punch" || title == "Wave" || title == "Whirl" ||
-                   title == "Explosions" || title == "Collapses") {
+                   title == "Explosions" || title == "Collapses" || title == "Perspective" || title == "Gravity" ||
+                   title == "Wind" || title == "Pixel storm" || title == "Random deformations" ||
+                   title == "Page curl" || title == "Warp") {
             filterTitles.push_back(title);
             if (filterDialog)
                 filterDialog(d);

@@ -1,0 +1,104 @@
+#include "filters/frame/BandPlan.h"
+
+#include <algorithm>
+
+BandPlan::BandPlan(const Rect& filter, int32_t imageWidth, int32_t imageHeight, int32_t planes, int32_t maxSpace,
+                   bool oneBand, SourceRowsOf rows)
+    : filter_(filter), rows_(std::move(rows)), oneBand_(oneBand)
+{
+    const int64_t fw = std::max(1, filter.right - filter.left);
+    const int64_t fh = std::max(1, filter.bottom - filter.top);
+    const int64_t depth = std::max<int16_t>(1, planes);
+    sourceBottom_ = std::max<int32_t>(filter.top + 1, std::min<int32_t>(imageHeight, filter.bottom + 1));
+    sourceRight_ = std::max<int32_t>(filter.left + 1, std::min<int32_t>(imageWidth, filter.right + 1));
+    space_ = std::max(0, maxSpace);
+    outRowBytes_ = fw * depth;
+    inRowBytes_ = (sourceRight_ - filter.left) * depth;
+    int32_t top = 0, bottom = 0;
+    known_ = rows_ && rows_(0, int32_t(fh - 1), top, bottom);
+    if (oneBand)
+        outputRows_ = int32_t(fh);
+    else // a band holds about a third of what the host may spend
+        outputRows_ = int32_t(std::clamp<int64_t>(space_ / (outRowBytes_ * 3), 1, fh));
+}
+
+void BandPlan::NeededRows(int32_t first, int32_t last, int64_t& top, int64_t& bottom) const
+{
+    const int32_t fh = filter_.bottom - filter_.top;
+    int32_t t = 0, b = fh - 1;
+    if (!rows_(first - filter_.top, last - filter_.top, t, b)) {
+        t = 0;
+        b = fh - 1;
+    }
+    // Sources outside the work area are never read; the row after each
+    // source is.
+    top = filter_.top + std::clamp(t, 0, fh - 1);
+    bottom = std::min<int64_t>(sourceBottom_, filter_.top + int64_t{std::clamp(b, t, fh - 1)} + 2);
+    top = std::min(top, bottom - 1);
+}
+
+int64_t BandPlan::SourceRoom(int64_t rows) const
+{
+    const int64_t span = sourceBottom_ - filter_.top;
+    return std::clamp<int64_t>((space_ - rows * outRowBytes_) / inRowBytes_, std::min<int64_t>(2, span), span);
+}
+
+bool BandPlan::Fits(int32_t first, int32_t rows) const
+{
+    int64_t top = 0, bottom = 0;
+    NeededRows(first, first + rows - 1, top, bottom);
+    return rows * outRowBytes_ + (bottom - top) * inRowBytes_ <= space_;
+}
+
+Rect BandPlan::OutputBand(int32_t row) const
+{
+    const int32_t top = std::clamp<int32_t>(row, filter_.top, filter_.bottom - 1);
+    const int32_t most = filter_.bottom - top;
+    int32_t rows = std::min(outputRows_, most);
+    if (known_ && !oneBand_) {
+        if (Fits(top, 1)) {
+            // The tallest band that fits beside its sources: they only grow
+            // with the band.
+            int32_t low = 1, high = most;
+            while (low < high) {
+                const int32_t mid = low + (high - low + 1) / 2;
+                if (Fits(top, mid))
+                    low = mid;
+                else
+                    high = mid - 1;
+            }
+            rows = low;
+        } else {
+            // Even one row reads more than the host can hold: a quarter for
+            // the output, the rest for its sources.
+            rows = int32_t(std::clamp<int64_t>(space_ / (outRowBytes_ * 4), 1, most));
+        }
+    }
+    return Rect{int16_t(top), filter_.left, int16_t(top + rows), filter_.right};
+}
+
+bool BandPlan::Affords(const Rect& source, const Rect& output) const
+{
+    return oneBand_ || int64_t{output.bottom - output.top} * outRowBytes_ +
+                               int64_t{source.bottom - source.top} * inRowBytes_ <=
+                           space_;
+}
+
+Rect BandPlan::SourceBandOf(const Rect& output) const
+{
+    int64_t top = 0, bottom = 0;
+    NeededRows(output.top, output.bottom - 1, top, bottom);
+    const int64_t room = oneBand_ ? bottom - top : SourceRoom(output.bottom - output.top);
+    if (bottom - top > room) {
+        top = std::clamp<int64_t>((top + bottom) / 2 - room / 2, filter_.top, sourceBottom_ - room);
+        bottom = top + room;
+    }
+    return Rect{int16_t(top), filter_.left, int16_t(bottom), int16_t(sourceRight_)};
+}
+
+Rect BandPlan::SourceBandAround(int32_t row, const Rect& output) const
+{
+    const int64_t room = oneBand_ ? sourceBottom_ - filter_.top : SourceRoom(output.bottom - output.top);
+    const int64_t top = std::clamp<int64_t>(int64_t{row} - (room - 2) / 2, filter_.top, sourceBottom_ - room);
+    return Rect{int16_t(top), filter_.left, int16_t(top + room), int16_t(sourceRight_)};
+}
