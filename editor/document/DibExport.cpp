@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "picture/CSConv.h"
 #include "platform/Dib.h"
 #include "render/FillRenderObj.h"
 
@@ -38,7 +39,11 @@ std::vector<uint8_t> RenderObjToDib(const PpQnRenderObj& obj, int bytesPerPixel)
         return dib;
 
     const QnFillRenderObj::PlaneFmt format{bytesPerPixel, 1, bytesPerPixel};
-    const PpQnFillRenderObj fill(obj, 1, &format);
+    // Paletted and grey pictures render their own form unless asked for
+    // the standard one.
+    const PpQnPixConverter converter = bytesPerPixel == 3 ? PpQnPixConverter(PpQnPixConverter::TAG{})
+                                                          : PpQnPixConverter(PpQnCS(PpQnCS::TO_GRAY));
+    const PpQnFillRenderObj fill(obj->GetSpacedRender(converter, 0), 1, &format);
     const size_t rowBytes = size_t(width) * size_t(bytesPerPixel);
     for (int32_t top = 0; top < height; top += kBand) {
         const int32_t rows = std::min(kBand, height - top);

@@ -4,6 +4,17 @@ namespace {
 
 const QnStringTableEntry kDocStrings[] = {
     {IDS_FILL, "Fill"},
+    {IDS_PROPERTY_NAME, "Picture name: "},
+    {IDS_PROPERTY_MODIFIED, " (modified)"},
+    {IDS_PROPERTY_WIDTH, "Width : %d"},
+    {IDS_PROPERTY_HEIGHT, "Height: %d"},
+    {IDS_PROPERTY_XRES, "X Resolution : %d DPI"},
+    {IDS_PROPERTY_YRES, "Y Resolution : %d DPI"},
+    {IDS_PROPERTY_1BIT, "Picture type: 1-bit black/white"},
+    {IDS_PROPERTY_4BIT, "Picture type: 4-bit paletted"},
+    {IDS_PROPERTY_8BIT, "Picture type: 8-bit paletted"},
+    {IDS_PROPERTY_GREY, "Picture type: 8-bit gray"},
+    {IDS_PROPERTY_24BIT, "Picture type: 24-bit truecolor"},
     {IDS_NOTHING_TO_DO, "Nothing to do!"},
     {IDS_WRONG_PICTURE_TYPE, "Wrong picture type.\nPicture should be truecolor or grayscale"},
     {IDS_CONVERT_QUESTION,

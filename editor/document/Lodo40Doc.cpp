@@ -156,6 +156,20 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(fw::ID_EDIT_UNDO, &CLodo40Doc::OnUpdateEditUndo)
                                           .OnCommand(fw::ID_EDIT_REDO, &CLodo40Doc::OnEditRedo)
                                           .OnUpdate(fw::ID_EDIT_REDO, &CLodo40Doc::OnUpdateEditRedo)
-                                          .OnCommand(ID_EDIT_IMAGE_HISTORY, &CLodo40Doc::OnEditImageHistory);
+                                          .OnCommand(ID_EDIT_IMAGE_HISTORY, &CLodo40Doc::OnEditImageHistory)
+                                          .OnCommand(ID_VIEW_PROPERTIES, &CLodo40Doc::OnPictureProperties)
+                                          .OnCommand(ID_EDIT_SELECT_ALL, &CLodo40Doc::OnEditSelectAll)
+                                          .OnCommand(ID_EDIT_SELECT_NONE, &CLodo40Doc::OnEditSelectNone)
+                                          .OnCommand(ID_EDIT_SELECT_INVERT, &CLodo40Doc::OnEditSelectInvert)
+                                          .OnCommand(ID_CONVERT_24BIT, &CLodo40Doc::OnConvertTo24Bit)
+                                          .OnCommand(ID_CONVERT_GREY, &CLodo40Doc::OnConvertToGrey)
+                                          .OnCommand(ID_CONVERT_MONO, &CLodo40Doc::OnConvertToMono)
+                                          .OnCommand(ID_CONVERT_4BIT, &CLodo40Doc::OnConvertTo4Bit)
+                                          .OnCommand(ID_CONVERT_8BIT, &CLodo40Doc::OnConvertTo8Bit)
+                                          .OnUpdate(ID_CONVERT_24BIT, &CLodo40Doc::OnUpdateConvert)
+                                          .OnUpdate(ID_CONVERT_GREY, &CLodo40Doc::OnUpdateConvert)
+                                          .OnUpdate(ID_CONVERT_MONO, &CLodo40Doc::OnUpdateConvert)
+                                          .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
+                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert);
     return &map;
 }

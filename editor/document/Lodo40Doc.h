@@ -31,13 +31,28 @@ class QnRenderProgress;
 enum LdUpdateHint : int64_t {
     kHintEdit = 1,       // an edit or a history step; the hint object is the changed QnRect or null
     kHintNewPicture = 2, // a new picture replaced the old one (New, Open, archive load)
+    kHintSelection = 3,  // only the selection changed; the hint object is an empty QnRect
 };
+
+// The whole-picture selection commands.
+enum class WholePictureCommand { All, None, Invert };
+// The selection command makes of current on a picture of size.
+QnRgn WholePictureSelection(WholePictureCommand command, const QnRgn& current, const QnPoint& size);
 
 class CLodo40Doc : public fw::Document, public CLdBarDocument {
     FW_DECLARE_DYNCREATE(CLodo40Doc)
 
 public:
     static constexpr uint32_t ID_EDIT_IMAGE_HISTORY = 32925;
+    static constexpr uint32_t ID_VIEW_PROPERTIES = 32789;
+    static constexpr uint32_t ID_EDIT_SELECT_ALL = 32842;
+    static constexpr uint32_t ID_EDIT_SELECT_NONE = 32843;
+    static constexpr uint32_t ID_EDIT_SELECT_INVERT = 32849;
+    static constexpr uint32_t ID_CONVERT_MONO = 32795;
+    static constexpr uint32_t ID_CONVERT_4BIT = 32796;
+    static constexpr uint32_t ID_CONVERT_8BIT = 32797;
+    static constexpr uint32_t ID_CONVERT_GREY = 32798;
+    static constexpr uint32_t ID_CONVERT_24BIT = 32799;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -88,6 +103,21 @@ public:
     void OnUpdateEditRedo(fw::CmdUI& ui);
     static std::string HistoryLine(int number, const std::string& label);
 
+    // Picture and Edit commands on the picture's type and the selection.
+    // The lines the Picture properties dialog shows.
+    std::vector<std::string> PropertyLines();
+    void OnPictureProperties();
+    void OnEditSelectAll();
+    void OnEditSelectNone();
+    void OnEditSelectInvert();
+    void OnConvertTo24Bit();
+    void OnConvertToGrey();
+    void OnConvertToMono();
+    void OnConvertTo4Bit();
+    void OnConvertTo8Bit();
+    // Enabled unless the picture already has the command's type.
+    void OnUpdateConvert(fw::CmdUI& ui);
+
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
     int32_t StepsSinceSave() const { return m_stepsSinceSave; }
@@ -119,6 +149,11 @@ private:
         QnRgn selection;
     };
     State CurrentState() const;
+    void ApplyWholePictureSelection(WholePictureCommand command);
+    // Commits function applied to the picture, labelled with command's menu
+    // text; an error ends the command quietly with nothing changed.
+    void ApplyConversion(const PpQnExpr& function, uint32_t command);
+    void ConvertToPaletted(bool fourBit);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);

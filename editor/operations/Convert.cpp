@@ -4,6 +4,7 @@
 
 #include "editor/builtins/BuiltinRegistration.h"
 #include "editor/builtins/CheckedCast.h"
+#include "editor/operations/DitherConvert.h"
 #include "editor/operations/TileWalk.h"
 #include "lang/CompApply.h"
 #include "lang/CompConst.h"
@@ -74,6 +75,7 @@ PpQnExpr ConvertToGrayOr24BitFunction(QnMachineContext& m, int, QnEvalControl* c
 void RegisterConvertFunctions()
 {
     GrayOr24BitSlot().Id();
+    RegisterDitherConvertFunctions();
 }
 
 PpQnExpr MakeConvertToGrayOr24BitExpr(int32_t mode)

@@ -3,6 +3,11 @@
 namespace {
 
 const QnStringTableEntry kOperationStrings[] = {
+    {IDS_BUILDING_PALETTE, "Building optimized palette..."},
+    {IDS_BAD_DITHER_OPTIONS, "Bad dithering options"},
+    {IDS_CONVERTING_1BIT, "Converting to 1-bit black/white image..."},
+    {IDS_CONVERTING_4BIT, "Converting to 4-bit paletted image..."},
+    {IDS_CONVERTING_8BIT, "Converting to 8-bit paletted image..."},
     {IDS_RENDERING_PICTURE, "Rendering picture"},
     {IDS_BAD_PLANE, "Bad plane request"},
     {IDS_USER_ABORT, "User Abort"},

@@ -7,6 +7,11 @@
 #include "base/QnRcStr.h"
 
 enum LdOperationStrId : int {
+    IDS_BUILDING_PALETTE = 63005,
+    IDS_BAD_DITHER_OPTIONS = 63006,
+    IDS_CONVERTING_1BIT = 63009,
+    IDS_CONVERTING_4BIT = 63010,
+    IDS_CONVERTING_8BIT = 63011,
     IDS_RENDERING_PICTURE = 63045, // "Rendering picture"
     IDS_BAD_PLANE = 63046,
     IDS_USER_ABORT = 63056,

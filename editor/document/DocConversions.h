@@ -1,0 +1,37 @@
+// What the Convert commands share with their dialogs' previews: the function
+// a chosen conversion applies to a picture, the options each command opens
+// its dialog on next time, and the picture a preview draws converted.
+#pragma once
+
+#include <cstdint>
+
+#include "editor/ui/Conversion.h"
+#include "editor/ui/PreviewControl.h"
+#include "lang/Expr.h"
+#include "picture/Picture.h"
+
+// The one-argument function of conversion; picture is what an optimised
+// palette is built from.
+PpQnExpr ConversionFunction(const CLdConversion& conversion, const PpQnExpr& picture);
+
+// The last choices of the conversion dialogs while the program runs: raster
+// options (8 x the method's index) and optimised-palette flags.
+struct ConversionMemory {
+    int32_t monoOption = 8;
+    int32_t option4 = 8;
+    int32_t option8 = 8;
+    int32_t optimised4 = 0;
+    int32_t optimised8 = 0;
+};
+ConversionMemory& TheConversionMemory();
+
+// A document's picture for a conversion dialog's preview, converted on a
+// machine of its own.
+class DocPreviewPicture : public CLdPreviewPicture {
+public:
+    explicit DocPreviewPicture(PpQnPicture picture) : picture_(std::move(picture)) {}
+    QImage Render(const CLdConversion* effect, const QSize& size) override;
+
+private:
+    PpQnPicture picture_;
+};
