@@ -55,7 +55,7 @@ TEST(Convert, GreyAndColourBothWays)
     EXPECT_EQ(row[3 * 69 + 1], row[3 * 69 + 2]);
 
     // The picture takes a palette of its type's full size.
-    PALETTEENTRY palette[16] = {};
+    PALETTEENTRY palette[256] = {};
     palette[1] = {200, 100, 50, 0};
     const PpQnPicture indexed(3, 1, 4, palette);
     const unsigned char ones[3] = {1, 1, 1};
