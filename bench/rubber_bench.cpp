@@ -190,6 +190,9 @@ int main(int argc, char** argv)
         {"Burst", "ENTRYPOINT12", seven(50, 10, 0, 0, 1), {"-implode", "-1"}},
         {"Earth quake", "ENTRYPOINT13", seven(50, 10, 3, 0, 1), {"-implode", "1"}},
         {"Black hole", "ENTRYPOINT13", seven(100, 70, 5, 0, 1), {"-spread", "40"}},
+        {"Gravity", "ENTRYPOINT7", seven(50, 5, 0, 0, 1), {"-motion-blur", "0x4+90"}},
+        {"Wind", "ENTRYPOINT8", seven(50, 5, 1, 90, 1), {"-motion-blur", "0x4+0"}},
+        {"Pixel storm", "ENTRYPOINT9", seven(50, 50, 2, 90, 1), {"-spread", "5"}},
         {"Perspective", "ENTRYPOINT14", seven(150, 100, 0, 0, 0),
          {"-distort", "Perspective", "0,0 0,0 5999,0 5999,0 0,3999 1000,3999 5999,3999 4999,3999"}},
     };

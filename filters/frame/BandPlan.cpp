@@ -50,31 +50,49 @@ bool BandPlan::Fits(int32_t first, int32_t rows) const
     return rows * outRowBytes_ + (bottom - top) * inRowBytes_ <= space_;
 }
 
-Rect BandPlan::OutputBand(int32_t row) const
+Rect BandPlan::OutputBand(int32_t row, const Seen& seen) const
 {
     const int32_t top = std::clamp<int32_t>(row, filter_.top, filter_.bottom - 1);
     const int32_t most = filter_.bottom - top;
     int32_t rows = std::min(outputRows_, most);
     if (known_ && !oneBand_) {
-        if (Fits(top, 1)) {
-            // The tallest band that fits beside its sources: they only grow
-            // with the band.
-            int32_t low = 1, high = most;
-            while (low < high) {
-                const int32_t mid = low + (high - low + 1) / 2;
-                if (Fits(top, mid))
-                    low = mid;
-                else
-                    high = mid - 1;
-            }
-            rows = low;
-        } else {
-            // Even one row reads more than the host can hold: a quarter for
-            // the output, the rest for its sources.
-            rows = int32_t(std::clamp<int64_t>(space_ / (outRowBytes_ * 4), 1, most));
+        // The tallest band that fits beside its sources (they only grow
+        // with the band); when even one row's do not fit, the tallest that
+        // fits beside the rows where sources were seen.
+        const bool named = Fits(top, 1);
+        const int64_t around = int64_t{seen.up} + seen.down + 2 * kSeenMargin + 1;
+        auto fits = [&](int32_t n) {
+            return named ? Fits(top, n) : n * outRowBytes_ + (n + around) * inRowBytes_ <= space_;
+        };
+        int32_t low = 1, high = most;
+        while (low < high) {
+            const int32_t mid = low + (high - low + 1) / 2;
+            if (fits(mid))
+                low = mid;
+            else
+                high = mid - 1;
         }
+        rows = low;
     }
     return Rect{int16_t(top), filter_.left, int16_t(top + rows), filter_.right};
+}
+
+Rect BandPlan::SourceBandOf(const Rect& output, const Seen& seen) const
+{
+    int64_t top = 0, bottom = 0;
+    NeededRows(output.top, output.bottom - 1, top, bottom);
+    const int64_t room = oneBand_ ? bottom - top : SourceRoom(output.bottom - output.top);
+    if (bottom - top > room) {
+        // More than the host can hold: where sources were seen, with a
+        // margin, inside what the filter names.
+        top = std::max<int64_t>(top, int64_t{output.top} - seen.up - kSeenMargin);
+        bottom = std::min<int64_t>(bottom, int64_t{output.bottom} + seen.down + kSeenMargin + 1);
+        if (bottom - top > room) {
+            top = std::clamp<int64_t>((top + bottom) / 2 - room / 2, filter_.top, sourceBottom_ - room);
+            bottom = top + room;
+        }
+    }
+    return Rect{int16_t(top), filter_.left, int16_t(bottom), int16_t(sourceRight_)};
 }
 
 bool BandPlan::Affords(const Rect& source, const Rect& output) const
@@ -84,20 +102,13 @@ bool BandPlan::Affords(const Rect& source, const Rect& output) const
                            space_;
 }
 
-Rect BandPlan::SourceBandOf(const Rect& output) const
+Rect BandPlan::SourceBandAround(int32_t row, const Rect& output, const Seen& seen) const
 {
-    int64_t top = 0, bottom = 0;
-    NeededRows(output.top, output.bottom - 1, top, bottom);
-    const int64_t room = oneBand_ ? bottom - top : SourceRoom(output.bottom - output.top);
-    if (bottom - top > room) {
-        top = std::clamp<int64_t>((top + bottom) / 2 - room / 2, filter_.top, sourceBottom_ - room);
-        bottom = top + room;
-    }
-    return Rect{int16_t(top), filter_.left, int16_t(bottom), int16_t(sourceRight_)};
-}
-
-Rect BandPlan::SourceBandAround(int32_t row, const Rect& output) const
-{
+    const Rect band = SourceBandOf(output, seen);
+    const int32_t next = std::min(row + 1, sourceBottom_ - 1);
+    if (band.top <= row && next < band.bottom)
+        return band;
+    // The row, the one after it, as many above as below.
     const int64_t room = oneBand_ ? sourceBottom_ - filter_.top : SourceRoom(output.bottom - output.top);
     const int64_t top = std::clamp<int64_t>(int64_t{row} - (room - 2) / 2, filter_.top, sourceBottom_ - room);
     return Rect{int16_t(top), filter_.left, int16_t(top + room), int16_t(sourceRight_)};

@@ -15,11 +15,22 @@
 #include <cstdint>
 #include <functional>
 
+// How far sources were seen to lie above and below their output rows so
+// far in a run. A band whose named sources do not fit beside it is planned
+// by these instead, with a margin, and grows with them.
+struct BandSeen {
+    int32_t up = 0;
+    int32_t down = 0;
+};
+
 class BandPlan {
 public:
     // The rows (of the work area, inclusive) that the sources of output
     // rows first..last (of the work area) can lie in; false when unknown.
     using SourceRowsOf = std::function<bool(int32_t first, int32_t last, int32_t& top, int32_t& bottom)>;
+
+    using Seen = BandSeen;
+    static constexpr int32_t kSeenMargin = 8;
 
     BandPlan() = default;
     // oneBand: the whole filter area in one band (a host that delivers it
@@ -33,17 +44,17 @@ public:
     int32_t OutputRows() const { return outputRows_; }
 
     // The output band from absolute row on.
-    Rect OutputBand(int32_t row) const;
+    Rect OutputBand(int32_t row, const Seen& seen = {}) const;
     // The source band that holds the sources of output, and the row after
     // each, which sampling reads (sources known); when the host cannot
-    // hold them beside the output band, as many as it can around their
-    // middle.
-    Rect SourceBandOf(const Rect& output) const;
+    // hold them beside the output band, the rows around it where sources
+    // were seen, as many as fit.
+    Rect SourceBandOf(const Rect& output, const Seen& seen = {}) const;
     // True when the host may hold source beside output (maxSpace).
     bool Affords(const Rect& source, const Rect& output) const;
-    // A source band around a source row that the band for output lacks:
-    // the row, the one after it and as many around them as fit.
-    Rect SourceBandAround(int32_t row, const Rect& output) const;
+    // A source band for output that holds a source row its band lacked
+    // (seen already counting it), and the row after it.
+    Rect SourceBandAround(int32_t row, const Rect& output, const Seen& seen = {}) const;
 
 private:
     // Absolute source rows [top, bottom) of output rows [first, last].

@@ -70,6 +70,7 @@ void DisplacementEngine::PrepareRun()
     const Rect& f = r.filterRect;
     started_ = true;
     pending_ = false;
+    seen_ = {};
     for (int32_t fy = 0; fy < 16; ++fy)
         for (int32_t fx = 0; fx < 16; ++fx)
             weights_[fy][fx] = Weight(fx, fy);
@@ -92,11 +93,18 @@ bool DisplacementEngine::AskFirstBands()
                       });
     bandHeight_ = bands_.OutputRows();
     r.inputRate = PI_FIXED_ONE;
-    outBand_ = bands_.OutputBand(f.top);
+    outBand_ = bands_.OutputBand(f.top, seen_);
     r.outRect = outBand_;
-    srcBand_ = bands_.KnowsSources() ? bands_.SourceBandOf(outBand_) : SourceBand(f.top, f.left);
+    srcBand_ = bands_.KnowsSources() ? bands_.SourceBandOf(outBand_, seen_) : SourceBand(f.top, f.left);
     r.inRect = srcBand_;
     return Advance(0, 0);
+}
+
+bool DisplacementEngine::FailForMemory()
+{
+    EndRun();
+    FrameState().result = memFullErr;
+    return false;
 }
 
 void DisplacementEngine::EndRun()
@@ -191,12 +199,12 @@ bool DisplacementEngine::HostRow(int32_t row)
     const Rect& f = savedFilter_;
     const int32_t y = f.top + row;
     if (y < outBand_.top || y >= outBand_.bottom) {
-        outBand_ = bands_.OutputBand(y);
+        outBand_ = bands_.OutputBand(y, seen_);
         r.outRect = outBand_;
         if (bands_.KnowsSources()) {
             // The band already held may hold the new sources too, when the
             // host can keep it beside the new output band.
-            const Rect needed = bands_.SourceBandOf(outBand_);
+            const Rect needed = bands_.SourceBandOf(outBand_, seen_);
             if (needed.top < srcBand_.top || needed.bottom > srcBand_.bottom || needed.left < srcBand_.left ||
                 needed.right > srcBand_.right || !bands_.Affords(srcBand_, outBand_)) {
                 srcBand_ = needed;
@@ -239,8 +247,24 @@ bool DisplacementEngine::HostRow(int32_t row)
         }
         const int32_t absY = f.top + (sy16 >> 4);
         const int32_t absX = f.left + (sx16 >> 4);
+        if (absY < y)
+            seen_.up = std::max(seen_.up, y - absY);
+        else
+            seen_.down = std::max(seen_.down, absY - y);
         if (!InSourceBand(absY, absX)) {
-            srcBand_ = bands_.KnowsSources() ? bands_.SourceBandAround(absY, outBand_) : SourceBand(absY, absX);
+            if (bands_.KnowsSources()) {
+                // A source farther than any seen before: an output band too
+                // tall to hold it beside itself ends here, its rows written
+                // so far going back to the host, and a shorter one goes on.
+                const Rect shorter = bands_.OutputBand(y, seen_);
+                if (shorter.bottom < outBand_.bottom) {
+                    outBand_ = shorter;
+                    r.outRect = outBand_;
+                }
+                srcBand_ = bands_.SourceBandAround(absY, outBand_, seen_);
+            } else {
+                srcBand_ = SourceBand(absY, absX);
+            }
             r.inRect = srcBand_;
             pendingX16_ = sx16;
             pendingY16_ = sy16;

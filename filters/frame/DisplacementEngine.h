@@ -65,6 +65,9 @@ public:
     }
 
 protected:
+    // Ends the host run for want of memory; false, for HostRow to return.
+    bool FailForMemory();
+
     FilterRecord* record_;
     int32_t workWidth_ = 0;
     int32_t workHeight_ = 0;
@@ -94,6 +97,8 @@ private:
     // The source of the resume column, when the run returned to the host
     // for its band.
     bool pending_ = false;
+    // How far sources lay from their rows so far in the host run.
+    BandPlan::Seen seen_{};
     int32_t pendingX16_ = 0;
     int32_t pendingY16_ = 0;
     Rect savedFilter_{};

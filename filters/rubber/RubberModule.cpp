@@ -3,6 +3,7 @@
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
 #include "filters/rubber/BurstFilter.h"
+#include "filters/rubber/ParticleFilter.h"
 #include "filters/rubber/PerspectiveFilter.h"
 #include "filters/rubber/PinchFilter.h"
 #include "filters/rubber/RubberFilter.h"
@@ -44,6 +45,24 @@ extern "C" PI_EXPORT void ENTRYPOINT3(int16_t selector, FilterRecord* record, in
 extern "C" PI_EXPORT void ENTRYPOINT4(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static PinchFilter filter(1);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT7(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static ParticleFilter filter(0);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT8(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static ParticleFilter filter(1);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT9(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static ParticleFilter filter(2);
     FilterDispatch(filter, selector, record, result);
 }
 

@@ -3,7 +3,7 @@
 // that tile the area, each with the one source band that holds its
 // sources and the row after each, both within maxSpace, so that a source
 // row is sent once per output band that reaches it; and, when even one
-// row's sources do not fit, as many as fit around their middle.
+// row's sources do not fit, the rows where sources were seen.
 #include "filters/frame/BandPlan.h"
 
 #include <gtest/gtest.h>
@@ -122,24 +122,37 @@ TEST(BandPlan, BandsFollowHowFarEachPartOfTheAreaReaches)
     EXPECT_LE(*std::max_element(w.sends.begin(), w.sends.end()), 4);
 }
 
-TEST(BandPlan, SourcesWiderThanMaxSpaceGetAsManyRowsAsFitAroundTheirMiddle)
+TEST(BandPlan, SourcesWiderThanMaxSpaceFollowWhereSourcesWereSeen)
 {
     const Rect f{0, 0, 400, 100};
     const int32_t space = 100 * 400; // one plane: the picture once
+    // Sources may lie anywhere: no band fits beside them.
     const BandPlan plan(f, 100, 400, 1, space, false, Reach(400));
-    const Rect out = plan.OutputBand(0);
-    EXPECT_EQ(out.bottom - out.top, 100); // a quarter
-    const Rect in = plan.SourceBandOf(out);
-    // The band's sources are the whole picture: its middle rows.
-    EXPECT_EQ(in.top, 50);
-    EXPECT_EQ(in.bottom, 350);
-    // A source the band lacks brings a band of the same height around it,
-    // holding the row after it too.
+    const BandPlan::Seen seen{50, 30};
+    const Rect out = plan.OutputBand(100, seen);
+    // The band and the seen rows with their margins fill what the host holds.
+    const int32_t rows = out.bottom - out.top;
+    EXPECT_EQ(rows, (400 - (50 + 30 + 2 * BandPlan::kSeenMargin + 1)) / 2);
+    const Rect in = plan.SourceBandOf(out, seen);
+    EXPECT_EQ(in.top, 100 - 50 - BandPlan::kSeenMargin);
+    EXPECT_EQ(in.bottom, out.bottom + 30 + BandPlan::kSeenMargin + 1);
+    EXPECT_LE(rows + (in.bottom - in.top), 400);
+    // Nothing seen yet: the band and its margins.
+    const Rect first = plan.OutputBand(0);
+    const Rect firstIn = plan.SourceBandOf(first);
+    EXPECT_EQ(firstIn.top, 0);
+    EXPECT_EQ(firstIn.bottom, first.bottom + BandPlan::kSeenMargin + 1);
+    // A source seen beyond them: the band grows to it when it fits...
+    const Rect grown = plan.SourceBandAround(first.bottom + 5, first, BandPlan::Seen{0, 6});
+    EXPECT_EQ(grown.top, 0);
+    EXPECT_EQ(grown.bottom, first.bottom + 6 + BandPlan::kSeenMargin + 1);
+    // ...else as many rows as fit around it, holding the row after it.
+    const BandPlan::Seen far{0, 350};
     for (int32_t row : {0, 1, 250, 398, 399}) {
-        const Rect around = plan.SourceBandAround(row, out);
-        EXPECT_EQ(around.bottom - around.top, 300) << row;
+        const Rect around = plan.SourceBandAround(row, out, far);
         EXPECT_LE(around.top, row);
         EXPECT_GE(around.bottom, std::min(row + 2, 400)) << row;
+        EXPECT_LE((out.bottom - out.top) + (around.bottom - around.top), 400) << row;
     }
     // A host that holds less than two rows still gets the row and the next.
     const BandPlan tiny(f, 100, 400, 1, 1, false, Reach(3));

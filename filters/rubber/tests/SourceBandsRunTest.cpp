@@ -5,6 +5,7 @@
 // filter moves pixels.
 #include "AnalyticReference.h"
 #include "BurstReference.h"
+#include "ParticleReference.h"
 #include "PerspectiveReference.h"
 #include "RubberFixture.h"
 
@@ -44,6 +45,15 @@ std::vector<int32_t> Seven(int32_t strength, int32_t size, int32_t type, int32_t
     return {strength, size, type, direction, freeze, 0, 0};
 }
 
+BandCase Particle(const char* name, const char* entry, int32_t type, int32_t strength, int32_t second,
+                  int32_t direction)
+{
+    return {name, entry, Seven(strength, second, type, direction, 1), {},
+            [=](const ScriptedHost& h, int32_t w, int32_t ht) {
+                ExpectField(h, ParticleField(w, ht, type, strength, second, direction, 1));
+            }};
+}
+
 BandCase Analytic(const char* name, const char* entry, int32_t type, int32_t mode, int32_t strength, int32_t size)
 {
     return {name, entry, Seven(strength, size, type, mode, 0), {}, [=](const ScriptedHost& h, int32_t w, int32_t ht) {
@@ -71,7 +81,7 @@ TEST_P(SourceBands, SendEachSourceRowAFewTimesForThePixelsOfTheFormulas)
 {
     const BandCase& c = GetParam();
     // Wider than the preview's box, which the host then samples.
-    const int32_t w = 260, h = 96;
+    const int32_t w = 260, h = 400;
     struct Mode {
         int32_t row;
         uint32_t sig;
@@ -110,7 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
         BandCase{"PerspectiveStrongest", "ENTRYPOINT14", Seven(1, 199, 0, 0, 0), {},
                  [](const ScriptedHost& h, int32_t w, int32_t ht) { ExpectField(h, PerspectiveField(w, ht, 1, 199)); }},
         BandCase{"PerspectiveColumnsNarrowLeft", "ENTRYPOINT14", Seven(150, 20, 0, 0, 0), {},
-                 [](const ScriptedHost& h, int32_t w, int32_t ht) { ExpectField(h, PerspectiveField(w, ht, 150, 20)); }}),
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) { ExpectField(h, PerspectiveField(w, ht, 150, 20)); }},
+        Particle("GravityStrongest", "ENTRYPOINT7", 0, 100, 1, 0),
+        Particle("WindStrongestAcross", "ENTRYPOINT8", 1, 100, 1, 0),
+        Particle("WindStrongestDown", "ENTRYPOINT8", 1, 100, 1, 180),
+        Particle("PixelStormStrongest", "ENTRYPOINT9", 2, 100, 100, 170)),
     [](const ::testing::TestParamInfo<BandCase>& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -131,6 +145,37 @@ TEST_F(StarvedHost, RandomFiltersGoOnWithTheSourceTheyStoppedAt)
     ASSERT_EQ(host->Run(true), 0);
     EXPECT_GT(host->continues, 100);
     ExpectField(*host, BurstField(40, 30, 2, 90, 90, 1));
+}
+
+} // namespace
+
+namespace {
+
+using FarReach = RubberFixture;
+
+// Filters that may move sources farther than the host can hold beside an
+// output band: bands follow where sources were seen, shortening the output
+// band when one lies farther, and the pixels stay the formulas'.
+TEST_F(FarReach, BandsFollowTheSourcesSeenAndKeepThePixels)
+{
+    struct Case {
+        const char* entry;
+        int32_t type, strength, second, direction;
+    };
+    for (const Case& c : {Case{"ENTRYPOINT7", 0, 100, 1, 0}, Case{"ENTRYPOINT8", 1, 100, 1, 180},
+                          Case{"ENTRYPOINT9", 2, 100, 100, 170}}) {
+        SCOPED_TRACE(c.entry);
+        RememberHost(5, PI_HOST_SIG_FXGATE);
+        auto host = MakeHost({PI_HOST_SIG_FXGATE, false, 80, 96, 3, Rect{0, 0, 0, 0}, 80 * 96 * 3}, c.entry);
+        host->Reset();
+        ASSERT_EQ(host->Call(filterSelectorParameters), 0);
+        *static_cast<SevenLongParams*>(host->parameters->data) =
+            SevenLongParams{c.strength, c.second, c.type, c.direction, 1, 0, 0};
+        ASSERT_EQ(host->Run(false), 0);
+        EXPECT_EQ(host->badRequests, 0);
+        EXPECT_LE(host->largestHeld, 80 * 96 * 3);
+        ExpectField(*host, ParticleField(80, 96, c.type, c.strength, c.second, c.direction, 1));
+    }
 }
 
 } // namespace

@@ -10,16 +10,21 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <vector>
 
 // Walks the whole work area once, in the engine's own order (random
 // engines draw as they go), then asks the engine about single rows and a
 // few bands.
-inline void ExpectSourcesInTheirRows(DisplacementEngine& engine, int32_t w, int32_t h)
+// beforeRow readies a row as the engine's row operations do.
+inline void ExpectSourcesInTheirRows(DisplacementEngine& engine, int32_t w, int32_t h,
+                                     const std::function<void(int32_t)>& beforeRow = {})
 {
     std::vector<int32_t> low(size_t(h), INT32_MAX), high(size_t(h), INT32_MIN);
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
+            if (x == 0 && beforeRow)
+                beforeRow(y);
             int32_t sx = 16 * x, sy = 16 * y;
             engine.Displace(16 * x, 16 * y, &sx, &sy);
             if ((sx >> 4) < 0 || (sx >> 4) >= w || (sy >> 4) < 0 || (sy >> 4) >= h)

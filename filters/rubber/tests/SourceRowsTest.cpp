@@ -5,10 +5,12 @@
 
 #include "filters/rubber/AnalyticWarpEngine.h"
 #include "filters/rubber/BurstEngine.h"
+#include "filters/rubber/ParticleEngine.h"
 #include "filters/rubber/PerspectiveEngine.h"
 #include "filters/rubber/RubberEngine.h"
 
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -26,7 +28,10 @@ void Check(const Params& p)
         Engine engine(nullptr, &params);
         engine.SetWorkSize(a.w, a.h);
         ASSERT_TRUE(engine.Begin());
-        ExpectSourcesInTheirRows(engine, a.w, a.h);
+        if constexpr (std::is_same_v<Engine, ParticleEngine>)
+            ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { ASSERT_TRUE(engine.PrepareRow(y)); });
+        else
+            ExpectSourcesInTheirRows(engine, a.w, a.h);
         engine.End();
     }
 }
@@ -64,6 +69,20 @@ TEST(SourceRows, Perspective)
             SCOPED_TRACE(testing::Message() << "tilts " << t1 << "," << t2);
             Check<PerspectiveEngine>(SevenLongParams{t1, t2, 0, 0, 0, 0, 0});
         }
+}
+
+TEST(SourceRows, GravityWindAndPixelStorm)
+{
+    for (int32_t type = 0; type < 3; ++type)
+        for (int32_t strength : {1, 40, 100})
+            for (int32_t second : {1, 5, 10, 100})
+                for (int32_t direction : {0, 45, 200}) {
+                    if (type < 2 && second > 10)
+                        continue;
+                    SCOPED_TRACE(testing::Message() << "type " << type << " strength " << strength << " second "
+                                                    << second << " direction " << direction);
+                    Check<ParticleEngine>(SevenLongParams{strength, second, type, direction, 1, 0, 0});
+                }
 }
 
 } // namespace
