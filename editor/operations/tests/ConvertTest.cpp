@@ -7,6 +7,8 @@
 #include "lang/ValueExpr.h"
 #include "picture/Picture.h"
 
+#include "AbortingControl.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,23 +19,6 @@ PpQnPicture Convert(const PpQnPicture& p, int32_t mode, QnEvalControl* control =
     const PpQnExpr e(MakeConvertToGrayOr24BitExpr(mode), PpQnExpr(PpQnFlVal(p)));
     return PpQnPicture(dynamic_cast<QnPicture*>(m.eval(e, control)->CastToValue()->ValuePtr()));
 }
-
-class AbortingIndicator : public QnProgressIndicator {
-public:
-    int TestAbort() const override { return 1; }
-    int Show(int) override { return 0; }
-    void SetText(const char*) override {}
-    void SetProgress(uint32_t, uint32_t) override {}
-    void qn_delete() override {}
-};
-
-class AbortingControl : public QnEvalControl {
-public:
-    int TestAbort() const override { return 0; }
-    QnProgressIndicator* CreateProgressIndicator(int) override { return &indicator; }
-    void NoteStep(int) override {}
-    AbortingIndicator indicator;
-};
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include "lang/ValueExpr.h"
 #include "picture/Picture.h"
 
+#include "AbortingControl.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -111,23 +113,6 @@ void ExpectPicture(const PpQnPicture& p, int type, const Rows& indices, const LO
         EXPECT_EQ(entries[size_t(i)].peBlue, palette->palPalEntry[i].peBlue) << i;
     }
 }
-
-class AbortingIndicator : public QnProgressIndicator {
-public:
-    int TestAbort() const override { return 1; }
-    int Show(int) override { return 0; }
-    void SetText(const char*) override {}
-    void SetProgress(uint32_t, uint32_t) override {}
-    void qn_delete() override {}
-};
-
-class AbortingControl : public QnEvalControl {
-public:
-    int TestAbort() const override { return 0; }
-    QnProgressIndicator* CreateProgressIndicator(int) override { return &indicator; }
-    void NoteStep(int) override {}
-    AbortingIndicator indicator;
-};
 
 }  // namespace
 
