@@ -193,6 +193,7 @@ int main(int argc, char** argv)
         {"Gravity", "ENTRYPOINT7", seven(50, 5, 0, 0, 1), {"-motion-blur", "0x4+90"}},
         {"Wind", "ENTRYPOINT8", seven(50, 5, 1, 90, 1), {"-motion-blur", "0x4+0"}},
         {"Pixel storm", "ENTRYPOINT9", seven(50, 50, 2, 90, 1), {"-spread", "5"}},
+        {"Random deformations", "ENTRYPOINT6", seven(50, 50, 2, 0, 1), {"-spread", "3"}},
         {"Perspective", "ENTRYPOINT14", seven(150, 100, 0, 0, 0),
          {"-distort", "Perspective", "0,0 0,0 5999,0 5999,0 0,3999 1000,3999 5999,3999 4999,3999"}},
     };

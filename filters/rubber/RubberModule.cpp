@@ -6,6 +6,7 @@
 #include "filters/rubber/ParticleFilter.h"
 #include "filters/rubber/PerspectiveFilter.h"
 #include "filters/rubber/PinchFilter.h"
+#include "filters/rubber/RandomWarpFilter.h"
 #include "filters/rubber/RubberFilter.h"
 #include "filters/rubber/RubberStrings.h"
 #include "filters/rubber/WaveFilter.h"
@@ -45,6 +46,12 @@ extern "C" PI_EXPORT void ENTRYPOINT3(int16_t selector, FilterRecord* record, in
 extern "C" PI_EXPORT void ENTRYPOINT4(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static PinchFilter filter(1);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT6(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static RandomWarpFilter filter;
     FilterDispatch(filter, selector, record, result);
 }
 

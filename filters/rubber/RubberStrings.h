@@ -15,6 +15,7 @@ inline std::string RubberString(int id) { return RubberRcStr()(id); }
 enum RubberStringId : int {
     IDS_PINCH = 1,
     IDS_PUNCH = 2,
+    IDS_SIZE_16 = 5,
     IDS_EXPLOSIONS = 6,
     IDS_BURST = 7,
     IDS_BLOT = 8,
@@ -25,4 +26,5 @@ enum RubberStringId : int {
     IDS_BLACK_HOLE = 13,
     IDS_PEAKS = 14,
     IDS_DENSITY = 15,
+    IDS_SIZE_100 = 18,
 };

@@ -7,6 +7,7 @@
 #include "BurstReference.h"
 #include "ParticleReference.h"
 #include "PerspectiveReference.h"
+#include "RandomFieldReference.h"
 #include "RubberFixture.h"
 
 #include "filters/rubber/SevenLongParams.h"
@@ -124,7 +125,27 @@ INSTANTIATE_TEST_SUITE_P(
         Particle("GravityStrongest", "ENTRYPOINT7", 0, 100, 1, 0),
         Particle("WindStrongestAcross", "ENTRYPOINT8", 1, 100, 1, 0),
         Particle("WindStrongestDown", "ENTRYPOINT8", 1, 100, 1, 180),
-        Particle("PixelStormStrongest", "ENTRYPOINT9", 2, 100, 100, 170)),
+        Particle("PixelStormStrongest", "ENTRYPOINT9", 2, 100, 100, 170),
+        BandCase{"ExcitationsStrongest", "ENTRYPOINT6", Seven(100, 100, 2, 0, 1), {},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) {
+                     ExpectField(h, RandomWarpField(w, ht, 2, 100, 100, 1));
+                 }},
+        BandCase{"Ripples",
+                 "ENTRYPOINT6",
+                 {0, 0, 0, 0, 0, 0, 1},
+                 {{"Rnddeformations", "Strength", 100}, {"Rnddeformations", "Size", 100},
+                  {"Rnddeformations", "Type", 0}, {"Rnddeformations", "Freeze", 1}},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) {
+                     ExpectField(h, RandomWarpField(w, ht, 0, 100, 100, 1));
+                 }},
+        BandCase{"ErosionUndamped",
+                 "ENTRYPOINT6",
+                 {0, 0, 0, 0, 0, 0, 1},
+                 {{"Rnddeformations", "Strength", 100}, {"Rnddeformations", "Size", 2},
+                  {"Rnddeformations", "Type", 1}, {"Rnddeformations", "Freeze", 1}},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) {
+                     ExpectField(h, RandomWarpField(w, ht, 1, 2, 100, 1));
+                 }}),
     [](const ::testing::TestParamInfo<BandCase>& info) { return std::string(info.param.name); });
 
 } // namespace

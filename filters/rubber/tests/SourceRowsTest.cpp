@@ -7,6 +7,7 @@
 #include "filters/rubber/BurstEngine.h"
 #include "filters/rubber/ParticleEngine.h"
 #include "filters/rubber/PerspectiveEngine.h"
+#include "filters/rubber/RandomWarpEngine.h"
 #include "filters/rubber/RubberEngine.h"
 
 #include <memory>
@@ -30,6 +31,8 @@ void Check(const Params& p)
         ASSERT_TRUE(engine.Begin());
         if constexpr (std::is_same_v<Engine, ParticleEngine>)
             ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { ASSERT_TRUE(engine.PrepareRow(y)); });
+        else if constexpr (std::is_same_v<Engine, RandomWarpEngine>)
+            ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { ASSERT_TRUE(engine.PrepareRow(y, false)); });
         else
             ExpectSourcesInTheirRows(engine, a.w, a.h);
         engine.End();
@@ -83,6 +86,16 @@ TEST(SourceRows, GravityWindAndPixelStorm)
                                                     << second << " direction " << direction);
                     Check<ParticleEngine>(SevenLongParams{strength, second, type, direction, 1, 0, 0});
                 }
+}
+
+TEST(SourceRows, RandomDeformations)
+{
+    for (int32_t kind = 0; kind < 3; ++kind)
+        for (int32_t strength : {1, 50, 100})
+            for (int32_t size : {1, 2, 9, 16, 50, 100}) {
+                SCOPED_TRACE(testing::Message() << "kind " << kind << " strength " << strength << " size " << size);
+                Check<RandomWarpEngine>(SevenLongParams{strength, size, kind, 0, 1, 0, 0});
+            }
 }
 
 } // namespace
