@@ -64,12 +64,9 @@ protected:
     void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
-        if (title == "Host application selection") {
-            auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
-            ASSERT_NE(hosts, nullptr);
-            preselected.push_back(hosts->currentIndex());
-            d.PressButton(fw::IDOK);
-        } else if (auto* art = dynamic_cast<ArtFilterDialog*>(&d)) {
+        if (AcceptHostSelection(d))
+            return;
+        if (auto* art = dynamic_cast<ArtFilterDialog*>(&d)) {
             filterTitles.push_back(title);
             if (filterDialog)
                 filterDialog(*art);
@@ -80,7 +77,6 @@ protected:
         }
     }
 
-    std::vector<int> preselected;
     std::vector<std::string> filterTitles;
     bool filterOk = true;
     std::function<void(ArtFilterDialog&)> filterDialog;

@@ -53,12 +53,9 @@ protected:
     void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
-        if (title == "Host application selection") {
-            auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
-            ASSERT_NE(hosts, nullptr);
-            preselected.push_back(hosts->currentIndex());
-            d.PressButton(fw::IDOK);
-        } else if (title == "Art ring test") {
+        if (AcceptHostSelection(d))
+            return;
+        if (title == "Art ring test") {
             ++filterDialogs;
             if (filterDialog)
                 filterDialog(d);
@@ -76,7 +73,6 @@ protected:
         }
     }
 
-    std::vector<int> preselected;
     std::vector<std::string> aboutTitles;
     std::vector<std::string> aboutTexts;
     uint32_t aboutButton = fw::IDOK;

@@ -64,7 +64,6 @@ protected:
         }
     }
 
-    std::vector<int> preselected;
     std::vector<std::string> aboutTexts;
     int32_t hostChoice = -1; // keep the preselected row
     bool hostOk = true;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -46,6 +48,20 @@ protected:
     // The module's dialogs, told apart by their titles.
     virtual void Answer(fw::Dialog& d) = 0;
 
+    // The host selection dialog, when d is one: notes the host it offers
+    // first and accepts it.
+    bool AcceptHostSelection(fw::Dialog& d)
+    {
+        if (d.windowTitle() != "Host application selection")
+            return false;
+        auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
+        EXPECT_NE(hosts, nullptr);
+        if (hosts)
+            preselected.push_back(hosts->currentIndex());
+        d.PressButton(fw::IDOK);
+        return true;
+    }
+
     std::string IniPath() const { return config / (stem + "/" + stem + ".INI"); }
     platform::IniFile Ini() const { return platform::IniFile(IniPath()); }
     bool IniExists() const { return std::filesystem::exists(IniPath()); }
@@ -62,4 +78,5 @@ protected:
     std::vector<fw::MessageBoxRequest> messages;
     std::vector<fw::HelpRequest> help;
     std::vector<uint32_t> helpTopics; // the topics of help, in order
+    std::vector<int> preselected;     // the host each selection dialog offered
 };

@@ -52,12 +52,9 @@ protected:
     void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
-        if (title == "Host application selection") {
-            auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
-            ASSERT_NE(hosts, nullptr);
-            preselected.push_back(hosts->currentIndex());
-            d.PressButton(fw::IDOK);
-        } else if (auto* photo = dynamic_cast<PhotoFilterDialog*>(&d)) {
+        if (AcceptHostSelection(d))
+            return;
+        if (auto* photo = dynamic_cast<PhotoFilterDialog*>(&d)) {
             filterTitles.push_back(title);
             if (filterDialog)
                 filterDialog(*photo);
@@ -74,7 +71,6 @@ protected:
         }
     }
 
-    std::vector<int> preselected;
     std::vector<std::string> filterTitles;
     std::vector<std::string> aboutTexts;
     int abouts = 0;

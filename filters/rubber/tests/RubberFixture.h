@@ -80,12 +80,9 @@ protected:
     void Answer(fw::Dialog& d) override
     {
         const std::string title = d.windowTitle().toStdString();
-        if (title == "Host application selection") {
-            auto* hosts = qobject_cast<QComboBox*>(d.GetDlgItem(1014));
-            ASSERT_NE(hosts, nullptr);
-            preselected.push_back(hosts->currentIndex());
-            d.PressButton(fw::IDOK);
-        } else if (title == "Rubber") {
+        if (AcceptHostSelection(d))
+            return;
+        if (title == "Rubber") {
             ++rubberDialogs;
             if (rubberDialog)
                 rubberDialog(d);
@@ -107,7 +104,6 @@ protected:
         }
     }
 
-    std::vector<int> preselected;
     std::vector<std::string> aboutTexts;
     bool filterOk = true;
     int rubberDialogs = 0;
