@@ -182,6 +182,7 @@ int main(int argc, char** argv)
         return std::vector<int32_t>{strength, size, type, direction, freeze, 0, 0};
     };
     const std::vector<FilterCase> cases{
+        {"Page curl", "ENTRYPOINT5", seven(30, 0, 0, 0, 0), {"-vignette", "0x40"}},
         {"Whirl", "ENTRYPOINT10", seven(50, 10, 3, 0, 0), {"-swirl", "180"}},
         {"Pinch", "ENTRYPOINT3", seven(25, 10, 0, 2, 0), {"-implode", "0.5"}},
         {"Punch", "ENTRYPOINT4", seven(25, 10, 1, 2, 0), {"-implode", "-0.5"}},

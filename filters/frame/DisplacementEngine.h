@@ -81,17 +81,23 @@ protected:
     int32_t bandHeight_ = 1;
     BandPlan bands_;
 
-private:
-
+    // The steps of a host run, for filters that walk the area their own
+    // way: the first call's preparation (the saved filter rectangle, all
+    // planes), its end (the rectangles back to the filter's, End), all
+    // planes asked for, and the host's answer to a request: true to go on,
+    // false when the run returned (a deferred band resumes at row and
+    // column; an error ended the run).
     void PrepareRun();
     void EndRun();
+    void AskAllPlanes();
+    bool Advance(int32_t row, int32_t column);
+    const Rect& SavedFilter() const { return savedFilter_; }
+
+private:
     // The first bands of a run, asked for once the filter has begun.
     bool AskFirstBands();
     Rect SourceBand(int32_t y, int32_t x) const;
     bool InSourceBand(int32_t y, int32_t x) const;
-    void AskAllPlanes();
-    // The host's answer to a band request: true to go on filtering.
-    bool Advance(int32_t row, int32_t column);
     void Sample(int32_t column, int32_t row, int32_t srcX16, int32_t srcY16);
 
     // The source of the resume column, when the run returned to the host

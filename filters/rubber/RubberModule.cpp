@@ -3,6 +3,7 @@
 #include "filters/frame/FilterDispatch.h"
 #include "filters/frame/FilterModuleInfo.h"
 #include "filters/rubber/BurstFilter.h"
+#include "filters/rubber/PageCurlFilter.h"
 #include "filters/rubber/ParticleFilter.h"
 #include "filters/rubber/PerspectiveFilter.h"
 #include "filters/rubber/PinchFilter.h"
@@ -46,6 +47,12 @@ extern "C" PI_EXPORT void ENTRYPOINT3(int16_t selector, FilterRecord* record, in
 extern "C" PI_EXPORT void ENTRYPOINT4(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static PinchFilter filter(1);
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT5(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static PageCurlFilter filter;
     FilterDispatch(filter, selector, record, result);
 }
 

@@ -21,6 +21,8 @@ struct HostMode {
     int32_t maxSpace;   // 0: three times the picture
 };
 
+inline void PrintTo(const HostMode& m, std::ostream* out) { *out << m.name; }
+
 inline const std::vector<HostMode>& AllHostModes()
 {
     static const std::vector<HostMode> modes{
