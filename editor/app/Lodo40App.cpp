@@ -316,8 +316,7 @@ void CLodo40App::SendCommand(uint32_t id)
 
 void CLodo40App::ViewActivated(CLodo40View* view)
 {
-    CLodo40Doc* doc = view ? view->GetDocument() : nullptr;
-    selection_ = doc ? doc->GetSelection() : QnRgn();
+    selector_.Attach(view);
 }
 
 std::optional<std::string> CLodo40App::SelectFileToWrite(int, const std::string& proposed)

@@ -16,6 +16,7 @@
 #include "editor/app/AppSettings.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/loadable/SelectParams.h"
+#include "editor/view/LdSelector.h"
 #include "editor/loadable/ToolParams.h"
 #include "editor/ui/LdBarHost.h"
 #include "editor/view/ViewTool.h"
@@ -103,9 +104,9 @@ public:
     CLdBarDocument* ActiveDocument() override;
     void InvalidateActiveView() override;
     void CommitText(CLdBarDocument& document) override;
-    void AttachSelector(const QnRgn& selection) override { selection_ = selection; }
-    QnRgn SelectorSelection() override { return selection_; }
-    void SetSelectorSelection(const QnRgn& selection) override { selection_ = selection; }
+    void AttachSelector(const QnRgn& selection) override { selector_.SetSelection(selection); }
+    QnRgn SelectorSelection() override { return selector_.GetSelection(); }
+    void SetSelectorSelection(const QnRgn& selection) override { selector_.SetSelection(selection); }
     bool AcquireUnavailable() override { return true; }
     void SendCommand(uint32_t id) override;
 
@@ -118,8 +119,8 @@ public:
 
     // CLdViewHost
     int ViewMode() override { return viewMode_; }
-    CLdViewTool* CurrentTool() override { return nullptr; }
-    void LockOutline(bool) override {}
+    CLdViewTool* CurrentTool() override { return viewMode_ == 4 ? &selector_ : nullptr; }
+    void LockOutline(bool lock) override { selector_.LockOutline(lock); }
     void ViewActivated(CLodo40View* view) override;
 
 private:
@@ -138,7 +139,7 @@ private:
     CBrushParams brushParams_;
     CFillParams fillParams_;
     CSelectParams selectParams_;
-    QnRgn selection_;
+    CLdSelector selector_{selectParams_};
     NewDocumentRequest newRequest_;
     int viewMode_ = 0;
     bool settingsRead_ = false;

@@ -10,12 +10,24 @@ SelectionOutline::SelectionOutline()
 {
     timer_.setInterval(kTickMs);
     connect(&timer_, &QTimer::timeout, this, &SelectionOutline::Tick);
-    timer_.start();
 }
 
 void SelectionOutline::Show(CLodo40View* view, const QnRgn& selection, const QnPoint& offset)
 {
     RepaintBand();
+    if (view_ != view) {
+        if (view_)
+            disconnect(view_, nullptr, this, nullptr);
+        // The timer runs only while there is a view to draw in (and so never
+        // before the application's event loop exists, nor after the last
+        // view is gone).
+        if (view) {
+            connect(view, &QObject::destroyed, this, [this] { timer_.stop(); });
+            timer_.start();
+        } else {
+            timer_.stop();
+        }
+    }
     view_ = view;
     selection_ = selection;
     offset_ = offset;
