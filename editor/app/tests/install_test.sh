@@ -5,7 +5,9 @@
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# Only the editor this script started is stopped (a pid of 0 would be the
+# whole process group, ctest with it).
+trap 'if [ -n "${pid:-}" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
