@@ -38,6 +38,9 @@ public:
     // What Start writes into the block before the run (the filter's type,
     // for filters that share a block layout and an engine).
     virtual void OnStart(void*) const {}
+    // The memory Prepare tells the host the filter needs besides the bands
+    // (bufferSpace).
+    virtual int32_t BufferSpace() const { return 0; }
     // The box the preview is first fetched into at Start.
     virtual VBox PreviewBox() const { return VBox{0, 0, 250, 250}; }
     // The engine of one run over record; null when memory runs out.

@@ -133,7 +133,7 @@ void Dispatch(FilterDefinition& filter, int16_t selector, FilterModuleState& sta
     case filterSelectorParameters: state.result = Parameters(filter, state.record); break;
     case filterSelectorPrepare:
         DetectHost(state.record);
-        state.record->bufferSpace = 0;
+        state.record->bufferSpace = filter.BufferSpace();
         // The user declined to name a host: nothing can be fetched.
         if (!state.advanceHost)
             state.result = userCanceledErr;
