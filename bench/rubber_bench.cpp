@@ -159,6 +159,17 @@ Measure RunMagick(const std::string& in, const std::string& out, const std::vect
     return RunProcess(argv, kRuns);
 }
 
+// Two handles of the mesh pulled, the others at rest.
+std::vector<int32_t> WarpBlock()
+{
+    std::vector<int32_t> block(514, 0);
+    block[2 * 6] = 100;
+    block[2 * 6 + 1] = -80;
+    block[2 * 18] = -80;
+    block[2 * 18 + 1] = 90;
+    return block;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -182,6 +193,10 @@ int main(int argc, char** argv)
         return std::vector<int32_t>{strength, size, type, direction, freeze, 0, 0};
     };
     const std::vector<FilterCase> cases{
+        {"Rubber", "ENTRYPOINT1", {300, -200, 400, 500, 0, 0},
+         {"-distort", "Shepards", "2400,2000 4200,1200  0,0 0,0  5999,0 5999,0  0,3999 0,3999  5999,3999 5999,3999"}},
+        {"Warp", "ENTRYPOINT2", WarpBlock(),
+         {"-distort", "Shepards", "2000,1333 2600,1000  4000,2666 3500,3000  0,0 0,0  5999,3999 5999,3999"}},
         {"Page curl", "ENTRYPOINT5", seven(30, 0, 0, 0, 0), {"-vignette", "0x40"}},
         {"Whirl", "ENTRYPOINT10", seven(50, 10, 3, 0, 0), {"-swirl", "180"}},
         {"Pinch", "ENTRYPOINT3", seven(25, 10, 0, 2, 0), {"-implode", "0.5"}},

@@ -35,7 +35,7 @@ void FilterDefinition::ClearSpare(void* block) const
 void FilterDefinition::Prepare(FilterRecord* record)
 {
     DetectHost(record);
-    record->bufferSpace = 0;
+    record->bufferSpace = BufferSpace();
 }
 
 void FilterDefinition::About()

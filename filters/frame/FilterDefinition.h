@@ -47,6 +47,9 @@ public:
     // What Start writes into the block before the run (the filter's type,
     // for filters that share a block layout and an engine).
     virtual void OnStart(void*) const {}
+    // The memory Prepare tells the host the filter needs besides the bands
+    // (bufferSpace).
+    virtual int32_t BufferSpace() const { return 0; }
     // The box the preview is fetched into at Start (resuming false) and
     // again while the host delivers it by Continue (resuming true).
     virtual VBox PreviewBox(const FilterRecord& record, bool resuming) const;

@@ -10,6 +10,7 @@
 #include "filters/rubber/RandomWarpFilter.h"
 #include "filters/rubber/RubberFilter.h"
 #include "filters/rubber/RubberStrings.h"
+#include "filters/rubber/WarpFilter.h"
 #include "filters/rubber/WaveFilter.h"
 #include "filters/rubber/WhirlFilter.h"
 #include "platform/OwnResources.h"
@@ -35,6 +36,12 @@ const FilterModuleInfo& FilterModuleDescription()
 extern "C" PI_EXPORT void ENTRYPOINT1(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
 {
     static RubberFilter filter;
+    FilterDispatch(filter, selector, record, result);
+}
+
+extern "C" PI_EXPORT void ENTRYPOINT2(int16_t selector, FilterRecord* record, intptr_t*, int16_t* result)
+{
+    static WarpFilter filter;
     FilterDispatch(filter, selector, record, result);
 }
 

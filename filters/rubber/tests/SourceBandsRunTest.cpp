@@ -8,6 +8,7 @@
 #include "ParticleReference.h"
 #include "PerspectiveReference.h"
 #include "RandomFieldReference.h"
+#include "WarpReference.h"
 #include "RubberFixture.h"
 
 #include "filters/rubber/SevenLongParams.h"
@@ -44,6 +45,17 @@ void ExpectField(const ScriptedHost& host, const Field& field)
 std::vector<int32_t> Seven(int32_t strength, int32_t size, int32_t type, int32_t direction, int32_t freeze)
 {
     return {strength, size, type, direction, freeze, 0, 0};
+}
+
+// Handles pulled as far as the dialog lets them, every other one up.
+std::vector<int32_t> WarpMeshBlock()
+{
+    std::vector<int32_t> block(514, 0);
+    for (int32_t n = 0; n < 25; ++n) {
+        block[size_t(2 * n)] = n % 3 == 0 ? 149 : -149;
+        block[size_t(2 * n + 1)] = n % 2 == 0 ? 149 : -149;
+    }
+    return block;
 }
 
 BandCase Particle(const char* name, const char* entry, int32_t type, int32_t strength, int32_t second,
@@ -137,6 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Rnddeformations", "Type", 0}, {"Rnddeformations", "Freeze", 1}},
                  [](const ScriptedHost& h, int32_t w, int32_t ht) {
                      ExpectField(h, RandomWarpField(w, ht, 0, 100, 100, 1));
+                 }},
+        BandCase{"WarpFoldedMesh", "ENTRYPOINT2", WarpMeshBlock(), {},
+                 [](const ScriptedHost& h, int32_t w, int32_t ht) {
+                     const std::vector<int32_t> block = WarpMeshBlock();
+                     ExpectField(h, WarpField(w, ht, std::vector<int32_t>(block.begin(), block.begin() + 50)));
                  }},
         BandCase{"ErosionUndamped",
                  "ENTRYPOINT6",

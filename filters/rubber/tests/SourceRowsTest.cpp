@@ -8,6 +8,7 @@
 #include "filters/rubber/ParticleEngine.h"
 #include "filters/rubber/PerspectiveEngine.h"
 #include "filters/rubber/RandomWarpEngine.h"
+#include "filters/rubber/WarpEngine.h"
 #include "filters/rubber/RubberEngine.h"
 
 #include <memory>
@@ -31,6 +32,8 @@ void Check(const Params& p)
         ASSERT_TRUE(engine.Begin());
         if constexpr (std::is_same_v<Engine, ParticleEngine>)
             ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { ASSERT_TRUE(engine.PrepareRow(y)); });
+        else if constexpr (std::is_same_v<Engine, WarpEngine>)
+            ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { engine.BuildRow(y); });
         else if constexpr (std::is_same_v<Engine, RandomWarpEngine>)
             ExpectSourcesInTheirRows(engine, a.w, a.h, [&](int32_t y) { ASSERT_TRUE(engine.PrepareRow(y, false)); });
         else
@@ -86,6 +89,17 @@ TEST(SourceRows, GravityWindAndPixelStorm)
                                                     << second << " direction " << direction);
                     Check<ParticleEngine>(SevenLongParams{strength, second, type, direction, 1, 0, 0});
                 }
+}
+
+TEST(SourceRows, Warp)
+{
+    WarpParams p{};
+    Check<WarpEngine>(p);
+    for (int32_t n = 0; n < 25; ++n) {
+        p.offsets[2 * n] = (n * 37) % 301 - 150;
+        p.offsets[2 * n + 1] = (n * 53) % 301 - 150;
+    }
+    Check<WarpEngine>(p);
 }
 
 TEST(SourceRows, RandomDeformations)
