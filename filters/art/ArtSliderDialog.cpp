@@ -7,21 +7,21 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-ArtSliderDialog::ArtSliderDialog(const ArtFilterInfo& info, const ArtDialogSpec& spec, ArtParams& params,
+ArtSliderDialog::ArtSliderDialog(const ArtFilterInfo& info, const ArtDialogLayout& layout, ArtParams& params,
                                  PreviewTile* tile, FilterEngine* engine)
-    : ArtFilterDialog(info.templateId, info.section, info.helpContext, params, tile, engine), spec_(spec)
+    : ArtFilterDialog(info.templateId, info.section, info.helpContext, params, tile, engine), layout_(layout)
 {
-    setWindowTitle(spec.title);
+    setWindowTitle(layout.title);
 }
 
 void ArtSliderDialog::CreateFilterControls(QVBoxLayout* layout)
 {
-    for (const ArtSlider& s : spec_.sliders)
+    for (const ArtSlider& s : layout_.sliders)
         AddSlider(layout, s.param - 1, s.label);
-    if (spec_.angle == ArtAngleShown::None)
+    if (layout_.angle == ArtAngleShown::None)
         return;
     auto* row = new QHBoxLayout;
-    if (spec_.angle == ArtAngleShown::Needle) {
+    if (layout_.angle == ArtAngleShown::Needle) {
         angle_ = new ArtAngleDisplay(this);
         angle_->setFixedSize(48, 48);
     } else {
@@ -38,7 +38,7 @@ void ArtSliderDialog::CreateFilterControls(QVBoxLayout* layout)
 bool ArtSliderDialog::OnInitDialog()
 {
     ArtFilterDialog::OnInitDialog();
-    for (const ArtSlider& s : spec_.sliders)
+    for (const ArtSlider& s : layout_.sliders)
         SetSlider(s.param - 1, s.min, s.max, s.tick);
     ShowAngle(Params().Param(1));
     // The values the settings gave may have been held to the ranges.

@@ -13,7 +13,7 @@ class QWidget;
 
 enum class ArtAngleShown { None, Needle, Strokes };
 
-struct ArtDialogSpec {
+struct ArtDialogLayout {
     const char* title;
     std::span<const ArtSlider> sliders;
     ArtAngleShown angle = ArtAngleShown::None;
@@ -23,7 +23,7 @@ class ArtSliderDialog : public ArtFilterDialog {
 public:
     static constexpr uint32_t IDC_ANGLE = 1022;
 
-    ArtSliderDialog(const ArtFilterInfo& info, const ArtDialogSpec& spec, ArtParams& params, PreviewTile* tile,
+    ArtSliderDialog(const ArtFilterInfo& info, const ArtDialogLayout& layout, ArtParams& params, PreviewTile* tile,
                     FilterEngine* engine);
 
     void OnHScroll(uint32_t code, int32_t position, uint32_t sliderId) override;
@@ -37,6 +37,6 @@ protected:
 private:
     void ShowAngle(int32_t degrees);
 
-    ArtDialogSpec spec_;
+    ArtDialogLayout layout_;
     QWidget* angle_ = nullptr;
 };

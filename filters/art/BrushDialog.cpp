@@ -36,7 +36,7 @@ QIcon BrushIcon(int32_t type)
 
 BrushDialog::BrushDialog(const ArtFilterInfo& info, const char* title, ArtParams& params, PreviewTile* tile,
                          FilterEngine* engine)
-    : ArtSliderDialog(info, ArtDialogSpec{title, std::span(kBrushSliders).first(4)}, params, tile, engine)
+    : ArtSliderDialog(info, ArtDialogLayout{title, std::span(kBrushSliders).first(4)}, params, tile, engine)
 {
 }
 

@@ -64,9 +64,9 @@ protected:
 
 class ButtonizeDialog : public ArtSliderDialog {
 public:
-    ButtonizeDialog(const ArtFilterInfo& info, const ArtDialogSpec& spec, ArtParams& params, PreviewTile* tile,
+    ButtonizeDialog(const ArtFilterInfo& info, const ArtDialogLayout& layout, ArtParams& params, PreviewTile* tile,
                     FilterEngine* engine)
-        : ArtSliderDialog(info, spec, params, tile, engine)
+        : ArtSliderDialog(info, layout, params, tile, engine)
     {
     }
 
@@ -120,7 +120,7 @@ public:
 
     std::unique_ptr<ArtFilterDialog> MakeDialog(ArtParams& params, PreviewTile* tile, FilterEngine* engine) override
     {
-        return std::make_unique<ButtonizeDialog>(Info(), Spec().dialog, params, tile, engine);
+        return std::make_unique<ButtonizeDialog>(Info(), Layout().dialog, params, tile, engine);
     }
 };
 

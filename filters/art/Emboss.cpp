@@ -36,7 +36,7 @@ public:
 
 std::unique_ptr<ArtFilter> MakeEmbossFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"Emboss", 146, 1},
         {"Emboss parameters", kSliders, ArtAngleShown::Needle},
         3,

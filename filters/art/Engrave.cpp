@@ -65,7 +65,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeEngraveFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"Engrave", 147, 2},
         {"Engrave parameters", kSliders},
         1,

@@ -50,7 +50,7 @@ protected:
 
 std::unique_ptr<ArtFilter> MakeFacettedGlassFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"FGlass", 148, 3},
         {"Facetted glass parameters", kSliders},
         15,

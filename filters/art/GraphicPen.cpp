@@ -81,7 +81,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeGraphicPenFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"GrPen", 149, 4},
         {"Graphic pen parameters", kSliders, ArtAngleShown::Strokes},
         12,

@@ -40,7 +40,7 @@ public:
 
 std::unique_ptr<ArtFilter> MakeHandDrawingFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {nullptr, 0, 0}, {nullptr, {}}, 3, 3, [](FilterRecord* r, ArtParams*) {
             return std::unique_ptr<FilterEngine>(new (std::nothrow) HandDrawingEngine(r));
         }});

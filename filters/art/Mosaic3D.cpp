@@ -125,7 +125,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeMosaic3DFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"3DMosaic", 144, 5},
         {"3D Mosaic parameters", kSliders},
         0,

@@ -93,7 +93,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeNotePaperFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"NoteP", 150, 6},
         {"Note paper parameters", kSliders},
         2,

@@ -107,7 +107,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeReliefFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"Relief", 151, 7},
         {"Relief parameters", kSliders},
         11,

@@ -40,7 +40,7 @@ protected:
 
 std::unique_ptr<ArtFilter> MakeScatterFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"Scat", 153, 8},
         {"Scatter parameters", kSliders},
         10,

@@ -14,9 +14,9 @@ class FilterEngine;
 // The engine of one run; params is null for a filter without parameters.
 using ArtEngineMaker = std::unique_ptr<FilterEngine> (*)(FilterRecord* record, ArtParams* params);
 
-struct SliderFilterSpec {
+struct SliderFilterLayout {
     ArtFilterInfo info;
-    ArtDialogSpec dialog;
+    ArtDialogLayout dialog;
     // The ring stored with the defaults.
     int32_t ringMargin;
     int32_t ringSize;
@@ -25,14 +25,14 @@ struct SliderFilterSpec {
 
 class SliderFilter : public ArtFilter {
 public:
-    explicit SliderFilter(const SliderFilterSpec& spec) : ArtFilter(spec.info), spec_(spec) {}
+    explicit SliderFilter(const SliderFilterLayout& layout) : ArtFilter(layout.info), layout_(layout) {}
 
-    const SliderFilterSpec& Spec() const { return spec_; }
+    const SliderFilterLayout& Layout() const { return layout_; }
 
     void Defaults(ArtParams& params) const override;
     std::unique_ptr<FilterEngine> MakeEngine(FilterRecord* record, ArtParams* params) override;
     std::unique_ptr<ArtFilterDialog> MakeDialog(ArtParams& params, PreviewTile* tile, FilterEngine* engine) override;
 
 private:
-    SliderFilterSpec spec_;
+    SliderFilterLayout layout_;
 };

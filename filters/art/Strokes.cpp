@@ -61,7 +61,7 @@ private:
 
 std::unique_ptr<ArtFilter> MakeStrokesFilter()
 {
-    return std::make_unique<SliderFilter>(SliderFilterSpec{
+    return std::make_unique<SliderFilter>(SliderFilterLayout{
         {"Strokes", 152, 9},
         {"Strokes parameters", kSliders},
         2,

@@ -187,5 +187,5 @@ std::unique_ptr<ArtFilter> MakeTextureFilter(int32_t variant)
             return std::unique_ptr<FilterEngine>(new (std::nothrow) TextureEngine(r, kVariants[3]));
         }};
     return std::make_unique<SliderFilter>(
-        SliderFilterSpec{{nullptr, 0, 0}, {nullptr, {}}, 0, 1, kMakers[std::clamp(variant, 0, 3)]});
+        SliderFilterLayout{{nullptr, 0, 0}, {nullptr, {}}, 0, 1, kMakers[std::clamp(variant, 0, 3)]});
 }
