@@ -147,16 +147,24 @@ bool DisplacementEngine::Advance(int32_t row, int32_t column)
     return false;
 }
 
-void DisplacementEngine::RunOnHost()
+bool DisplacementEngine::MeasureWork()
 {
-    FilterModuleState& state = FrameState();
     FilterRecord& r = *record_;
     workWidth_ = r.filterRect.right - r.filterRect.left;
     workHeight_ = r.filterRect.bottom - r.filterRect.top;
     if (workWidth_ <= 0 || workHeight_ <= 0 || r.planes <= 0) {
         r.inRect = r.outRect = r.maskRect = Rect{0, 0, 0, 0};
-        return;
+        return false;
     }
+    return true;
+}
+
+void DisplacementEngine::RunOnHost()
+{
+    FilterModuleState& state = FrameState();
+    FilterRecord& r = *record_;
+    if (!MeasureWork())
+        return;
     if (!started_) {
         PrepareRun();
         // The filter begins before the first bands: its reach shapes them.

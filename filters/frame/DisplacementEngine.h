@@ -88,6 +88,9 @@ protected:
     // false when the run returned (a deferred band resumes at row and
     // column; an error ended the run).
     void PrepareRun();
+    // The work area's size from the record; false, with empty rectangles
+    // for the host, when there is nothing to filter.
+    bool MeasureWork();
     void EndRun();
     void AskAllPlanes();
     bool Advance(int32_t row, int32_t column);

@@ -27,12 +27,8 @@ void PageCurlEngine::RunOnHost()
 {
     FilterModuleState& state = FrameState();
     FilterRecord& r = *record_;
-    workWidth_ = r.filterRect.right - r.filterRect.left;
-    workHeight_ = r.filterRect.bottom - r.filterRect.top;
-    if (workWidth_ <= 0 || workHeight_ <= 0 || r.planes <= 0) {
-        r.inRect = r.outRect = r.maskRect = Rect{0, 0, 0, 0};
+    if (!MeasureWork())
         return;
-    }
     if (!started_) {
         PrepareRun();
         r.inputRate = PI_FIXED_ONE;
