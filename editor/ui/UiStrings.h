@@ -39,6 +39,10 @@ enum LdUiStrId : int {
     IDS_PERCENT_DONE = 63028,   // "%i%% done (%s)"
     IDS_READY = 63029,
     IDS_CANT_CANCEL = 63042,
+    IDS_RESIZE = 63043,
+    IDS_RESAMPLE = 63044,
+    IDS_CANT_INTERPOLATE = 63047,
+    IDS_STITCH_PREVIEW = 63055,
     // The framework's prompts of File > Send...
     IDP_FAILED_MAPI_LOAD = 61840,
     IDP_INVALID_MAPI_DLL = 61841,
