@@ -1,0 +1,32 @@
+#include "editor/ui/RotateFlipDlg.h"
+
+#include "editor/ui/ScaledPreviewControl.h"
+#include "framework/ControlId.h"
+
+RotateFlipDlg::RotateFlipDlg(const PpQnRenderObj& picture, uint32_t colour, bool interpolationAllowed,
+                             QWidget* parent, ExprBuilder builder)
+    : RotateFlipBase(IDD, picture, interpolationAllowed, parent), colour_(colour), builder_(std::move(builder))
+{
+    showPreview = 1;
+    interpolate = interpolationAllowed ? 1 : 0;
+}
+
+RotateFlipDlg::ExprBuilder RotateFlipDlg::DefaultBuilder()
+{
+    return {};
+}
+
+bool RotateFlipDlg::OnInitDialog()
+{
+    RotateFlipBase::OnInitDialog();
+    fw::SetHelpId(preview_, kPreviewHelpId);
+    fw::SetHelpId(GetDlgItem(IDC_SHOW_PREVIEW), kShowPreviewHelpId);
+    return true;
+}
+
+void RotateFlipDlg::UpdatePreview()
+{
+    UpdateData(true);
+    preview_->SetExpression(builder_ ? builder_(angle, colour_, flipHorizontally, flipVertically, interpolate)
+                                     : PpQnExpr());
+}
