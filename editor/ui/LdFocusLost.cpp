@@ -1,5 +1,6 @@
 #include "editor/ui/LdFocusLost.h"
 
+#include "framework/Dialog.h"
 #include "framework/EventGuard.h"
 
 #include <QComboBox>
@@ -11,16 +12,23 @@ namespace {
 
 class FocusLostFilter : public QObject {
 public:
-    FocusLostFilter(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+    FocusLostFilter(QWidget* watched, std::function<void()> handler)
+        : QObject(watched), watched_(watched), handler_(std::move(handler))
+    {
+    }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut)
+        // Only while the dialog runs: a focus lost as the dialog is torn
+        // down must not reach a handler of a dialog that is half gone.
+        auto* dialog = dynamic_cast<fw::Dialog*>(watched_->window());
+        if (event->type() == QEvent::FocusOut && dialog && dialog->IsOpen())
             fw::GuardedCall([&] { handler_(); });
         return false;
     }
 
 private:
+    QWidget* watched_;
     std::function<void()> handler_;
 };
 

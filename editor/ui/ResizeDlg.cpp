@@ -214,6 +214,8 @@ void ResizeDlg::OnKillFocusWidth()
     width = ReadLength(widthText, hRes);
     if (keepProportions)
         height = int32_t(width / proportion + 0.5);
+    // The other length and Reset follow at once.
+    ShowValues();
 }
 
 void ResizeDlg::OnKillFocusHeight()
@@ -222,6 +224,7 @@ void ResizeDlg::OnKillFocusHeight()
     height = ReadLength(heightText, vRes);
     if (keepProportions)
         width = int32_t(height * proportion + 0.5);
+    ShowValues();
 }
 
 void ResizeDlg::OnKeepProportions()

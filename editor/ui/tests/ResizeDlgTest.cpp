@@ -3,6 +3,7 @@
 // typed size.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,13 @@ TEST_F(ResizeDialog, KeepProportions)
         Click(d, ResizeDlg::IDC_KEEP_PROPORTIONS);
         EXPECT_EQ(d.width, 133);
         EXPECT_EQ(d.height, 100);
+        // Leaving the field takes what was typed.
+        d.show();
+        QApplication::setActiveWindow(&d);
+        d.GetDlgItem(ResizeDlg::IDC_WIDTH)->setFocus();
+        Type(d, ResizeDlg::IDC_WIDTH, "80");
+        d.GetDlgItem(ResizeDlg::IDC_HEIGHT)->setFocus();
+        EXPECT_EQ(d.height, 60);
         // Typed, then OK with Enter: the width is taken, the height follows.
         Type(d, ResizeDlg::IDC_WIDTH, "40");
         d.PressButton(fw::IDOK);
