@@ -6,8 +6,7 @@
 #include "editor/builtins/PointValues.h"
 #include "editor/builtins/ToolValues.h"
 #include "editor/operations/PictureRowAccess.h"
-#include "editor/painting/BrushDab.h"
-#include "editor/painting/BrushModes.h"
+#include "editor/painting/DabWalk.h"
 #include "lang/MachineContext.h"
 
 #include <algorithm>
@@ -16,12 +15,6 @@
 namespace {
 
 constexpr const char* kFile = "Lodo40Doc";
-
-QnRect DabSquare(const QnPoint& centre, int32_t size)
-{
-    const int32_t left = centre.x - size / 2, top = centre.y - size / 2;
-    return QnRect{left, top, left + size, top + size};
-}
 
 // The same stroke always sprays the same pixels, so that evaluating it again
 // (after an undo, or when a cache was dropped) gives the picture seen.
@@ -61,44 +54,16 @@ void PaintTiles(const PpQnPicture& picture, const PpQnRenderObj& mask, const std
                 const QnRect& changed, const CBrushParams& brush, const BrushDabMask& dab, int32_t bpp,
                 const uint8_t* colour, platform::WinRand& rand)
 {
-    constexpr int32_t kTile = QnPicture::kTile;
-    for (int32_t ty = changed.top / kTile * kTile; ty < changed.bottom; ty += kTile) {
-        for (int32_t tx = changed.left / kTile * kTile; tx < changed.right; tx += kTile) {
-            const QnRect piece = QnIntersectRect(changed, QnRect{tx, ty, tx + kTile, ty + kTile});
-            if (piece.IsEmpty())
-                continue;
-            QnRect tileRect;
-            PpQnPixBuf tile = picture->GetAccessToBuffer(0, QnPoint{piece.left, piece.top}, &tileRect);
-            const QnRect t = QnIntersectRect(piece, tileRect);
-            if (t.IsEmpty())
-                continue;
-            const PictureRowAccess selection(mask, 1, t);
-            for (const QnRect& s : squares) {
-                const QnRect c = QnIntersectRect(s, t);
-                if (c.IsEmpty())
-                    continue;
-                // Rows of the tile are reached through Row(), which makes
-                // the tile's store private before the first write.
-                uint8_t* first = tile->Row(c.top - tileRect.top) + ptrdiff_t(c.left - tileRect.left) * bpp;
-                const DabArea area{first,
-                                   tile->GetRowBytes(),
-                                   selection.Row(c.top - t.top) + (c.left - t.left),
-                                   selection.Stride(),
-                                   dab.ImageRow(c.top - s.top) + (c.left - s.left),
-                                   -ptrdiff_t(dab.stride),
-                                   int32_t(c.Width()),
-                                   int32_t(c.Height()),
-                                   bpp};
-                switch (brush.mode) {
-                case BRUSH_COLOR: BrushDabColor(area, colour, brush.smooth); break;
-                case BRUSH_AIR: BrushDabAir(area, colour, brush.smooth, rand); break;
-                case BRUSH_LIGHTER: BrushDabShade(area, +1, brush.smooth); break;
-                case BRUSH_DARKER: BrushDabShade(area, -1, brush.smooth); break;
-                default: break;
-                }
-            }
-        }
-    }
+    WalkDabs(picture, mask, squares, changed, dab, bpp, [](const QnRect&) {},
+             [&](const DabArea& area, const QnRect&, const QnRect&) {
+                 switch (brush.mode) {
+                 case BRUSH_COLOR: BrushDabColor(area, colour, brush.smooth); break;
+                 case BRUSH_AIR: BrushDabAir(area, colour, brush.smooth, rand); break;
+                 case BRUSH_LIGHTER: BrushDabShade(area, +1, brush.smooth); break;
+                 case BRUSH_DARKER: BrushDabShade(area, -1, brush.smooth); break;
+                 default: break;
+                 }
+             });
 }
 
 } // namespace
@@ -115,12 +80,8 @@ PpQnExpr PaintFunction(QnMachineContext& m, int, QnEvalControl*)
 
     PpQnPicture picture(source, 1);
     const int32_t size = std::max(brush.size, 1);
-    std::vector<QnRect> squares;
-    QnRect changed{};
-    for (const QnPoint& p : points) {
-        squares.push_back(DabSquare(p, size));
-        changed = QnExtendBox(changed, squares.back());
-    }
+    QnRect changed;
+    const std::vector<QnRect> squares = DabSquares(points, size, &changed);
     // Painting stays inside the selection and inside the picture, whatever
     // the points: a selection may reach beyond the picture's edges.
     changed = QnIntersectRect(changed, mask->GetRect(QnXFormXY()));
