@@ -12,7 +12,6 @@
 #include "lang/FlString.h"
 #include "lang/MachineContext.h"
 #include "picture/Picture.h"
-#include "platform/ProgramLocation.h"
 
 namespace {
 
@@ -20,12 +19,6 @@ constexpr const char* kFile = "Borders";
 // The dialog never asks for more; a larger width only makes a picture too
 // big to keep.
 constexpr int32_t kMaxBandWidth = 1 << 16;
-
-std::string& PictureFolder()
-{
-    static std::string folder;
-    return folder;
-}
 
 int32_t IntArg(QnMachineContext& m, int i)
 {
@@ -51,8 +44,6 @@ void FillRow(uint8_t* row, int32_t width, int32_t bytes, uint32_t colour)
 }
 
 }  // namespace
-
-void SetBordersPictureFolder(const std::string& folder) { PictureFolder() = folder; }
 
 PpQnExpr BordersFunction(QnMachineContext& m, int, QnEvalControl*)
 {
@@ -84,8 +75,7 @@ PpQnExpr BordersFunction(QnMachineContext& m, int, QnEvalControl*)
             if (in && i >= b && i < b + h)
                 std::memcpy(row + ptrdiff_t(b) * bytes, in->Row(i - b), size_t(w) * size_t(bytes));
         }
-        const std::string& folder = PictureFolder();
-        CPicFactory factory(folder.empty() ? platform::ProgramLocation::ProgramFolder() : folder);
+        CPicFactory factory;
         factory.PrepareFrame(bytes == 1, W, H, colour, frameWidth, matWidth, light, profile, frameName, matName);
         // The painter counts rows from the bottom.
         for (int32_t i = 0; i < H; ++i)

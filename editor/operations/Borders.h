@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "lang/Expr.h"
 #include "lang/FunId.h"
@@ -20,7 +19,3 @@ PpQnExpr BordersFunction(QnMachineContext& m, int n, QnEvalControl* control);
 
 // Registers the built-in (once) and gives its id.
 QnFunId RegisterBordersFunction();
-
-// Where the catalogue of frames and mats is looked for: the folder that
-// holds Frame/, by default the program's folder. Tests point it elsewhere.
-void SetBordersPictureFolder(const std::string& folder);

@@ -116,7 +116,25 @@ int32_t Scaled(int32_t p, int32_t size, int32_t F)
 
 }  // namespace
 
-CPicFactory::CPicFactory() : CPicFactory(platform::ProgramLocation::ProgramFolder()) {}
+namespace {
+
+std::string& PictureFolderSetting()
+{
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+void SetFramePictureFolder(const std::string& folder) { PictureFolderSetting() = folder; }
+
+std::string FramePictureFolder()
+{
+    const std::string& folder = PictureFolderSetting();
+    return folder.empty() ? platform::ProgramLocation::ProgramFolder() : folder;
+}
+
+CPicFactory::CPicFactory() : CPicFactory(FramePictureFolder()) {}
 
 CPicFactory::CPicFactory(const std::string& folder) : root_(folder)
 {

@@ -14,10 +14,16 @@
 #include "editor/operations/FrameGeometry.h"
 #include "editor/operations/FramePicture.h"
 
+// The folder that holds Frame/ for catalogues made without one: the
+// program's own folder unless set (tests point it at pictures of their own;
+// an empty folder goes back to the program's).
+void SetFramePictureFolder(const std::string& folder);
+std::string FramePictureFolder();
+
 class CPicFactory {
 public:
     // The catalogue of the pictures under folder + "Frame/"; by default the
-    // program's own folder.
+    // folder SetFramePictureFolder names.
     CPicFactory();
     explicit CPicFactory(const std::string& folder);
 

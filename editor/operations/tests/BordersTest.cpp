@@ -2,6 +2,7 @@
 // and type, the picture unchanged in the middle, a band painted from the
 // catalogue, and a plain band where the named pictures are missing.
 #include "editor/operations/Borders.h"
+#include "editor/operations/PicFactory.h"
 #include "editor/operations/PictureRowAccess.h"
 
 #include "base/QnExcept.h"
@@ -56,9 +57,9 @@ protected:
         fixture_.Write("Frame/Frame/Wood/Oak.bmp",
                        FrameFixture::Picture(8, 8, [](int32_t x, int32_t y) { return uint32_t(x * 3 + y * 11) * 0x010101u; }));
         fixture_.Write("Frame/Mat/Cream.bmp", FrameFixture::Picture(4, 4, [](int32_t, int32_t) { return 0x606060u; }));
-        SetBordersPictureFolder(fixture_.Root());
+        SetFramePictureFolder(fixture_.Root());
     }
-    void TearDown() override { SetBordersPictureFolder(""); }
+    void TearDown() override { SetFramePictureFolder(""); }
 
     FrameFixture fixture_;
 };

@@ -278,3 +278,19 @@ TEST(PicFactory, MissingOrDamagedPicturesAreRefused)
         catalogue.RenderRow(row.data(), y);
     EXPECT_EQ(row, std::vector<uint8_t>(size_t(3 * W), 7));
 }
+
+TEST(PicFactory, PicturesThatComeWithTheProgramOfferRealChoices)
+{
+    const CPicFactory catalogue(QN_PROGRAM_FOLDER);
+    ASSERT_GE(catalogue.StyleNames().size(), 4u);
+    for (size_t i = 1; i < catalogue.StyleNames().size(); ++i) {
+        const Names& bitmaps = catalogue.BitmapNames()[i];
+        EXPECT_GE(bitmaps.size(), 2u) << catalogue.StyleNames()[i];
+        for (const std::string& name : bitmaps)
+            for (int32_t side = 0; side < 4; ++side)
+                ASSERT_TRUE(catalogue.LoadFramePiece(name, side, 4, 1).has_value()) << name;
+    }
+    ASSERT_GE(catalogue.MatNames().size(), 2u);
+    for (const std::string& name : catalogue.MatNames())
+        EXPECT_TRUE(catalogue.LoadMat(name, 0x00FFFFFFu).has_value()) << name;
+}
