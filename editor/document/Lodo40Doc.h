@@ -53,6 +53,7 @@ public:
     static constexpr uint32_t ID_CONVERT_8BIT = 32797;
     static constexpr uint32_t ID_CONVERT_GREY = 32798;
     static constexpr uint32_t ID_CONVERT_24BIT = 32799;
+    static constexpr uint32_t ID_WIZARD_FRAMES = 32866;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -117,6 +118,10 @@ public:
     void OnConvertTo8Bit();
     // Enabled unless the picture already has the command's type.
     void OnUpdateConvert(fw::CmdUI& ui);
+    // Wizard > Frames...: a frame and a mat round the picture.
+    void OnWizardFrames();
+    // Enabled for a colour or grey picture.
+    void OnUpdateWizardFrames(fw::CmdUI& ui);
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
