@@ -1,6 +1,6 @@
 // Wizard > Frames... on a document: the framed picture is committed as one
-// step, undone back to the original and redone; Cancel and pictures of
-// other types change nothing.
+// step, undone back to the original and redone; a grey picture is framed
+// grey; Cancel and pictures of other types change nothing.
 #include "DocTestSupport.h"
 
 #include <QComboBox>
@@ -88,26 +88,33 @@ TEST_F(FrameCommand, FramesThePictureAsOneUndoableStep)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(FrameCommand, CancelAndOtherPictureTypesChangeNothing)
+TEST_F(FrameCommand, CancelChangesNothingGreyStaysGreyOtherTypesAreLeftAlone)
 {
     CLodo40Doc doc;
-    NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(50, 30))));
+    NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(64, 30))));
     int shown = 0;
+    int answer = fw::IDCANCEL;
     fw::SetDialogHook([&](fw::Dialog& d) {
         ++shown;
         Choose(d, CFrameDlg::IDC_FRAME_TYPE, 1);
-        d.PressButton(fw::IDCANCEL);
+        Choose(d, CFrameDlg::IDC_MAT_SIZE, 1);  // 64 / 32
+        d.PressButton(uint32_t(answer));
     });
     doc.OnWizardFrames();
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(doc.UndoListEmpty());
-    EXPECT_EQ(doc.GetPictureSize(), (QnPoint{50, 30}));
+    EXPECT_EQ(doc.GetPictureSize(), (QnPoint{64, 30}));
 
     doc.ApplyExpression(PpQnExpr(MakeConvertToGrayOr24BitExpr(1), doc.GetExpression()), nullptr, nullptr, "grey",
                         true, true);
     EXPECT_TRUE(Enabled(doc));
+    answer = fw::IDOK;
+    doc.OnWizardFrames();
+    EXPECT_EQ(doc.PictureType(), 8);
+    EXPECT_EQ(doc.GetPictureSize(), (QnPoint{64 + 2 * (2 + 2), 30 + 2 * (2 + 2)}));
+
     NewFromExpression(doc, PpQnExpr(PpQnFlVal(PpQnPicture(20, 10, 1, nullptr))));
     EXPECT_FALSE(Enabled(doc));
     doc.OnWizardFrames();
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(shown, 2);
 }
