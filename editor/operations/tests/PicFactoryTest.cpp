@@ -294,3 +294,21 @@ TEST(PicFactory, PicturesThatComeWithTheProgramOfferRealChoices)
     for (const std::string& name : catalogue.MatNames())
         EXPECT_TRUE(catalogue.LoadMat(name, 0x00FFFFFFu).has_value()) << name;
 }
+
+TEST(PicFactory, FramesWiderThanTheResultStayInsideThePictures)
+{
+    FrameFixture f;
+    f.Write("Frame/Frame/S/P.bmp", FrameFixture::Picture(6, 6, Numbered));
+    f.Write("Frame/Mat/M.bmp", FrameFixture::Picture(3, 2, Flat));
+    CPicFactory catalogue(f.Root());
+    for (int32_t W = 1; W <= 12; W += 3)
+        for (int32_t H = 1; H <= 12; H += 4)
+            for (int32_t F = 0; F <= 9; F += 3)
+                for (int32_t M = 0; M <= 4; M += 2) {
+                    EXPECT_EQ(catalogue.PrepareFrame(false, W, H, 0x00FFFFFFu, F, M, 4, 1, "P", "M"),
+                              2 * (F + M) < W && 2 * (F + M) < H ? 1 : 0);
+                    std::vector<uint8_t> row(size_t(3 * W));
+                    for (int32_t y = 0; y < H; ++y)
+                        catalogue.RenderRow(row.data(), y);
+                }
+}
