@@ -170,6 +170,8 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_CONVERT_GREY, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_MONO, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
-                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert);
+                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert)
+                                          .OnCommand(ID_WIZARD_FRAMES, &CLodo40Doc::OnWizardFrames)
+                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames);
     return &map;
 }

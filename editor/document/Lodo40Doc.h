@@ -54,6 +54,7 @@ public:
     static constexpr uint32_t ID_CONVERT_8BIT = 32797;
     static constexpr uint32_t ID_CONVERT_GREY = 32798;
     static constexpr uint32_t ID_CONVERT_24BIT = 32799;
+    static constexpr uint32_t ID_WIZARD_FRAMES = 32866;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -118,6 +119,10 @@ public:
     void OnConvertTo8Bit();
     // Enabled unless the picture already has the command's type.
     void OnUpdateConvert(fw::CmdUI& ui);
+    // Wizard > Frames...: a frame and a mat round the picture.
+    void OnWizardFrames();
+    // Enabled for a colour or grey picture.
+    void OnUpdateWizardFrames(fw::CmdUI& ui);
 
     // Edits of the painting tools, each one undo step; a stroke's segments
     // after its first (newRecord false) widen the step the first opened.
