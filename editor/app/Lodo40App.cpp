@@ -249,7 +249,21 @@ void CLodo40App::SetMode(int mode)
         return;
     if (viewMode_ == 1)
         textParams_.text.clear();
+    // Coming back to the clone brush needs a new Shift-click.
+    if (viewMode_ == 3)
+        clone_.ClearReference();
     viewMode_ = mode;
+}
+
+CLdViewTool* CLodo40App::CurrentTool()
+{
+    switch (viewMode_) {
+    case 2: return &painter_;
+    case 3: return &clone_;
+    case 4: return &selector_;
+    case 5: return &fillTool_;
+    default: return nullptr;
+    }
 }
 
 std::unique_ptr<CLdLoadable> CLodo40App::CreateLoadable(const std::string& name)

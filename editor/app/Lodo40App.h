@@ -16,6 +16,7 @@
 #include "editor/app/AppSettings.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/loadable/SelectParams.h"
+#include "editor/view/LdPainter.h"
 #include "editor/view/LdSelector.h"
 #include "editor/loadable/ToolParams.h"
 #include "editor/ui/LdBarHost.h"
@@ -119,7 +120,7 @@ public:
 
     // CLdViewHost
     int ViewMode() override { return viewMode_; }
-    CLdViewTool* CurrentTool() override { return viewMode_ == 4 ? &selector_ : nullptr; }
+    CLdViewTool* CurrentTool() override;
     void LockOutline(bool lock) override { selector_.LockOutline(lock); }
     void ViewActivated(CLodo40View* view) override;
 
@@ -140,6 +141,9 @@ private:
     CFillParams fillParams_;
     CSelectParams selectParams_;
     CLdSelector selector_{selectParams_};
+    CLdPainter painter_{brushParams_};
+    CLdClone clone_{brushParams_};
+    CLdFillTool fillTool_{fillParams_};
     NewDocumentRequest newRequest_;
     int viewMode_ = 0;
     bool settingsRead_ = false;

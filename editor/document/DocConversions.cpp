@@ -4,7 +4,7 @@
 
 #include "base/QnExcept.h"
 #include "editor/builtins/CheckedCast.h"
-#include "editor/document/DibExport.h"
+#include "editor/operations/DibExport.h"
 #include "editor/operations/DitherConvert.h"
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"

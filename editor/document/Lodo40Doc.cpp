@@ -2,10 +2,10 @@
 
 #include "blt/Blt.h"
 #include "editor/builtins/CheckedCast.h"
-#include "editor/document/DibExport.h"
+#include "editor/operations/DibExport.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/EvaluationScope.h"
-#include "editor/document/PixelColor.h"
+#include "editor/operations/PixelColor.h"
 #include "editor/operations/FlRgn.h"
 #include "editor/ui/EvalControl.h"
 #include "framework/CmdUI.h"
@@ -170,6 +170,8 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_CONVERT_GREY, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_MONO, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
-                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert);
+                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert)
+                                          .OnCommand(ID_WIZARD_FRAMES, &CLodo40Doc::OnWizardFrames)
+                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames);
     return &map;
 }

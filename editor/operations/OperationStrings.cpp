@@ -3,6 +3,7 @@
 namespace {
 
 const QnStringTableEntry kOperationStrings[] = {
+    {IDS_NONE, "None"},
     {IDS_BUILDING_PALETTE, "Building optimized palette..."},
     {IDS_BAD_DITHER_OPTIONS, "Bad dithering options"},
     {IDS_CONVERTING_1BIT, "Converting to 1-bit black/white image..."},

@@ -7,6 +7,7 @@
 #include "base/QnRcStr.h"
 
 enum LdOperationStrId : int {
+    IDS_NONE = 132,               // "None": no frame, no mat
     IDS_BUILDING_PALETTE = 63005,
     IDS_BAD_DITHER_OPTIONS = 63006,
     IDS_CONVERTING_1BIT = 63009,

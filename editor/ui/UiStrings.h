@@ -12,6 +12,9 @@ enum LdUiStrId : int {
     IDS_MEMORY_KB = 103,        // "%lu KB"
     IDS_DISK_FREE = 104,        // "%lu KB Free on %s"
     IDS_UNAVAILABLE = 105,
+    IDS_TAB_FRAME = 133,        // the pages of the frame and mat dialog
+    IDS_TAB_MAT = 134,
+    IDS_TAB_SHADOW = 135,
     IDS_BAR_HOME = 1018,        // tool tips of the dialog bars' buttons
     IDS_BAR_CANCEL = 1020,
     IDS_BAR_OK = 1023,

@@ -317,6 +317,11 @@ void CLodo40View::SchedulePending()
     });
 }
 
+void CLodo40View::UpdateNow()
+{
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+}
+
 void CLodo40View::PaintAll()
 {
     for (int rounds = 0; rounds < 100000; ++rounds) {

@@ -73,6 +73,9 @@ public:
     platform::COLORREF GetPixelColor(const QnPoint& at) const override;
     QnXFormXY GetViewXForm() const override;
 
+    // Paints what waits to be painted now, before the next input is handled
+    // (a stroke shows as it is drawn).
+    void UpdateNow();
     // Paints every pending tile at once (tests and the screenshot hook).
     void PaintAll();
     // What the view shows of the picture now, as an image of the client.

@@ -2,6 +2,8 @@
 // sent to the view's window: each gesture's shape and how it joins the
 // previous selection, the outline's band and its ticks, and the rule that
 // the next edit drops a selection the user has not confirmed.
+#include "ViewTestFrame.h"
+
 #include "editor/document/Lodo40Doc.h"
 #include "editor/view/LdSelector.h"
 #include "editor/view/Lodo40View.h"
@@ -38,85 +40,28 @@ public:
     CLdSelector selector{params};
 };
 
-class Selector : public ::testing::Test {
+class Selector : public ViewFrameTest {
 protected:
     void SetUp() override
     {
-        LdSetViewHost(&host);
-        frame = new fw::MDIFrameWnd;
-        app.SetMainWnd(frame);
-        frame->resize(900, 700);
-        frame->show();
-        auto docTemplate = std::make_unique<fw::MultiDocTemplate>(
-            "\nPicture\nPicture\nBitmap (*.bmp)\n.BMP\nid\nname", FW_RUNTIME_CLASS(CLodo40Doc),
-            FW_RUNTIME_CLASS(fw::MDIChildWnd), FW_RUNTIME_CLASS(CLodo40View));
-        tmpl = docTemplate.get();
-        app.AddDocTemplate(std::move(docTemplate));
-        folder = std::filesystem::temp_directory_path() / ("qnselector-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        // blue = x, green = y, red 77.
-        const int32_t w = 300, h = 200;
-        PpQnPicture p(w, h, WA_RGB24, nullptr);
-        std::vector<uint8_t> row(size_t(w) * 3);
-        for (int32_t y = 0; y < h; ++y) {
-            for (int32_t x = 0; x < w; ++x) {
-                row[size_t(3 * x)] = uint8_t(x);
-                row[size_t(3 * x + 1)] = uint8_t(y);
-                row[size_t(3 * x + 2)] = 77;
-            }
-            p->SetRow(0, 0, h - 1 - y, row.data());
-        }
-        const std::string path = (folder / "p.bmp").string();
-        ASSERT_TRUE(imexp::WritePicture(path, *p));
-        fw::Document* doc = tmpl->OpenDocumentFile(path);
-        ASSERT_NE(doc, nullptr);
-        QCoreApplication::processEvents();
-        view = dynamic_cast<CLodo40View*>(doc->GetFirstView());
+        SetUpFrame(&host);
+        view = OpenPattern(300, 200);
         ASSERT_NE(view, nullptr);
-        view->OnViewActualView();
         host.selector.Attach(view);
     }
     void TearDown() override
     {
         host.selector.Attach(nullptr);
-        app.CloseAllDocuments(true);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete frame;
-        LdSetViewHost(nullptr);
-        std::filesystem::remove_all(folder);
+        TearDownFrame();
     }
 
-    // A mouse event at picture point p, sent to the view's window.
-    void Send(QEvent::Type type, QnPoint p, Qt::MouseButtons held)
-    {
-        const QnPoint c = view->PictureToClient(p);
-        const QPointF local(c.x, c.y);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, view->viewport()->mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &event);
-    }
-    void Drag(std::initializer_list<QnPoint> path)
-    {
-        auto it = path.begin();
-        Send(QEvent::MouseButtonPress, *it, Qt::LeftButton);
-        QnPoint last = *it;
-        for (++it; it != path.end(); ++it)
-            Send(QEvent::MouseMove, last = *it, Qt::LeftButton);
-        Send(QEvent::MouseButtonRelease, last, Qt::NoButton);
-    }
-    void Click(QnPoint p)
-    {
-        Send(QEvent::MouseButtonPress, p, Qt::LeftButton);
-        Send(QEvent::MouseButtonRelease, p, Qt::NoButton);
-    }
+    void Send(QEvent::Type type, QnPoint p, Qt::MouseButtons held) { ViewFrameTest::Send(view, type, p, held); }
+    void Drag(std::initializer_list<QnPoint> path) { ViewFrameTest::Drag(view, path); }
+    void Click(QnPoint p) { ViewFrameTest::Click(view, p); }
     QnRgn Selection() const { return host.selector.GetSelection(); }
 
     SelectorHost host;
-    fw::App app{"Telvy12SelectorTest"};
-    fw::MDIFrameWnd* frame = nullptr;
-    fw::DocTemplate* tmpl = nullptr;
     CLodo40View* view = nullptr;
-    std::filesystem::path folder;
 };
 
 }  // namespace
