@@ -153,6 +153,7 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
 {
     static const fw::MessageMap map = fw::MessageMap(fw::Document::GetMessageMap())
                                           .OnCommand(fw::ID_EDIT_UNDO, &CLodo40Doc::OnEditUndo)
+                                          .OnCommand(fw::ID_EDIT_COPY, &CLodo40Doc::OnEditCopy)
                                           .OnUpdate(fw::ID_EDIT_UNDO, &CLodo40Doc::OnUpdateEditUndo)
                                           .OnCommand(fw::ID_EDIT_REDO, &CLodo40Doc::OnEditRedo)
                                           .OnUpdate(fw::ID_EDIT_REDO, &CLodo40Doc::OnUpdateEditRedo)

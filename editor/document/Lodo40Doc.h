@@ -133,6 +133,8 @@ public:
                      int32_t dx, int32_t dy, bool update, bool newRecord);
     void FillAt(const CFillParams& params, const QnPoint& at);
     void AddText(const CTextParams& params, const QnPoint& at);
+    // Edit > Copy: the selection's part of the picture to the clipboard.
+    void OnEditCopy();
     // The selection's mask value the last edit kept.
     const PpQnExpr& ClipResult() const { return m_clipResult; }
 

@@ -10,6 +10,7 @@ const QnStringTableEntry kOperationStrings[] = {
     {IDS_CONVERTING_4BIT, "Converting to 4-bit paletted image..."},
     {IDS_CONVERTING_8BIT, "Converting to 8-bit paletted image..."},
     {IDS_RENDERING_PICTURE, "Rendering picture"},
+    {IDS_CROPPING, "Cropping image..."},
     {IDS_BAD_PLANE, "Bad plane request"},
     {IDS_USER_ABORT, "User Abort"},
 };

@@ -14,6 +14,7 @@ enum LdOperationStrId : int {
     IDS_CONVERTING_4BIT = 63010,
     IDS_CONVERTING_8BIT = 63011,
     IDS_RENDERING_PICTURE = 63045, // "Rendering picture"
+    IDS_CROPPING = 63048,
     IDS_BAD_PLANE = 63046,
     IDS_USER_ABORT = 63056,
 };
