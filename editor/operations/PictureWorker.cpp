@@ -1,0 +1,69 @@
+#include "editor/operations/PictureWorker.h"
+
+#include "editor/builtins/CheckedCast.h"
+#include "editor/operations/OperationStrings.h"
+#include "editor/operations/TileWalk.h"
+#include "lang/FlInt.h"
+#include "lang/MachineContext.h"
+
+PpQnPicture PictureArg(QnMachineContext& m, int i, int line)
+{
+    return QnCheckedCast<QnPicture>(QnValueOf(*m.arg_get(i)), kPictureWorkerFile, line);
+}
+
+PpQnRenderObj RenderArg(QnMachineContext& m, int i, int line)
+{
+    return QnCheckedCast<QnRenderObj>(QnValueOf(*m.arg_get(i)), kPictureWorkerFile, line);
+}
+
+int32_t IntArg(QnMachineContext& m, int i, int line)
+{
+    return QnCheckedCast<QnFlInt>(QnValueOf(*m.arg_get(i)), kPictureWorkerFile, line)->Value();
+}
+
+PixelValue BackgroundPixel(uint32_t colour, int32_t bytesPerPixel)
+{
+    const uint8_t red = colour & 0xff, green = (colour >> 8) & 0xff, blue = (colour >> 16) & 0xff;
+    if (bytesPerPixel == 3)
+        return PixelValue{{blue, green, red}};
+    const uint8_t grey = uint8_t((red + green + blue) / 3);
+    return PixelValue{{grey, grey, grey}};
+}
+
+PpQnExpr PictureValue(const PpQnPicture& picture) { return PpQnExpr(PpQnFlVal(picture)); }
+
+PpQnPicture NewPictureLike(const QnPicture& source, int32_t width, int32_t height)
+{
+    PpQnPicture result(width, height, source.Type(), nullptr);
+    result->SetHRes(source.GetHRes());
+    result->SetVRes(source.GetVRes());
+    return result;
+}
+
+WorkerProgress::WorkerProgress(QnEvalControl* control, int captionId, uint64_t total)
+    : progress_(control, 0), total_(total)
+{
+    progress_.Show(1);
+    progress_.SetText(OperationString(captionId).c_str());
+    progress_.SetProgress(0, ProgressUnits(total_, total_));
+}
+
+void WorkerProgress::Step(uint64_t area)
+{
+    done_ += area;
+    ThrowIfAborted(&progress_, kPictureWorkerFile, __LINE__);
+    progress_.SetProgress(ProgressUnits(done_, total_), ProgressUnits(total_, total_));
+}
+
+SourceWindow::SourceWindow(const PpQnRenderObj& source, int32_t bytesPerPixel)
+    : bpp_(bytesPerPixel), format_{bytesPerPixel, 1, bytesPerPixel}, fill_(source, 1, &format_)
+{
+}
+
+void SourceWindow::Load(const QnRect& r)
+{
+    buffer_ = fill_->RenderRect(QnXFormXY(), 0, r, nullptr);
+    rect_ = r;
+    base_ = buffer_->CRow(0);
+    stride_ = buffer_->GetRowBytes();
+}
