@@ -170,6 +170,11 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_CONVERT_GREY, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_MONO, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
-                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert);
+                                          .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert)
+                                          .OnCommand(ID_PICTURE_CROP, &CLodo40Doc::OnPictureCrop)
+                                          .OnUpdate(ID_PICTURE_CROP, &CLodo40Doc::OnUpdatePictureOperation)
+                                          .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
+                                          .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
+                                                    &CLodo40Doc::OnUpdatePasteIntoSelection);
     return &map;
 }

@@ -53,6 +53,9 @@ public:
     static constexpr uint32_t ID_CONVERT_8BIT = 32797;
     static constexpr uint32_t ID_CONVERT_GREY = 32798;
     static constexpr uint32_t ID_CONVERT_24BIT = 32799;
+    static constexpr uint32_t ID_PICTURE_CROP = 32781;
+    static constexpr uint32_t ID_EDIT_PASTE_INTO_SELECTION = 32862;
+    static constexpr uint32_t ID_EDIT_SELECT = 32779;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -117,6 +120,17 @@ public:
     void OnConvertTo8Bit();
     // Enabled unless the picture already has the command's type.
     void OnUpdateConvert(fw::CmdUI& ui);
+    // Crop to the selection; without one, offers the selection command.
+    void OnPictureCrop();
+    // The clipboard's picture stretched into the selection.
+    void OnEditPasteIntoSelection();
+    // Enabled for colour and grey pictures.
+    void OnUpdatePictureOperation(fw::CmdUI& ui);
+    // Enabled for colour and grey pictures with a selection and a picture
+    // on the clipboard.
+    void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
+    // The selection's mask over the picture.
+    PpQnExpr SelectionMaskExpr() const;
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
