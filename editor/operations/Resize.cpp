@@ -1,5 +1,6 @@
 // Resize by nearest sample through a stretching render object, and resample
 // by bilinear interpolation with weights in fifteenths.
+#include <climits>
 #include <vector>
 
 #include "editor/operations/OperationStrings.h"
@@ -44,23 +45,26 @@ void SampleTable(int32_t sourceLength, int32_t newLength, std::vector<int32_t>& 
     }
 }
 
-// One row of a resample: the two source rows r0 and r1 (r1 one row below)
-// start at the window's left column.
+// Rows of a resample are mixed in two passes: each source row a piece
+// needs is interpolated across once, in fifteenths (a byte times 15 fits
+// 16 bits), and each result row mixes two such rows down, out of 225. The
+// sum is the four-neighbour weighted sum exactly.
 template <int Bpp>
-void ResampleRow(uint8_t* out, const uint8_t* r0, const uint8_t* r1, const int32_t* column, const int32_t* fx,
-                 int32_t count, int32_t fy)
+void AcrossRow(uint16_t* out, const uint8_t* row, const int32_t* column, const int32_t* fx, int32_t count)
+{
+    for (int32_t i = 0; i < count; ++i, out += Bpp) {
+        const uint8_t* a = row + column[i];
+        const uint32_t wx1 = uint32_t(fx[i]), wx0 = 15 - wx1;
+        for (int c = 0; c < Bpp; ++c)
+            out[c] = uint16_t(wx0 * a[c] + wx1 * a[c + Bpp]);
+    }
+}
+
+void DownRow(uint8_t* out, const uint16_t* upper, const uint16_t* lower, size_t bytes, int32_t fy)
 {
     const uint32_t wy1 = uint32_t(fy), wy0 = 15 - wy1;
-    for (int32_t i = 0; i < count; ++i, out += Bpp) {
-        const uint8_t* a = r0 + column[i];
-        const uint8_t* b = r1 + column[i];
-        const uint32_t wx1 = uint32_t(fx[i]), wx0 = 15 - wx1;
-        for (int c = 0; c < Bpp; ++c) {
-            const uint32_t top = wx0 * a[c] + wx1 * a[c + Bpp];
-            const uint32_t bottom = wx0 * b[c] + wx1 * b[c + Bpp];
-            out[c] = uint8_t((wy0 * top + wy1 * bottom) / 225u);
-        }
-    }
+    for (size_t i = 0; i < bytes; ++i)
+        out[i] = uint8_t((wy0 * upper[i] + wy1 * lower[i]) / 225u);
 }
 
 }  // namespace
@@ -113,24 +117,39 @@ PpQnExpr ResampleFunction(QnMachineContext& m, int, QnEvalControl* control)
     // neighbours; beyond the picture's edges the picture answers for itself.
     SourceWindow source(PpQnRenderObj(picture), bpp);
     std::vector<int32_t> columns;
+    std::vector<uint16_t> across[2];
     WorkerProgress progress(control, IDS_RESAMPLING, uint64_t(size.width) * uint64_t(size.height));
     ForEachTilePiece(result, QnRgn(QnRect{0, 0, size.width, size.height}), progress, [&](const TilePiece& t) {
         const QnRect& p = t.piece;
         const QnRect window{xs[size_t(p.left)], ys[size_t(p.top)], xs[size_t(p.right - 1)] + 2,
                             ys[size_t(p.bottom - 1)] + 2};
         source.Load(window);
-        columns.resize(size_t(p.Width()));
+        const int32_t count = int32_t(p.Width());
+        const size_t bytes = size_t(count) * size_t(bpp);
+        columns.resize(size_t(count));
         for (int32_t x = p.left; x < p.right; ++x)
             columns[size_t(x - p.left)] = (xs[size_t(x)] - window.left) * bpp;
+        across[0].resize(bytes);
+        across[1].resize(bytes);
+        const int32_t* fx = &fxs[size_t(p.left)];
+        // across[upper] holds source row held, across[1 - upper] the row below.
+        int32_t held = INT32_MIN, upper = 0;
+        const auto acrossRow = [&](uint16_t* out, int32_t sy) {
+            const uint8_t* row = source.At(window.left, sy);
+            bpp == 3 ? AcrossRow<3>(out, row, columns.data(), fx, count)
+                     : AcrossRow<1>(out, row, columns.data(), fx, count);
+        };
         for (int32_t y = p.top; y < p.bottom; ++y) {
             const int32_t sy = ys[size_t(y)];
-            const uint8_t* r0 = source.At(window.left, sy);
-            const uint8_t* r1 = source.At(window.left, sy + 1);
-            uint8_t* out = t.At(p.left, y, bpp);
-            if (bpp == 3)
-                ResampleRow<3>(out, r0, r1, columns.data(), &fxs[size_t(p.left)], int32_t(p.Width()), fys[size_t(y)]);
-            else
-                ResampleRow<1>(out, r0, r1, columns.data(), &fxs[size_t(p.left)], int32_t(p.Width()), fys[size_t(y)]);
+            if (sy == held + 1) {
+                upper = 1 - upper;
+                acrossRow(across[1 - upper].data(), sy + 1);
+            } else if (sy != held) {
+                acrossRow(across[upper].data(), sy);
+                acrossRow(across[1 - upper].data(), sy + 1);
+            }
+            held = sy;
+            DownRow(t.At(p.left, y, bpp), across[upper].data(), across[1 - upper].data(), bytes, fys[size_t(y)]);
         }
     });
     return PictureValue(result);
