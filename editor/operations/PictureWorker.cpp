@@ -1,10 +1,13 @@
 #include "editor/operations/PictureWorker.h"
 
+#include <cstring>
+
 #include "editor/builtins/CheckedCast.h"
 #include "editor/operations/OperationStrings.h"
 #include "editor/operations/TileWalk.h"
 #include "lang/FlInt.h"
 #include "lang/MachineContext.h"
+#include "render/RenderRcStr.h"
 
 PpQnPicture PictureArg(QnMachineContext& m, int i, int line)
 {
@@ -56,14 +59,28 @@ void WorkerProgress::Step(uint64_t area)
 }
 
 SourceWindow::SourceWindow(const PpQnRenderObj& source, int32_t bytesPerPixel)
-    : bpp_(bytesPerPixel), format_{bytesPerPixel, 1, bytesPerPixel}, fill_(source, 1, &format_)
+    : source_(source), bpp_(bytesPerPixel)
 {
 }
 
 void SourceWindow::Load(const QnRect& r)
 {
-    buffer_ = fill_->RenderRect(QnXFormXY(), 0, r, nullptr);
     rect_ = r;
-    base_ = buffer_->CRow(0);
-    stride_ = buffer_->GetRowBytes();
+    stride_ = ptrdiff_t(r.Width()) * bpp_;
+    pixels_.resize(size_t(stride_) * size_t(r.Height()));
+    // The source answers in pieces (a picture with views of its tiles).
+    QnRgn missing(r);
+    while (missing) {
+        const QnRect want = missing.first();
+        QnRect got;
+        const PpQnPixBuf piece = source_->Render(QnXFormXY(), 0, QnPoint{want.left, want.top}, want, &got, nullptr, 0);
+        const QnRect& held = piece->GetRect();
+        if (!got.Contains(QnPoint{want.left, want.top}) || QnIntersectRect(held, got) != got || !piece->Holds(bpp_))
+            QN_RENDER_RAISE(QN_RENDER_BAD_RECT_REQUEST, kPictureWorkerFile);
+        const size_t bytes = size_t(got.Width()) * size_t(bpp_);
+        for (int32_t y = got.top; y < got.bottom; ++y)
+            std::memcpy(pixels_.data() + ptrdiff_t(y - r.top) * stride_ + ptrdiff_t(got.left - r.left) * bpp_,
+                        piece->CRow(y - held.top) + ptrdiff_t(got.left - held.left) * bpp_, bytes);
+        missing -= got;
+    }
 }

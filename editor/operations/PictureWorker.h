@@ -4,12 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "editor/operations/UserAbortExcept.h"
 #include "lang/Expr.h"
 #include "lang/ProgressIndicatorAuto.h"
 #include "picture/Picture.h"
-#include "render/FillRenderObj.h"
 #include "render/Rgn.h"
 
 class QnMachineContext;
@@ -55,7 +55,7 @@ private:
 };
 
 // Reads whole rectangles of a source rendered with a fixed number of bytes
-// a pixel.
+// a pixel, into one buffer that is kept from one rectangle to the next.
 class SourceWindow {
 public:
     SourceWindow(const PpQnRenderObj& source, int32_t bytesPerPixel);
@@ -65,16 +65,14 @@ public:
     ptrdiff_t Stride() const { return stride_; }
     const uint8_t* At(int32_t x, int32_t y) const
     {
-        return base_ + ptrdiff_t(y - rect_.top) * stride_ + ptrdiff_t(x - rect_.left) * bpp_;
+        return pixels_.data() + ptrdiff_t(y - rect_.top) * stride_ + ptrdiff_t(x - rect_.left) * bpp_;
     }
 
 private:
+    PpQnRenderObj source_;
     int32_t bpp_;
-    QnFillRenderObj::PlaneFmt format_;
-    PpQnFillRenderObj fill_;
-    PpQnPixBuf buffer_;
+    std::vector<uint8_t> pixels_;
     QnRect rect_;
-    const uint8_t* base_ = nullptr;
     ptrdiff_t stride_ = 0;
 };
 
