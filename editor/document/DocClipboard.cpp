@@ -14,7 +14,7 @@
 void CLodo40Doc::OnEditCopy()
 {
     LdRunEdit([&] {
-        const PpQnExpr e = MakeCropToSelectionExpr(m_expr, ClipExpr());
+        const PpQnExpr e = MakeCropToSelectionExpr(m_expr, SelectionMaskExpr());
         PpQnExpr result;
         EvalInContext(result, e, m_machine, &theEvalControl);
         const PpQnPicture picture = QnCheckedCast<QnPicture>(QnValueOf(result), "Lodo40Doc", __LINE__);

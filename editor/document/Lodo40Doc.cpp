@@ -173,6 +173,11 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert)
                                           .OnCommand(ID_WIZARD_FRAMES, &CLodo40Doc::OnWizardFrames)
-                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames);
+                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames)
+                                          .OnCommand(ID_PICTURE_CROP, &CLodo40Doc::OnPictureCrop)
+                                          .OnUpdate(ID_PICTURE_CROP, &CLodo40Doc::OnUpdatePictureOperation)
+                                          .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
+                                          .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
+                                                    &CLodo40Doc::OnUpdatePasteIntoSelection);
     return &map;
 }
