@@ -288,6 +288,11 @@ void CLodo40App::SetForeground(fw::ColorRef colour)
     fillParams_.color1 = colour;
 }
 
+std::string CLodo40App::WriteClipboardDibToTempFile()
+{
+    return ::WriteClipboardDibToTempFile();
+}
+
 void CLodo40App::SetBackground(fw::ColorRef colour)
 {
     settings_.background = colour;

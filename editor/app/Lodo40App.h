@@ -117,6 +117,7 @@ public:
     std::string MenuCommandText(uint32_t id) override { return GetMenuCommandText(id); }
     std::optional<std::string> SelectFileToWrite(int type, const std::string& proposed) override;
     QWidget* MainWidget() override { return GetMainWidget(); }
+    std::string WriteClipboardDibToTempFile() override;
 
     // CLdViewHost
     int ViewMode() override { return viewMode_; }

@@ -20,12 +20,6 @@
 #include "lang/ApplyExpr.h"
 #include "lang/ValueExpr.h"
 
-PpQnExpr CLodo40Doc::ClipExpr() const
-{
-    const QnPoint size = GetPictureSize();
-    return MakeRgnToSelectExpr(m_selectionValue, size.x, size.y);
-}
-
 void CLodo40Doc::KeepClipResult(const PpQnExpr& clip)
 {
     PpQnExpr result;
@@ -56,7 +50,7 @@ void CLodo40Doc::PaintStroke(const CBrushParams& brush, const std::vector<QnPoin
                              bool update, bool newRecord)
 {
     LdRunEdit([&] {
-        const PpQnExpr clip = ClipExpr();
+        const PpQnExpr clip = SelectionMaskExpr();
         const PpQnExpr e = MakePaintExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlBrushParams(brush))),
                                          PpQnExpr(PpQnFlVal(MakeFlPointArray(points))),
                                          PpQnExpr(PpQnFlVal(MakeFlPoint(start))));
@@ -70,7 +64,7 @@ void CLodo40Doc::CloneStroke(const CBrushParams& brush, const std::vector<QnPoin
     if (!source || !source->m_expr)
         return;
     LdRunEdit([&] {
-        const PpQnExpr clip = ClipExpr();
+        const PpQnExpr clip = SelectionMaskExpr();
         const PpQnExpr e = MakeCloneExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlBrushParams(brush))),
                                          PpQnExpr(PpQnFlVal(MakeFlPointArray(points))), source->m_expr, dx, dy);
         CommitToolAnswer(e, clip, IDS_CLONE, update, newRecord);
@@ -81,7 +75,7 @@ void CLodo40Doc::FillAt(const CFillParams& params, const QnPoint& at)
 {
     LdRunEdit([&] {
         const PpQnExpr e =
-            MakeFillExpr(m_expr, ClipExpr(), PpQnExpr(PpQnFlVal(MakeFlFillParams(params))), at.x, at.y);
+            MakeFillExpr(m_expr, SelectionMaskExpr(), PpQnExpr(PpQnFlVal(MakeFlFillParams(params))), at.x, at.y);
         const QnPoint size = GetPictureSize();
         QnRect changed = m_selection.box();
         if (changed.IsEmpty())
@@ -93,7 +87,7 @@ void CLodo40Doc::FillAt(const CFillParams& params, const QnPoint& at)
 void CLodo40Doc::AddText(const CTextParams& params, const QnPoint& at)
 {
     LdRunEdit([&] {
-        const PpQnExpr clip = ClipExpr();
+        const PpQnExpr clip = SelectionMaskExpr();
         const PpQnExpr e = MakeTextExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlTextParams(params))),
                                         PpQnExpr(PpQnFlVal(MakeFlPoint(at))));
         CommitToolAnswer(e, clip, IDS_ADD_TEXT, true, true);

@@ -7,7 +7,7 @@
 #include "editor/document/DocumentHost.h"
 #include "editor/document/DocErrors.h"
 #include "editor/document/Lodo40Doc.h"
-#include "editor/operations/Borders.h"
+#include "editor/operations/PictureExprBuilders.h"
 #include "editor/ui/FrameDlg.h"
 #include "framework/CmdUI.h"
 #include "framework/Exception.h"
@@ -18,17 +18,6 @@
 namespace {
 
 bool TrueColourOrGrey(int32_t type) { return type == 16 || type == 8; }
-
-// Borders picture colour frameWidth matWidth light shape frameName matName.
-PpQnExpr BordersExpr(const PpQnExpr& picture, uint32_t colour, int32_t frameWidth, int32_t matWidth, int32_t light,
-                     int32_t shape, const std::string& frameName, const std::string& matName)
-{
-    PpQnExpr e(PpQnExpr(RegisterBordersFunction(), -1), picture);
-    for (const int32_t v : {int32_t(colour), frameWidth, matWidth, light, shape})
-        e = PpQnExpr(e, PpQnExpr(PpQnFlVal(v)));
-    e = PpQnExpr(e, PpQnExpr(PpQnFlVal(PpQnFlString(frameName.c_str()))));
-    return PpQnExpr(e, PpQnExpr(PpQnFlVal(PpQnFlString(matName.c_str()))));
-}
 
 }  // namespace
 
@@ -45,8 +34,8 @@ void CLodo40Doc::OnWizardFrames()
         CFrameDlg dialog(source, background, host.MainWidget());
         if (dialog.DoModal() != fw::IDOK || !TrueColourOrGrey(PictureType()))
             return;
-        expr = BordersExpr(m_expr, background, dialog.GetFrameWidth(), dialog.GetMatWidth(), dialog.light,
-                           dialog.frameShape, dialog.GetFrameStyleName(), dialog.GetMatName());
+        expr = MakeBordersExpr(m_expr, background, dialog.GetFrameWidth(), dialog.GetMatWidth(), dialog.light,
+                               dialog.frameShape, dialog.GetFrameStyleName().c_str(), dialog.GetMatName().c_str());
     }
     LdRunEdit([&] {
         const QnRgn noSelection;

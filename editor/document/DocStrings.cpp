@@ -4,6 +4,7 @@ namespace {
 
 const QnStringTableEntry kDocStrings[] = {
     {IDS_FILL, "Fill"},
+    {IDS_SELECT_FIRST, "You have to select something first."},
     {IDS_PROPERTY_NAME, "Picture name: "},
     {IDS_PROPERTY_MODIFIED, " (modified)"},
     {IDS_PROPERTY_WIDTH, "Width : %d"},

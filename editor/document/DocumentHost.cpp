@@ -1,5 +1,8 @@
 #include "editor/document/DocumentHost.h"
 
+#include "base/QnExcept.h"
+#include "editor/document/DocStrings.h"
+
 namespace {
 
 // Until the application sets its own: undo depth 5, a white background, the
@@ -25,6 +28,11 @@ CLdDocumentHost*& Current()
 }
 
 }  // namespace
+
+std::string CLdDocumentHost::WriteClipboardDibToTempFile()
+{
+    QnExcept(DocString(IDS_NO_CLIPBOARD_DATA).c_str(), "Lodo40", __LINE__).raise();
+}
 
 void LdSetDocumentHost(CLdDocumentHost* host)
 {

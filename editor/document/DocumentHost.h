@@ -1,6 +1,7 @@
 // What a picture document asks of the application around it: the undo
 // depth, the background colour, the request that fills the next new
-// document, the menu texts that label history steps, the save dialog and
+// document, the menu texts that label history steps, the save dialog,
+// the main window, the clipboard's picture as a file and commands sent to
 // the main window. The application implements it; tests fake it.
 #pragma once
 
@@ -40,6 +41,11 @@ public:
     // when the user cancels.
     virtual std::optional<std::string> SelectFileToWrite(int type, const std::string& proposed) = 0;
     virtual QWidget* MainWidget() = 0;
+    // The clipboard's picture written to a temporary picture file, whose
+    // path is returned; raises when the clipboard holds none.
+    virtual std::string WriteClipboardDibToTempFile();
+    // Sends a command to the main window (nothing without one).
+    virtual void SendCommand(uint32_t) {}
 };
 
 // The host of every document; set by the application (tests set their own).

@@ -153,6 +153,7 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
 {
     static const fw::MessageMap map = fw::MessageMap(fw::Document::GetMessageMap())
                                           .OnCommand(fw::ID_EDIT_UNDO, &CLodo40Doc::OnEditUndo)
+                                          .OnCommand(fw::ID_EDIT_COPY, &CLodo40Doc::OnEditCopy)
                                           .OnUpdate(fw::ID_EDIT_UNDO, &CLodo40Doc::OnUpdateEditUndo)
                                           .OnCommand(fw::ID_EDIT_REDO, &CLodo40Doc::OnEditRedo)
                                           .OnUpdate(fw::ID_EDIT_REDO, &CLodo40Doc::OnUpdateEditRedo)
@@ -172,6 +173,11 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_CONVERT_4BIT, &CLodo40Doc::OnUpdateConvert)
                                           .OnUpdate(ID_CONVERT_8BIT, &CLodo40Doc::OnUpdateConvert)
                                           .OnCommand(ID_WIZARD_FRAMES, &CLodo40Doc::OnWizardFrames)
-                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames);
+                                          .OnUpdate(ID_WIZARD_FRAMES, &CLodo40Doc::OnUpdateWizardFrames)
+                                          .OnCommand(ID_PICTURE_CROP, &CLodo40Doc::OnPictureCrop)
+                                          .OnUpdate(ID_PICTURE_CROP, &CLodo40Doc::OnUpdatePictureOperation)
+                                          .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
+                                          .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
+                                                    &CLodo40Doc::OnUpdatePasteIntoSelection);
     return &map;
 }

@@ -55,6 +55,9 @@ public:
     static constexpr uint32_t ID_CONVERT_GREY = 32798;
     static constexpr uint32_t ID_CONVERT_24BIT = 32799;
     static constexpr uint32_t ID_WIZARD_FRAMES = 32866;
+    static constexpr uint32_t ID_PICTURE_CROP = 32781;
+    static constexpr uint32_t ID_EDIT_PASTE_INTO_SELECTION = 32862;
+    static constexpr uint32_t ID_EDIT_SELECT = 32779;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -133,8 +136,21 @@ public:
                      int32_t dx, int32_t dy, bool update, bool newRecord);
     void FillAt(const CFillParams& params, const QnPoint& at);
     void AddText(const CTextParams& params, const QnPoint& at);
+    // Edit > Copy: the selection's part of the picture to the clipboard.
+    void OnEditCopy();
     // The selection's mask value the last edit kept.
     const PpQnExpr& ClipResult() const { return m_clipResult; }
+    // Crop to the selection; without one, offers the selection command.
+    void OnPictureCrop();
+    // The clipboard's picture stretched into the selection.
+    void OnEditPasteIntoSelection();
+    // Enabled for colour and grey pictures.
+    void OnUpdatePictureOperation(fw::CmdUI& ui);
+    // Enabled for colour and grey pictures with a selection and a picture
+    // on the clipboard.
+    void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
+    // The selection's mask over the picture.
+    PpQnExpr SelectionMaskExpr() const;
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
@@ -172,8 +188,6 @@ private:
     // text; an error ends the command quietly with nothing changed.
     void ApplyConversion(const PpQnExpr& function, uint32_t command);
     void ConvertToPaletted(bool fourBit);
-    // The selection as a mask over the picture.
-    PpQnExpr ClipExpr() const;
     void KeepClipResult(const PpQnExpr& clip);
     // Evaluates a tool built-in's answer, commits the picture it carries
     // with the rectangle it changed, and keeps the clip's value.

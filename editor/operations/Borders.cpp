@@ -83,9 +83,3 @@ PpQnExpr BordersFunction(QnMachineContext& m, int, QnEvalControl*)
     }
     return PpQnExpr(PpQnFlVal(result));
 }
-
-QnFunId RegisterBordersFunction()
-{
-    static BuiltinSlot slot(BordersFunction, 8);
-    return slot.Id();
-}

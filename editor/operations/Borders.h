@@ -17,5 +17,3 @@ class QnEvalControl;
 // and the mat's name (QnFlString). Shows no progress.
 PpQnExpr BordersFunction(QnMachineContext& m, int n, QnEvalControl* control);
 
-// Registers the built-in (once) and gives its id.
-QnFunId RegisterBordersFunction();

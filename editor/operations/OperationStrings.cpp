@@ -11,6 +11,13 @@ const QnStringTableEntry kOperationStrings[] = {
     {IDS_CONVERTING_8BIT, "Converting to 8-bit paletted image..."},
     {IDS_RENDERING_PICTURE, "Rendering picture"},
     {IDS_BAD_PLANE, "Bad plane request"},
+    {IDS_CROPPING, "Cropping image..."},
+    {IDS_RESIZING, "Resizing image..."},
+    {IDS_RESAMPLING, "Resampling image..."},
+    {IDS_ROTATING, "Rotating image..."},
+    {IDS_FLIPPING, "Flipping image..."},
+    {IDS_INSERTING, "Inserting image..."},
+    {IDS_STITCHING, "Stitching images..."},
     {IDS_USER_ABORT, "User Abort"},
 };
 

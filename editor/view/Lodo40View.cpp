@@ -15,6 +15,7 @@
 #include "editor/ui/SysColor.h"
 #include "editor/view/PaintBand.h"
 #include "editor/view/ViewTool.h"
+#include "framework/CommandIds.h"
 #include "framework/CmdUI.h"
 #include "framework/EventGuard.h"
 #include "framework/MDIChildWnd.h"
@@ -471,6 +472,7 @@ const fw::MessageMap* CLodo40View::GetMessageMap() const
             .OnCommand(ID_VIEW_ACTUAL, &CLodo40View::OnViewActualView)
             .OnCommand(ID_VIEW_ZOOMIN, &CLodo40View::OnViewZoomIn)
             .OnCommand(ID_VIEW_ZOOMOUT, &CLodo40View::OnViewZoomOut)
-            .OnCommand(ID_VIEW_FIT_IN_WINDOW, &CLodo40View::OnViewFitInWindow);
+            .OnCommand(ID_VIEW_FIT_IN_WINDOW, &CLodo40View::OnViewFitInWindow)
+            .OnCommand(fw::ID_FILE_PAGE_SETUP, &CLodo40View::OnFilePageSetup);
     return &map;
 }

@@ -4,6 +4,8 @@
 // mouse of the current tool, and the clone brush's reference marker.
 #pragma once
 
+#include "framework/PrintDialog.h"
+
 #include <QImage>
 #include <cstdint>
 
@@ -15,6 +17,13 @@
 
 class CLodo40Doc;
 class CLdViewTool;
+
+// The largest rectangle of inner's aspect centred in outer.
+QnRect FitRectKeepAspect(const QnRect& inner, const QnRect& outer);
+// Where a picture of size lands on a page of page device pixels at dpi,
+// inside margins (hundredths of a millimetre, the printer's minimum ones
+// already outside the page).
+QnRect PrintedPictureRect(const QnPoint& size, const QRect& page, int32_t dpi, const fw::PageMargins& margins);
 
 class CLodo40View : public CQuendleScrollView, public CLdPictureViewProbe {
     FW_DECLARE_DYNCREATE(CLodo40View)
@@ -73,6 +82,13 @@ public:
     platform::COLORREF GetPixelColor(const QnPoint& at) const override;
     QnXFormXY GetViewXForm() const override;
 
+    // File > Page Setup, and printing: one page, the picture fitted into
+    // the margins.
+    void OnFilePageSetup();
+    bool OnPreparePrinting(fw::PrintInfo& info) override;
+    void OnDraw(QPainter& painter) override;
+    const fw::PageMargins& Margins() const { return margins_; }
+
     // Paints what waits to be painted now, before the next input is handled
     // (a stroke shows as it is drawn).
     void UpdateNow();
@@ -98,6 +114,7 @@ private:
     QSize FrameBorders() const;
     void SchedulePending();
 
+    fw::PageMargins margins_;
     bool cloneMarkerShown_ = false;
     QnPoint cloneMarkerPoint_;
     QnPoint cloneMarkerOffset_;

@@ -2,13 +2,17 @@
 
 #include <unistd.h>
 
+#include <fstream>
+
 #include "editor/builtins/BuiltinRegistration.h"
 #include "editor/builtins/CheckedCast.h"
+#include "framework/Clipboard.h"
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
 #include "lang/FlInt.h"
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
+#include "platform/Dib.h"
 
 namespace doctest {
 
@@ -26,6 +30,24 @@ PpQnExpr TestEditFunction(QnMachineContext& m, int, QnEvalControl*)
 }
 
 }  // namespace
+
+std::string FakeHost::WriteClipboardDibToTempFile()
+{
+    const auto dib = fw::Clipboard::GetDib();
+    std::string error;
+    const auto layout = dib ? platform::ReadDibLayout(*dib, &error) : std::nullopt;
+    if (!layout)
+        return CLdDocumentHost::WriteClipboardDibToTempFile();
+    platform::BITMAPFILEHEADER header;
+    header.bfSize = uint32_t(platform::BITMAPFILEHEADER::kSize + dib->size());
+    header.bfOffBits = uint32_t(platform::BITMAPFILEHEADER::kSize + layout->bitsOffset);
+    uint8_t head[platform::BITMAPFILEHEADER::kSize];
+    header.Write(head);
+    std::ofstream out(clipboardFile, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(head), sizeof head);
+    out.write(reinterpret_cast<const char*>(dib->data()), std::streamsize(dib->size()));
+    return clipboardFile;
+}
 
 PpQnExpr EditExpr(const PpQnExpr& picture, int32_t value)
 {

@@ -30,12 +30,17 @@ public:
         return saveAs;
     }
     QWidget* MainWidget() override { return nullptr; }
+    // The clipboard's DIB as a BMP file in the test's folder.
+    std::string WriteClipboardDibToTempFile() override;
+    void SendCommand(uint32_t id) override { sent.push_back(id); }
 
     int32_t depth = 5;
     uint32_t background = 0x00FFFFFF;
     NewDocumentRequest request;
     std::optional<std::string> saveAs;
     std::vector<std::pair<int, std::string>> asked;
+    std::vector<uint32_t> sent;
+    std::string clipboardFile;  // where the clipboard's DIB is written
 };
 
 // A view that records the updates it is sent.

@@ -1,7 +1,7 @@
 // The borders built-in evaluated as the document does: the result's size
 // and type, the picture unchanged in the middle, a band painted from the
 // catalogue, and a plain band where the named pictures are missing.
-#include "editor/operations/Borders.h"
+#include "editor/operations/PictureExprBuilders.h"
 #include "editor/operations/PicFactory.h"
 #include "editor/operations/PictureRowAccess.h"
 
@@ -28,12 +28,8 @@ struct BorderArgs {
 
 PpQnPicture Borders(const PpQnFlVal& picture, const BorderArgs& a)
 {
-    PpQnExpr e(RegisterBordersFunction(), -1);
-    e = PpQnExpr(e, PpQnExpr(picture));
-    for (const int32_t v : {int32_t(a.colour), a.frame, a.mat, a.light, a.profile})
-        e = PpQnExpr(e, PpQnExpr(PpQnFlVal(v)));
-    e = PpQnExpr(e, PpQnExpr(PpQnFlVal(PpQnFlString(a.frameName.c_str()))));
-    e = PpQnExpr(e, PpQnExpr(PpQnFlVal(PpQnFlString(a.matName.c_str()))));
+    const PpQnExpr e = MakeBordersExpr(PpQnExpr(picture), long(a.colour), a.frame, a.mat, a.light, a.profile,
+                                       a.frameName.c_str(), a.matName.c_str());
     QnMachineContext m;
     return PpQnPicture(dynamic_cast<QnPicture*>(m.eval(e, nullptr)->CastToValue()->ValuePtr()));
 }
