@@ -2,6 +2,10 @@
 
 #include "base/QnExcept.h"
 #include "editor/document/DocStrings.h"
+#include "editor/document/Lodo40Doc.h"
+#include "framework/App.h"
+#include "framework/DocTemplate.h"
+#include "framework/FrameWnd.h"
 
 namespace {
 
@@ -32,6 +36,25 @@ CLdDocumentHost*& Current()
 std::string CLdDocumentHost::WriteClipboardDibToTempFile()
 {
     QnExcept(DocString(IDS_NO_CLIPBOARD_DATA).c_str(), "Lodo40", __LINE__).raise();
+}
+
+std::vector<CLodo40Doc*> CLdDocumentHost::OpenPictures()
+{
+    std::vector<CLodo40Doc*> pictures;
+    if (fw::App* app = fw::App::Get())
+        for (const auto& docTemplate : app->GetDocManager().GetTemplates())
+            for (fw::Document* doc : docTemplate->GetDocuments())
+                if (auto* picture = dynamic_cast<CLodo40Doc*>(doc))
+                    pictures.push_back(picture);
+    return pictures;
+}
+
+CLodo40Doc* CLdDocumentHost::ActivePicture()
+{
+    fw::App* app = fw::App::Get();
+    fw::FrameWnd* main = app ? app->GetMainWnd() : nullptr;
+    fw::FrameWnd* frame = main ? main->GetActiveFrame() : nullptr;
+    return frame ? dynamic_cast<CLodo40Doc*>(frame->GetActiveDocument()) : nullptr;
 }
 
 void LdSetDocumentHost(CLdDocumentHost* host)

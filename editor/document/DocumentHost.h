@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "lang/Expr.h"
 
+class CLodo40Doc;
 class QWidget;
 
 // How the next new document is filled.
@@ -46,6 +48,10 @@ public:
     virtual std::string WriteClipboardDibToTempFile();
     // Sends a command to the main window (nothing without one).
     virtual void SendCommand(uint32_t) {}
+    // The open pictures in the application's order, and the one of the
+    // active window (null: none).
+    virtual std::vector<CLodo40Doc*> OpenPictures();
+    virtual CLodo40Doc* ActivePicture();
 };
 
 // The host of every document; set by the application (tests set their own).

@@ -58,6 +58,10 @@ public:
     static constexpr uint32_t ID_PICTURE_CROP = 32781;
     static constexpr uint32_t ID_EDIT_PASTE_INTO_SELECTION = 32862;
     static constexpr uint32_t ID_EDIT_SELECT = 32779;
+    static constexpr uint32_t ID_PICTURE_STITCH = 32780;
+    static constexpr uint32_t ID_PICTURE_ROTATE_FLIP = 32782;
+    static constexpr uint32_t ID_PICTURE_RESAMPLE = 32800;
+    static constexpr uint32_t ID_PICTURE_RESIZE = 32851;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -151,6 +155,13 @@ public:
     void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
     // The selection's mask over the picture.
     PpQnExpr SelectionMaskExpr() const;
+    // New size and resolution; Resample for colour and grey pictures only.
+    void OnPictureResample();
+    void OnPictureResize();
+    // The whole picture, or the selected part when there is a selection.
+    void OnPictureRotateFlip();
+    // Two open pictures joined into a new document.
+    void OnPictureStitch();
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
@@ -188,6 +199,7 @@ private:
     // text; an error ends the command quietly with nothing changed.
     void ApplyConversion(const PpQnExpr& function, uint32_t command);
     void ConvertToPaletted(bool fourBit);
+    void ResizeOrResample(int resample);
     void KeepClipResult(const PpQnExpr& clip);
     // Evaluates a tool built-in's answer, commits the picture it carries
     // with the rectangle it changed, and keeps the clip's value.

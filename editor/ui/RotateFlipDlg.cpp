@@ -1,5 +1,6 @@
 #include "editor/ui/RotateFlipDlg.h"
 
+#include "editor/operations/PictureExprBuilders.h"
 #include "editor/ui/ScaledPreviewControl.h"
 #include "framework/ControlId.h"
 
@@ -13,7 +14,9 @@ RotateFlipDlg::RotateFlipDlg(const PpQnRenderObj& picture, uint32_t colour, bool
 
 RotateFlipDlg::ExprBuilder RotateFlipDlg::DefaultBuilder()
 {
-    return {};
+    return [](int32_t angle, uint32_t colour, int flipHorizontally, int flipVertically, int interpolate) {
+        return MakeRotateExpr(angle, long(colour), flipHorizontally, flipVertically, interpolate);
+    };
 }
 
 bool RotateFlipDlg::OnInitDialog()

@@ -8,6 +8,7 @@
 
 #include "editor/ui/RotateFlipSelDlg.h"
 
+#include "editor/operations/PictureExprBuilders.h"
 #include "editor/operations/ShiftedObj.h"
 #include "editor/operations/TileWalk.h"
 #include "editor/ui/ScaledPreviewControl.h"
@@ -30,7 +31,9 @@ RotateFlipSelDlg::RotateFlipSelDlg(const PpQnRenderObj& picture, const PpQnRende
 
 RotateFlipSelDlg::ExprBuilder RotateFlipSelDlg::DefaultBuilder()
 {
-    return {};
+    return [](int32_t angle, int flipHorizontally, int flipVertically, int interpolate) {
+        return MakeRotateSelectionExpr(angle, flipHorizontally, flipVertically, interpolate);
+    };
 }
 
 void RotateFlipSelDlg::MakeReducedMask()
