@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "editor/builtins/CheckedCast.h"
+#include "editor/document/DocErrors.h"
 #include "editor/document/DocStrings.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
-#include "editor/document/QuietEdit.h"
 #include "editor/operations/PictureExprBuilders.h"
 #include "editor/ui/EvalControl.h"
 #include "editor/ui/ResizeDlg.h"
@@ -36,7 +36,7 @@ void CLodo40Doc::ResizeOrResample(int resample)
 {
     if (!m_picture || (resample && !IsColourOrGrey(PictureType())))
         return;
-    LdRunQuietEdit([&] {
+    LdRunEdit([&] {
         const QnPoint size = GetPictureSize();
         ResizeDlg dialog(size.x, size.y, m_picture->GetHRes(), m_picture->GetVRes(), resample,
                          LdDocumentHost().MainWidget());
@@ -68,7 +68,7 @@ void CLodo40Doc::OnPictureRotateFlip()
 {
     if (!IsColourOrGrey(PictureType()))
         return;
-    LdRunQuietEdit([&] {
+    LdRunEdit([&] {
         const bool interpolation = IsColourOrGrey(PictureType());
         const bool selected = !m_selection.box().IsEmpty();
         PpQnExpr mask;
@@ -107,7 +107,7 @@ void CLodo40Doc::OnPictureRotateFlip()
 void CLodo40Doc::OnPictureStitch()
 {
     CLdDocumentHost& host = LdDocumentHost();
-    LdRunQuietEdit([&] {
+    LdRunEdit([&] {
         const std::vector<CLodo40Doc*> documents = host.OpenPictures();
         CLodo40Doc* const active = host.ActivePicture();
         std::vector<StitchPicture> pictures;
