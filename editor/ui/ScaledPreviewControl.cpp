@@ -3,6 +3,7 @@
 #include "blt/qt/QPainterDC.h"
 #include "editor/builtins/CheckedCast.h"
 #include "editor/operations/TileWalk.h"
+#include "editor/ui/QtRegion.h"
 #include "editor/ui/SysColor.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
@@ -26,20 +27,6 @@ public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
-
-QnRgn ToRgn(const QRegion& region)
-{
-    QnRgn rgn;
-    for (const QRect& r : region)
-        rgn += QnRgn(QnRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-    return rgn;
-}
-
-// The map of from onto to, corner to corner.
-QnXFormXY Map(const QnRect& from, const QnRect& to)
-{
-    return QnXFormXY(QnXForm(from.left, from.right, to.left, to.right), QnXForm(from.top, from.bottom, to.top, to.bottom));
-}
 
 }  // namespace
 
@@ -82,7 +69,7 @@ void ScaledPreviewControl::GetFitTransform(QnXFormXY& out) const
         out = QnXFormXY();
         return;
     }
-    out = Map(pictureRect_, QnRect{0, 0, int32_t(fit.Width()), int32_t(fit.Height())});
+    out = QnXFormXY(pictureRect_, QnRect{0, 0, int32_t(fit.Width()), int32_t(fit.Height())});
 }
 
 void ScaledPreviewControl::SetExpression(const PpQnExpr& function)
@@ -149,8 +136,8 @@ void ScaledPreviewControl::paintEvent(QPaintEvent* event)
         if (own.IsEmpty())
             return;
         const QnRect placed = FitRect(own, client);
-        const QnRgn update = ToRgn(event->region()) * QnRgn(client);
+        const QnRgn update = LdToQnRgn(event->region()) * QnRgn(client);
         QPainterDC dc(painter, event->region());
-        blt_.Draw(dc, update, shown, 0, 0, Map(own, placed), QnXFormXY(), 0, nullptr);
+        blt_.Draw(dc, update, shown, 0, 0, QnXFormXY(own, placed), QnXFormXY(), 0, nullptr);
     });
 }

@@ -1,6 +1,7 @@
 #include "editor/ui/StitchPreview.h"
 
 #include "blt/qt/QPainterDC.h"
+#include "editor/ui/QtRegion.h"
 #include "editor/ui/StitchDlg.h"
 #include "editor/ui/SysColor.h"
 #include "editor/ui/UiStrings.h"
@@ -31,27 +32,6 @@ constexpr int kPageStep = 10;
 constexpr int kFrameExtraWidth = 24;
 constexpr int kFrameExtraHeight = 64;
 const QColor kCanvasColour(255, 255, 255);
-
-QnRgn ToRgn(const QRegion& region)
-{
-    QnRgn rgn;
-    for (const QRect& r : region)
-        rgn += QnRgn(QnRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-    return rgn;
-}
-
-QRect ToQRect(const QnRect& r)
-{
-    return QRect(r.left, r.top, int(r.Width()), int(r.Height()));
-}
-
-QRegion ToRegion(const QnRgn& rgn)
-{
-    QRegion region;
-    for (const QnRect& r : rgn.rects())
-        region += ToQRect(r);
-    return region;
-}
 
 const QImage& MarkerImage()
 {
@@ -265,7 +245,7 @@ QnRect StitchPreview::UpperRect() const
 void StitchPreview::InvalidateCanvas(const QnRect& canvasRect)
 {
     if (window_)
-        window_->area->viewport()->update(ToQRect(ClientRect(canvasRect)));
+        window_->area->viewport()->update(LdToQRect(ClientRect(canvasRect)));
 }
 
 void StitchPreview::InvalidateUpper()
@@ -450,8 +430,7 @@ void StitchPreview::DrawPicture(DeviceContext& dc, QnBlt& blt, const PpQnRenderO
                                 const QnRect& canvasRect, const QnRgn& clip)
 {
     const QnRect own = picture->GetRect(QnXFormXY());
-    const QnXFormXY place(QnXForm(own.left, own.right, canvasRect.left, canvasRect.right),
-                          QnXForm(own.top, own.bottom, canvasRect.top, canvasRect.bottom));
+    const QnXFormXY place(own, canvasRect);
     const QPoint s = Scroll();
     blt.Draw(dc, clip, picture, s.x(), s.y(), View() * place, QnXFormXY(), 0, nullptr);
 }
@@ -462,7 +441,7 @@ void StitchPreview::DrawMarker(QPainter& painter, bool upper, const QnRect& pict
         return;
     const QPoint p = MarkerClient(upper);
     painter.save();
-    painter.setClipRect(ToQRect(pictureClient));
+    painter.setClipRect(LdToQRect(pictureClient));
     painter.drawImage(QPoint(p.x() - kMarkerX, p.y() - kMarkerY), MarkerImage());
     painter.restore();
 }
@@ -473,7 +452,7 @@ void StitchPreview::Paint(QPaintEvent* event)
         return;
     QWidget* canvas = window_->area->viewport();
     QPainter painter(canvas);
-    QnRgn update = ToRgn(event->region());
+    QnRgn update = LdToQnRgn(event->region());
     const QnRect upperClient = ClientRect(UpperRect());
     const QnRect lowerClient = ClientRect(StitchLowerRect(owner_.Sizes()));
     struct Layer {
@@ -491,11 +470,11 @@ void StitchPreview::Paint(QPaintEvent* event)
         const QnRgn clip = update * QnRgn(layer.client);
         if (clip) {
             {
-                QPainterDC dc(painter, ToRegion(clip));
+                QPainterDC dc(painter, LdToQRegion(clip));
                 DrawPicture(dc, layer.blt, layer.picture, layer.canvasRect, clip);
             }
             painter.save();
-            painter.setClipRegion(ToRegion(clip));
+            painter.setClipRegion(LdToQRegion(clip));
             DrawMarker(painter, layer.upper, layer.client);
             painter.restore();
         }
@@ -504,14 +483,14 @@ void StitchPreview::Paint(QPaintEvent* event)
     const QnRect canvasClient = ClientRect(StitchCanvas(owner_.Sizes()));
     const QnRgn empty = update * QnRgn(canvasClient);
     for (const QnRect& r : empty.rects())
-        painter.fillRect(ToQRect(r), kCanvasColour);
+        painter.fillRect(LdToQRect(r), kCanvasColour);
     if (empty) {
         painter.save();
-        painter.setClipRegion(ToRegion(empty));
+        painter.setClipRegion(LdToQRegion(empty));
         DrawMarker(painter, false, lowerClient);
         painter.restore();
     }
     const QnRgn outside = update - QnRgn(canvasClient);
     for (const QnRect& r : outside.rects())
-        painter.fillRect(ToQRect(r), LdQColor(LdGetSysColor(LD_COLOR_BTNFACE)));
+        painter.fillRect(LdToQRect(r), LdQColor(LdGetSysColor(LD_COLOR_BTNFACE)));
 }
