@@ -3,6 +3,7 @@
 #include "base/QnExcept.h"
 #include "blt/Blt.h"
 #include "blt/qt/QPainterDC.h"
+#include "blt/qt/QRegionRgn.h"
 #include "editor/builtins/CheckedCast.h"
 #include "editor/ui/PreviewFunction.h"
 #include "editor/ui/ProgramCursor.h"
@@ -19,14 +20,6 @@
 #include <QPainter>
 
 namespace {
-
-QnRgn ToRgn(const QRegion& region)
-{
-    QnRgn rgn;
-    for (const QRect& r : region)
-        rgn += QnRgn(QnRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
-    return rgn;
-}
 
 // Per axis with client size c and picture size p: a picture that fits is
 // centred whatever was asked; a larger one may not leave a gap at either end.
@@ -126,7 +119,7 @@ void PreviewControl::paintEvent(QPaintEvent* event)
 {
     fw::GuardedCall([&] {
         QPainter painter(this);
-        const QnRgn update = ToRgn(event->region());
+        const QnRgn update = QnRgnFromQRegion(event->region());
         const QnPoint at = Offset();
         const QnRect shown{at.x, at.y, at.x + pictureWidth_, at.y + pictureHeight_};
         const QnRgn around = picture_ ? update - QnRgn(shown) : update;
