@@ -10,6 +10,7 @@
 #include "editor/ui/PreviewControl.h"
 #include "editor/ui/ProgramCursor.h"
 #include "editor/ui/SysColor.h"
+#include "imexp/WorkArea.h"
 #include "render/XFormXY.h"
 
 namespace {
@@ -116,6 +117,20 @@ TEST_F(PreviewControlTest, EffectRunsOnTheVisiblePartOnly)
     EXPECT_EQ(PreviewTestEffect::lastArgument->GetRect(QnXFormXY()), (QnRect{0, 0, kWidth, kHeight}));
     const QnPoint o = control->Offset();
     EXPECT_EQ(ArgumentPixel(3, 2), RampPixel(3 - o.x, 2 - o.y));
+}
+
+TEST_F(PreviewControlTest, GreyPictureIsCutOutInColour)
+{
+    PpQnPicture grey(700, 400, WA_GRAY, nullptr);
+    std::vector<unsigned char> row(700);
+    for (int x = 0; x < 700; ++x)
+        row[x] = uint8_t(x);
+    for (int y = 0; y < 400; ++y)
+        grey->SetRow(0, 0, y, row.data());
+    auto control = Show(grey);
+    control->grab();
+    const int x = 3 - control->Offset().x;
+    EXPECT_EQ(ArgumentPixel(3, 2), qRgb(uint8_t(x), uint8_t(x), uint8_t(x)));
 }
 
 TEST_F(PreviewControlTest, SameEffectAgainKeepsTheLockCounts)
