@@ -8,7 +8,7 @@
 // plain read-and-write of the same file beside it.
 #include "PhotoSample.h"
 #include "editor/builtins/CheckedCast.h"
-#include "editor/document/DibExport.h"
+#include "editor/operations/DibExport.h"
 #include "editor/operations/FlRgn.h"
 #include "editor/operations/RgnToSelect.h"
 #include "editor/view/SelectionShapes.h"

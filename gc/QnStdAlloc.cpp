@@ -1,5 +1,6 @@
 #include "gc/QnStdAlloc.h"
 
+#include "base/QnPageBlocks.h"
 #include "base/QnPhysicalMemory.h"
 #include "gc/QnCollector.h"
 #include "gc/QnGcSection.h"
@@ -19,6 +20,18 @@ uint64_t SaturatingDouble(uint64_t v)
 
 bool MemoryShortFor(uint64_t n) { return QnGetPhysicalMemoryAvailable64() < n; }
 
+// Tile-sized blocks come from page chunks; the size recorded in the block's
+// header sends each back to where it came from.
+void* RawAlloc(size_t bytes) { return QnPageBlockSize(bytes) ? QnPageBlockAlloc(bytes) : QnAlloc(bytes); }
+
+void RawFree(void* block, uint64_t bytes)
+{
+    if (QnPageBlockSize(bytes))
+        QnPageBlockFree(block, bytes);
+    else
+        QnFree(block);
+}
+
 } // namespace
 
 QnStdAlloc::QnStdAlloc(uint64_t threshold) : threshold_(threshold) {}
@@ -33,10 +46,10 @@ void* QnStdAlloc::alloc(size_t size)
         MakeRoomFor(n);
     // Room for the header even when called directly with less.
     const size_t bytes = std::max(size, QnBlockHeaderSize);
-    void* block = QnAlloc(bytes);
+    void* block = RawAlloc(bytes);
     if (!block) {
         QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
-        block = QnAlloc(bytes);
+        block = RawAlloc(bytes);
         if (!block)
             return nullptr;
     }
@@ -52,7 +65,7 @@ void QnStdAlloc::free(void* block)
     if (!block)
         return;
     const uint64_t n = QnBlockSize(block);
-    QnFree(block);
+    RawFree(block, std::max<uint64_t>(n, QnBlockHeaderSize));
     const uint64_t now = allocated_.fetch_sub(n, std::memory_order_relaxed) - n;
     // Shrink only when usage fell well below the threshold, so that a heap
     // that breathes around one size does not collect on every swing.

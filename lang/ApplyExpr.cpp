@@ -20,6 +20,17 @@ void QnApplyExpr::SetReduct(QnExpr* reduct)
     reduct_ = reduct;
 }
 
+void QnForgetReduct(const PpQnExpr& e)
+{
+    auto* app = dynamic_cast<QnApplyExpr*>(e.Get());
+    if (!app)
+        return;
+    QnLockGc lock;
+    app->reduct_ = nullptr;
+    if (app->canonical_)
+        app->canonical_->reduct_ = nullptr;
+}
+
 PpQnApplyExpr QnApplyExpr::GetCanonical() const
 {
     QnLockGc lock;

@@ -45,6 +45,7 @@ private:
     // The fixed-point built-in makes an application whose argument is the
     // node itself, and enters it in the application table on its own.
     friend class QnInitStandardBiFun;
+    friend void QnForgetReduct(const PpQnExpr& e);
     QnApplyExpr(QnExpr* l, QnExpr* r) : left_(l), right_(r) {}
 
     QnExpr* left_;
@@ -52,6 +53,11 @@ private:
     QnExpr* reduct_ = nullptr;
     QnApplyExpr* canonical_ = nullptr;
 };
+
+// Drops the cached result of e (an application; anything else is left as
+// it is) and of its canonical twin, so that what only that cache held may
+// go. The machine computes it again if it is ever asked for.
+void QnForgetReduct(const PpQnExpr& e);
 
 class PpQnApplyExpr : public QnPp<QnApplyExpr> {
 public:

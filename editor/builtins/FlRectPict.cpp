@@ -6,7 +6,7 @@
 #include "lang/ValueExpr.h"
 
 FlRectPict::FlRectPict(const PpQnPicture& picture, const QnRect* changed)
-    : QnFlVal(0), picture_(picture.Get()), whole_(changed ? 0 : 1), rect_(changed ? *changed : QnRect{})
+    : QnFlVal(1), picture_(picture.Get()), whole_(changed ? 0 : 1), rect_(changed ? *changed : QnRect{})
 {
 }
 

@@ -20,7 +20,8 @@ public:
 
 protected:
     friend struct ::QnObjCreator;
-    // changed null: the whole picture.
+    // changed null: the whole picture. Answers are unique values: two tool
+    // answers are never one node, whatever they hold.
     FlRectPict(const PpQnPicture& picture, const QnRect* changed);
     void MarkFixedObjects(Visitor visit) override;
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/document/DocConversions.h"
+#include "editor/document/DocErrors.h"
 #include "editor/document/DocStrings.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
@@ -19,19 +20,6 @@
 #include "base/QnExcept.h"
 
 namespace {
-
-// An editing command ends quietly on every error of the suite (a failed
-// commit leaves the document as it was); framework errors go on.
-template <class Work>
-void RunEdit(Work work)
-{
-    try {
-        work();
-    } catch (const fw::Exception&) {
-        throw;
-    } catch (...) {
-    }
-}
 
 std::string Format(int id, int value)
 {
@@ -100,7 +88,7 @@ void CLodo40Doc::OnEditSelectInvert() { ApplyWholePictureSelection(WholePictureC
 
 void CLodo40Doc::ApplyConversion(const PpQnExpr& function, uint32_t command)
 {
-    RunEdit([&] {
+    LdRunEdit([&] {
         ApplyExpression(PpQnExpr(function, m_expr), nullptr, nullptr, LdDocumentHost().MenuCommandText(command), true,
                         true);
     });

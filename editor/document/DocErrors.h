@@ -8,7 +8,22 @@
 #include <exception>
 #include <functional>
 
+#include "framework/Exception.h"
+
 // Runs work; false when it ended by an exception, which was reported.
 bool LdRunCommand(const std::function<void()>& work);
 // Reports the exception as above; framework exceptions are thrown on.
 void LdReportCommandError(std::exception_ptr error);
+
+// Runs an edit whose failure ends it quietly (the commit leaves the document
+// as it was): any error but the framework's, which goes on.
+template <class Work>
+void LdRunEdit(Work work)
+{
+    try {
+        work();
+    } catch (const fw::Exception&) {
+        throw;
+    } catch (...) {
+    }
+}

@@ -2,10 +2,10 @@
 
 #include "blt/Blt.h"
 #include "editor/builtins/CheckedCast.h"
-#include "editor/document/DibExport.h"
+#include "editor/operations/DibExport.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/EvaluationScope.h"
-#include "editor/document/PixelColor.h"
+#include "editor/operations/PixelColor.h"
 #include "editor/operations/FlRgn.h"
 #include "editor/ui/EvalControl.h"
 #include "framework/CmdUI.h"

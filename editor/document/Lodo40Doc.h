@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/document/UndoHistory.h"
+#include "editor/loadable/ToolParams.h"
 #include "editor/ui/LdBarDocument.h"
 #include "framework/Document.h"
 #include "lang/Expr.h"
@@ -118,6 +119,18 @@ public:
     // Enabled unless the picture already has the command's type.
     void OnUpdateConvert(fw::CmdUI& ui);
 
+    // Edits of the painting tools, each one undo step; a stroke's segments
+    // after its first (newRecord false) widen the step the first opened.
+    // Failures end quietly with the document as it was.
+    void PaintStroke(const CBrushParams& brush, const std::vector<QnPoint>& points, const QnPoint& start,
+                     bool update, bool newRecord);
+    void CloneStroke(const CBrushParams& brush, const std::vector<QnPoint>& points, CLodo40Doc* source,
+                     int32_t dx, int32_t dy, bool update, bool newRecord);
+    void FillAt(const CFillParams& params, const QnPoint& at);
+    void AddText(const CTextParams& params, const QnPoint& at);
+    // The selection's mask value the last edit kept.
+    const PpQnExpr& ClipResult() const { return m_clipResult; }
+
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
     int32_t StepsSinceSave() const { return m_stepsSinceSave; }
@@ -154,6 +167,12 @@ private:
     // text; an error ends the command quietly with nothing changed.
     void ApplyConversion(const PpQnExpr& function, uint32_t command);
     void ConvertToPaletted(bool fourBit);
+    // The selection as a mask over the picture.
+    PpQnExpr ClipExpr() const;
+    void KeepClipResult(const PpQnExpr& clip);
+    // Evaluates a tool built-in's answer, commits the picture it carries
+    // with the rectangle it changed, and keeps the clip's value.
+    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update, bool newRecord);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);

@@ -45,3 +45,10 @@ private:
     };
     std::vector<Seed> work_;
 };
+
+// The 4-connected area around seed whose red, green and blue each lie within
+// tolerance of colour (0x00BBGGRR), found in dib (a packed 24-bit DIB with
+// its header, as the document renders it). A seed outside the picture finds
+// nothing.
+QnRgn ColourRangeSelection(const std::vector<uint8_t>& dib, const QnPoint& seed, uint32_t colour,
+                           int32_t tolerance);

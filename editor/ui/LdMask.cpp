@@ -135,6 +135,11 @@ void CLdMask::DownSample()
     LdDownSample(Surface(), MaskSurface(), scale_);
 }
 
+QSize CLdMask::MeasureText(const QString& text, uint32_t format) const
+{
+    return QFontMetrics(LdMakeFont(font_)).boundingRect(QRect(), TextFlags(format), text).size();
+}
+
 int32_t CLdMask::DrawText(const QString& text, const QnRect& r, uint32_t format)
 {
     if (!drawing_)

@@ -65,6 +65,10 @@ public:
     // scale when supersampling), laid out as the format flags say. Returns
     // the height of the text; with LD_DT_CALCRECT it only measures.
     int32_t DrawText(const QString& text, const QnRect& r, uint32_t format);
+    // The size of the block DrawText would lay text in, in the selected
+    // font at its own size (what DT_CALCRECT measures from an empty
+    // rectangle). Needs no drawing under way.
+    QSize MeasureText(const QString& text, uint32_t format) const;
     // A pattern block transfer with the white brush of a new context (so
     // BLACKNESS, WHITENESS and DSTINVERT are the useful operations); the
     // four numbers are multiplied by the scale when supersampling. A

@@ -82,6 +82,7 @@ bool ProgressIndicator::Create(QWidget* parent)
 bool ProgressIndicator::OnInitDialog()
 {
     cancelled = false;
+    shown_.invalidate();
     bar_->setRange(0, 100);
     bar_->setValue(0);
     return true;
@@ -94,6 +95,12 @@ void ProgressIndicator::SetText(const QString& text)
 
 void ProgressIndicator::SetProgress(uint32_t done, uint32_t total)
 {
+    // A reader reports every row: painting the bar and running the event
+    // loop that often costs more than the decoding, and nobody sees more
+    // than fifty updates a second. The last step always shows.
+    if (shown_.isValid() && shown_.elapsed() < 20 && done < total)
+        return;
+    shown_.start();
     const Range range = BarRange(done, total);
     bar_->setRange(0, range.maximum);
     bar_->setValue(range.position);

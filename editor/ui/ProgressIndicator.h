@@ -7,6 +7,8 @@
 
 #include "framework/Dialog.h"
 
+#include <QElapsedTimer>
+
 #include <cstdint>
 
 class QLabel;
@@ -55,4 +57,5 @@ private:
 
     QLabel* text_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QElapsedTimer shown_; // since the bar was last painted and events run
 };

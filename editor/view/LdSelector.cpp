@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/document/Lodo40Doc.h"
+#include "editor/operations/RgnFinder.h"
 #include "editor/ui/ProgramCursor.h"
 #include "editor/view/SelectionShapes.h"
 #include "render/RgnShapes.h"

@@ -29,9 +29,3 @@ QnRect SelectShapeRect(const QnPoint& anchor, const QnPoint& pointer, const CSel
 // shape); any other mode leaves the shape alone.
 QnRgn CombineSelection(const QnRgn& base, const QnRgn& shape, int32_t combine);
 
-// The 4-connected area around seed whose red, green and blue each lie within
-// tolerance of colour (0x00BBGGRR), found in dib (a packed 24-bit DIB with
-// its header, as the document renders it). A seed outside the picture finds
-// nothing.
-QnRgn ColourRangeSelection(const std::vector<uint8_t>& dib, const QnPoint& seed, uint32_t colour,
-                           int32_t tolerance);

@@ -7,7 +7,6 @@
 #include "editor/view/Lodo40View.h"
 #include "editor/view/SelectionShapes.h"
 #include "editor/ui/ProgramCursor.h"
-#include "editor/ui/ProgramEnvironment.h"
 #include "framework/App.h"
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
@@ -15,7 +14,6 @@
 #include "imexp/ImExp.h"
 #include "lang/FlVal.h"
 #include "picture/Picture.h"
-#include "platform/OwnResources.h"
 #include "render/RgnShapes.h"
 
 #include <gtest/gtest.h>
@@ -350,7 +348,6 @@ TEST_F(Selector, EachShapeShowsTheProgramsCursor)
         {kSelectColourRange, CLdSelector::kColourRangeCursor, {10, 10}},
         {kSelectMove, CLdSelector::kMoveCursor, {6, 0}},
     };
-    LdSetProgramResources(platform::OwnResources());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
         host.params.mode = c.mode;
@@ -362,5 +359,4 @@ TEST_F(Selector, EachShapeShowsTheProgramsCursor)
     }
     host.params.mode = kSelectPolygon;
     EXPECT_FALSE(host.selector.Cursor(*view, QnPoint{5, 5}, Qt::NoModifier));
-    LdSetProgramResources(platform::ResourceTable());
 }

@@ -3,7 +3,7 @@
 buttons (20 x 20, 24-bit BMP; RGB(0, 128, 128) is the bars' transparent
 colour), the bars' background texture (pure blue, red and green stand for
 the desktop's button face, highlight and shadow colours), the splash
-picture and the two short click sounds of the bar buttons.
+picture, the painter's brush shapes and the two short click sounds of the bar buttons.
 
 The pictures and sounds are our own. Run it in this folder to redraw them:
 python3 make_program_bitmaps.py
@@ -158,6 +158,37 @@ def write_bmp(name, img):
         f.write(b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54) + header + rows)
 
 
+def brush_shapes():
+    """The painter's brush shapes: four 50 x 50 cells one under the other,
+    True where the shape is: a disc of diameter 40, a 40 x 40 square, and a
+    band 7 pixels wide along each diagonal of that square."""
+    cells = []
+    disc_cell = [[(x + 0.5 - 25) ** 2 + (y + 0.5 - 25) ** 2 <= 400 for x in range(50)] for y in range(50)]
+    square = [[5 <= x < 45 and 5 <= y < 45 for x in range(50)] for y in range(50)]
+    band = [[5 <= y < 45 and 5 <= x < 45 and abs(x - y) <= 3 for x in range(50)] for y in range(50)]
+    mirrored = [list(reversed(row)) for row in band]
+    for cell in (disc_cell, square, band, mirrored):
+        cells.extend(cell)
+    return cells
+
+
+def write_bmp1(name, bits):
+    """A 1-bit BMP, black (index 0) where bits are True, white elsewhere."""
+    h, w = len(bits), len(bits[0])
+    stride = (w + 31) // 32 * 4
+    rows = b""
+    for row in reversed(bits):
+        packed = bytearray(stride)
+        for x, on in enumerate(row):
+            if not on:
+                packed[x // 8] |= 0x80 >> (x % 8)
+        rows += bytes(packed)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 1, 0, len(rows), 2835, 2835, 2, 2)
+    with open(name, "wb") as f:
+        f.write(b"BM" + struct.pack("<IHHI", 14 + 40 + 8 + len(rows), 0, 0, 14 + 40 + 8) + header + palette + rows)
+
+
 def write_click(name, frequency, ms):
     rate = 22050
     n = rate * ms // 1000
@@ -182,5 +213,6 @@ if __name__ == "__main__":
     write_bmp("bar_help.bmp", question())
     write_bmp("bar_texture.bmp", texture())
     write_bmp("splash.bmp", splash())
+    write_bmp1("brush_shapes.bmp", brush_shapes())
     write_click("hover.wav", 1800, 25)
     write_click("press.wav", 900, 45)

@@ -1,4 +1,4 @@
-#include "editor/document/DibExport.h"
+#include "editor/operations/DibExport.h"
 
 #include <algorithm>
 #include <cstring>

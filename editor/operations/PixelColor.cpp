@@ -1,4 +1,4 @@
-#include "editor/document/PixelColor.h"
+#include "editor/operations/PixelColor.h"
 
 #include "editor/operations/PictureRowAccess.h"
 #include "render/PixConverter.h"
