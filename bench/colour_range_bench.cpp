@@ -10,8 +10,8 @@
 #include "editor/builtins/CheckedCast.h"
 #include "editor/operations/DibExport.h"
 #include "editor/operations/FlRgn.h"
+#include "editor/operations/RgnFinder.h"
 #include "editor/operations/RgnToSelect.h"
-#include "editor/view/SelectionShapes.h"
 #include "lang/MachineContext.h"
 #include "render/XFormXY.h"
 
