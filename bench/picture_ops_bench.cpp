@@ -4,10 +4,10 @@
 // one thread and ImageMagick's `-rotate 17` / `-filter Triangle -resize`
 // with one thread, measured in the same run. The tools read and write
 // files (in /dev/shm): their time for a plain copy of the source file is
-// printed beside, and the ratio is ours / their whole run. Times are processor times (user +
-// system) of one thread, which a machine busy with other work disturbs
-// less than wall times; our wall time is shown beside. A tool that is
-// missing is skipped.
+// printed beside, and the ratio is ours / their whole run. Times are
+// processor times (user + system) of one thread, which a machine busy with
+// other work disturbs less than wall times; our wall time is shown beside.
+// A tool that is missing is skipped.
 #include "editor/operations/PictureExprBuilders.h"
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
