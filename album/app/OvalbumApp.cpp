@@ -140,7 +140,7 @@ std::string COvalbumApp::ScanBaseFolder() const
 bool COvalbumApp::RunScanFolderOptions()
 {
     CScanOptionsDlg dialog(ScanBaseFolder(), GetMainWidget());
-    dialog.folder = scan.InitialFolder(programFolder_);
+    dialog.folder = scan.InitialFolder(AlbumScanSettings::UserPicturesFolder(), programFolder_);
     dialog.format = scan.format;
     if (dialog.DoModal() != fw::IDOK)
         return false;
