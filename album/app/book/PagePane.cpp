@@ -57,8 +57,9 @@ CPagePane::Grid CPagePane::GetGrid() const
     const int usableHeight = rect_.height() - 2 * topMargin_;
     grid.columns = std::max(1, usableWidth / cell_.width());
     grid.rows = std::max(1, usableHeight / cell_.height());
-    grid.columnStep = std::max(0, usableWidth) / grid.columns;
-    grid.rowStep = std::max(0, usableHeight) / grid.rows;
+    // A page too small for one cell still gives its one cell a cell's size.
+    grid.columnStep = std::max(cell_.width(), usableWidth / grid.columns);
+    grid.rowStep = std::max(cell_.height(), usableHeight / grid.rows);
     grid.origin = QPoint(rect_.left() + leftMargin_, rect_.top() + topMargin_);
     return grid;
 }
