@@ -205,7 +205,6 @@ void COvalbumView::dropEvent(QDropEvent* event)
     const bool inside = event->source() == this || event->source() == viewport();
     fw::GuardedCall([&] {
         if (inside) {
-            dragInside_ = true;
             DropInside(event->position().toPoint());
             event->setDropAction(Qt::MoveAction);
             event->accept();
@@ -220,6 +219,9 @@ void COvalbumView::dropEvent(QDropEvent* event)
 
 bool COvalbumView::DropInside(QPoint at)
 {
+    // The drag ends inside: the record stays in the album whatever the
+    // drop does.
+    dragInside_ = true;
     COvalbumDoc* doc = GetDocument();
     if (!doc || !dragged_)
         return false;
