@@ -15,6 +15,7 @@ inline constexpr uint32_t IDD_ABOUTBOX = 145;
 inline constexpr uint32_t IDC_MEMORY = 1080;
 inline constexpr uint32_t IDC_DISK = 1081;
 
+inline constexpr uint32_t IDB_TOOLBAR = 153;         // the toolbar's strip of button pictures
 inline constexpr uint32_t ID_TOOLBAR = 59392;         // the frame's toolbar (and its show/hide command)
 inline constexpr uint32_t ID_ADD_ITEMS = 32771;       // "&Add New Items..."
 inline constexpr uint32_t ID_DELETE_ITEM = 32772;     // "&Delete"

@@ -1,6 +1,9 @@
 #include "album/app/MainFrm.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QImage>
+#include <vector>
 #include <iterator>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,7 +18,9 @@
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
 #include "framework/MessageMap.h"
+#include "framework/Clipboard.h"
 #include "framework/StatusBar.h"
+#include "platform/OwnResources.h"
 
 FW_IMPLEMENT_DYNCREATE(CMainFrame, fw::FrameWnd)
 
@@ -26,6 +31,32 @@ AlbumScanner* Scanner()
 {
     COvalbumApp* app = COvalbumApp::Get();
     return app ? &app->GetScanner() : nullptr;
+}
+
+constexpr int kToolButtonWidth = 24;
+constexpr int kToolButtonHeight = 22;
+constexpr QRgb kToolBarClear = 0xFFC0C0C0;  // RGB(192, 192, 192) shows the bar through
+
+// The buttons' pictures, cut from the strip in the program's resources.
+std::vector<QIcon> ToolBarIcons()
+{
+    std::vector<QIcon> icons;
+    const auto dib = platform::OwnResources().Find(platform::ResourceType::Bitmap, IDB_TOOLBAR);
+    if (!dib)
+        return icons;
+    const auto strip = fw::Clipboard::DibToImage(std::vector<uint8_t>(dib->begin(), dib->end()));
+    if (!strip)
+        return icons;
+    QImage image = strip->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] == kToolBarClear)
+                row[x] = qRgba(0, 0, 0, 0);
+    }
+    for (int x = 0; x + kToolButtonWidth <= image.width(); x += kToolButtonWidth)
+        icons.emplace_back(QPixmap::fromImage(image.copy(x, 0, kToolButtonWidth, kToolButtonHeight)));
+    return icons;
 }
 
 }  // namespace
@@ -83,24 +114,30 @@ CMainFrame::CMainFrame()
     AddCommand(help, fw::ID_APP_ABOUT, "&About Telvy Album...");
     AddCommand(help, ID_WEB_SITE, "Quendle Software Web site");
 
-    // The toolbar's buttons, in groups; 0 is a gap.
+    // The toolbar's buttons, in groups; 0 is a gap. Their pictures lie side
+    // by side in one strip, in this order.
     toolBar_ = new QToolBar("Standard", this);
     toolBar_->setObjectName("AlbumToolBar");
-    toolBar_->setIconSize(QSize(24, 22));
+    toolBar_->setIconSize(QSize(kToolButtonWidth, kToolButtonHeight));
     const uint32_t buttons[] = {fw::ID_FILE_NEW, fw::ID_FILE_OPEN, fw::ID_FILE_SAVE, 0,
                                 ID_ALBUM_CUT, ID_ALBUM_COPY, ID_ALBUM_PASTE, 0,
                                 ID_ALBUM_UNDO, 0, ID_ADD_ITEMS, ID_DELETE_ITEM, 0,
                                 ID_SEARCH, ID_VIEW_FOUND, 0, fw::ID_APP_ABOUT};
-    const char* const texts[] = {"New", "Open", "Save", "", "Cut", "Copy", "Paste", "", "Undo", "",
-                                 "Add new items", "Delete", "", "Search", "View only found", "", "About"};
+    const char* const tips[] = {"New album", "Open album", "Save album", "", "Cut", "Copy", "Paste", "", "Undo", "",
+                                "Add new items", "Delete", "", "Search", "View only found", "", "About"};
+    const std::vector<QIcon> icons = ToolBarIcons();
+    size_t picture = 0;
     for (size_t i = 0; i < std::size(buttons); ++i) {
         if (buttons[i] == 0) {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* action = toolBar_->addAction(texts[i]);
+        QAction* action = picture < icons.size() ? toolBar_->addAction(icons[picture], tips[i])
+                                                 : toolBar_->addAction(tips[i]);
+        ++picture;
         fw::SetControlId(action, buttons[i]);
-        action->setToolTip(texts[i]);
+        action->setToolTip(tips[i]);
+        action->setStatusTip(tips[i]);
         const uint32_t id = buttons[i];
         connect(action, &QAction::triggered, this, [this, id] { fw::GuardedCall([&] { SendCommand(id); }); });
     }

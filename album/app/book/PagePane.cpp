@@ -142,7 +142,7 @@ void CPagePane::Paint(QPainter& painter, const QRect& clip)
     DrawPaperWithHoles(painter, rect_, rect_.left() + ring / 2);
     painter.setFont(TimesFont(kPageFontSize));
     const int line = painter.fontMetrics().height();
-    DrawShadowTextIn(painter, QRect(rect_.left(), rect_.bottom() - 2 * line, rect_.width(), line),
+    DrawShadowTextIn(painter, QRect(rect_.left(), rect_.bottom() - line, rect_.width(), line),
                      QString("- %1 -").arg(currentPage_ + 1), kTextColour);
     painter.setFont(TimesFont(kPageFontSize * 2 / 3));
     ForEachCell([&](const COvalbumRec* record, const QRect& cell) {
