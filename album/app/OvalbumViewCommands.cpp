@@ -6,6 +6,7 @@
 
 #include "album/app/AlbumDialogQuestions.h"
 #include "album/app/AlbumIds.h"
+#include "album/app/AlbumProgress.h"
 #include "album/app/AlbumInfoDlg.h"
 #include "album/app/AlbumSlideShowRun.h"
 #include "album/app/AlbumStatusText.h"
@@ -35,10 +36,8 @@ namespace {
 // for the caller, null when the file does not read.
 WA* ReadWithHourglass(const std::string& path)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    WA* picture = ReadAlbumPicture(path);
-    QApplication::restoreOverrideCursor();
-    return picture;
+    AlbumProgress progress;
+    return ReadAlbumPicture(path, &progress);
 }
 
 std::vector<std::string> Lines(const std::string& text)
@@ -113,7 +112,9 @@ void COvalbumView::OnAddItems()
         return;
     const std::vector<std::string> paths = Lines(*chosen);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    doc->AddPictureFiles(paths, [&](int32_t n) { SetStatusText(AlbumStatusText(IDS_CREATING_THUMBNAIL, n)); });
+    AlbumProgress progress;
+    doc->AddPictureFiles(
+        paths, [&](int32_t n) { SetStatusText(AlbumStatusText(IDS_CREATING_THUMBNAIL, n)); }, &progress);
     QApplication::restoreOverrideCursor();
     if (!paths.empty())
         profile.WriteString(kFilesSection, "DEFAULTDIR",

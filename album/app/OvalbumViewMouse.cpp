@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "album/app/AlbumIds.h"
+#include "album/app/AlbumProgress.h"
 #include "album/app/AlbumStatusText.h"
 #include "album/app/OvalbumApp.h"
 #include "album/app/OvalbumView.h"
@@ -257,9 +258,8 @@ int COvalbumView::DropFiles(const std::vector<std::string>& paths)
         if (!doc)
             continue;
         SetStatusText(AlbumStatusText(IDS_CREATING_THUMBNAIL, added + 1));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        COvalbumRec* record = doc->AddPictureFile(path, true);
-        QApplication::restoreOverrideCursor();
+        AlbumProgress progress;
+        COvalbumRec* record = doc->AddPictureFile(path, true, &progress);
         if (!record)
             continue;
         ++added;

@@ -13,10 +13,14 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QApplication>
+#include <QTest>
+#include <QThread>
 #include <memory>
 
 #include "album/app/AboutDlg.h"
 #include "album/app/AlbumIds.h"
+#include "album/app/AlbumProgress.h"
 #include "album/app/AlbumInfoDlg.h"
 #include "album/app/AlbumQuestionDlg.h"
 #include "album/app/PictureInfoDlg.h"
@@ -199,6 +203,33 @@ TEST_F(DialogTest, SearchOffersEachNameOnceAndTakesTheSettings)
     EXPECT_EQ(files, 4);
     EXPECT_EQ(dialog.search.aliasPattern, "h*");
     EXPECT_EQ(dialog.search.numberTo, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AlbumProgress, FramesFollowTheWorkAndEscapeStopsIt)
+{
+    AlbumProgress progress;
+    progress.Start();
+    const struct {
+        int32_t done, total;
+        int frame;
+    } steps[] = {{0, 100, 0}, {11, 100, 0}, {12, 100, 1}, {50, 100, 4}, {99, 100, 8}, {100, 100, 8}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(progress.Step(s.done, s.total), 1);
+        EXPECT_EQ(progress.Frame(), s.frame) << s.done;
+    }
+    // Input waiting in the queue is dropped; an Escape let go stops the work.
+    QWidget target;
+    QCoreApplication::postEvent(&target, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+    QCoreApplication::postEvent(&target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
+    QThread::msleep(60);  // without taking the queue
+    EXPECT_EQ(progress.Step(1, 2), 0);
+    EXPECT_TRUE(progress.Stopped());
+    progress.End();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

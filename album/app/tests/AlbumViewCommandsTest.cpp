@@ -257,6 +257,17 @@ TEST_F(AlbumViewCommands, ContextMenusOfARecordAndOfThePage)
     EXPECT_EQ(Names(), (std::vector<std::string>{"p0.png", "p1.png"}));
 }
 
+TEST_F(AlbumViewCommands, ADoubleClickOrOpenToEditStartsTheEditorWithThePicture)
+{
+    // No editor started the album: each hand-over starts one with the file.
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, Page().CellOf(Record(1)).center());
+    Doc()->Select(Record(2));
+    EXPECT_TRUE(Run(ID_OPEN_TO_EDIT));
+    ASSERT_EQ(launcher->started.size(), 2u);
+    EXPECT_EQ(launcher->started[0].second, std::vector<std::string>{paths[1]});
+    EXPECT_EQ(launcher->started[1].second, std::vector<std::string>{paths[2]});
+}
+
 TEST_F(AlbumViewCommands, TheIdleCheckAsksAndRemovesOnlyOnDelete)
 {
     QFile::remove(QString::fromStdString(paths[0]));
