@@ -177,5 +177,37 @@ TEST_F(AlbumBookTest, TheGrabShowsEachThumbnailInItsSlot)
     EXPECT_NE(book.pixelColor(spine.left() + 3, spine.top() + 3), View()->palette().color(QPalette::Button));
 }
 
+TEST_F(AlbumBookTest, ASelectedNameTooLongForItsSlotScrolls)
+{
+    SetViewSize(520, 360);
+    const std::string longName = PathOf("a picture with a very long name indeed.png");
+    albumtest::WritePictureFile(longName, 40, 30);
+    AddPictures(1);
+    ASSERT_TRUE(Doc()->AddPictureFile(longName, false));
+    Refresh();
+    View()->viewport()->grab();
+    EXPECT_TRUE(Page().TickMarquee().isEmpty());  // nothing selected: nothing scrolls
+
+    // The short name fits: still nothing.
+    View()->SelectRecord(Doc()->GetRecords()[0].get());
+    View()->viewport()->grab();
+    EXPECT_TRUE(Page().TickMarquee().isEmpty());
+
+    View()->SelectRecord(Doc()->GetRecords()[1].get());
+    View()->viewport()->grab();
+    const QRect line = Page().TickMarquee();
+    const QRect cell = Page().CellOf(Doc()->GetRecords()[1].get());
+    EXPECT_TRUE(cell.contains(line.center()));
+    EXPECT_EQ(Page().MarqueeOffset(), -CPagePane::kMarqueeStep);
+    // Off the left end it comes back in at the right.
+    int ticks = 0;
+    while (Page().MarqueeOffset() <= 0 && ticks < 1000) {
+        Page().TickMarquee();
+        ++ticks;
+    }
+    EXPECT_EQ(Page().MarqueeOffset(), line.width());
+    EXPECT_GT(ticks, line.width() / CPagePane::kMarqueeStep);
+}
+
 } // namespace
 } // namespace albumapptest
