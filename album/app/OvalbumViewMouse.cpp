@@ -77,10 +77,11 @@ void COvalbumView::mousePressEvent(QMouseEvent* event)
         if (event->button() != Qt::LeftButton)
             return;
         if (record) {
+            // The drag starts once the mouse moves (a double-click must not
+            // become one).
             dragPoint_ = at;
             dragged_ = record;
             SelectRecord(record);
-            StartDrag(record);
             return;
         }
         if (root_)
@@ -92,8 +93,12 @@ void COvalbumView::mousePressEvent(QMouseEvent* event)
 void COvalbumView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    if (dragged_)
+    if (dragged_ && !capturePane_ && (event->buttons() & Qt::LeftButton) &&
+        (at - dragPoint_).manhattanLength() >= QApplication::startDragDistance()) {
         dragPoint_ = at;
+        fw::GuardedCall([&] { StartDrag(dragged_); });
+        return;
+    }
     if (capturePane_)
         fw::GuardedCall([&] { capturePane_->MouseMove(at); });
 }

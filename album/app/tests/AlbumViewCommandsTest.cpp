@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTest>
 #include <QUrl>
 
@@ -39,6 +40,16 @@ protected:
     }
     COvalbumRec* Record(size_t i) const { return Doc()->GetRecords()[i].get(); }
     bool Run(uint32_t id) { return frame->SendCommand(id); }
+    // Presses on a point of the view and moves the mouse far enough to drag.
+    void Drag(QPoint from)
+    {
+        QWidget* viewport = View()->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(20, 0)), viewport->mapToGlobal(QPointF(from)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + QPoint(20, 0));
+    }
     // Answers the next dialog: fills the edit or combo with id, then OK.
     void AnswerDialog(uint32_t id, const std::string& text)
     {
@@ -176,12 +187,19 @@ TEST_F(AlbumViewCommands, TheSlideShowCyclesTheFoundPicturesUntilAClick)
 TEST_F(AlbumViewCommands, DraggingRecordsMovesThemOrHandsThemOut)
 {
     COvalbumView& view = *View();
+    // A click alone drags nothing.
+    int drags = 0;
+    COvalbumView::SetDragRunner([&](QMimeData*) { ++drags; return Qt::MoveAction; });
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, Page().CellOf(Record(0)).center());
+    EXPECT_EQ(drags, 0);
+    EXPECT_EQ(Names().size(), 3u);
+
     // Out of the album with move: the record goes, its file stays.
     COvalbumView::SetDragRunner([&](QMimeData* data) {
         EXPECT_EQ(COvalbumView::DroppedFiles(*data), std::vector<std::string>{paths[0]});
         return Qt::MoveAction;
     });
-    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, Page().CellOf(Record(0)).center());
+    Drag(Page().CellOf(Record(0)).center());
     EXPECT_EQ(Names(), (std::vector<std::string>{"p1.png", "p2.png"}));
     EXPECT_EQ(Doc()->GetSelection(), Record(0));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(paths[0])));
@@ -204,8 +222,7 @@ TEST_F(AlbumViewCommands, DraggingRecordsMovesThemOrHandsThemOut)
             EXPECT_EQ(view.DropInside(onto), c.dragged != c.onto && c.onto != c.dragged + 1);
             return Qt::MoveAction;
         });
-        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, Page().CellOf(Record(c.dragged)).center());
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, Page().CellOf(Record(c.dragged)).center());
+        Drag(Page().CellOf(Record(c.dragged)).center());
         EXPECT_EQ(Names(), c.names) << c.dragged << " onto " << c.onto;
         Doc()->SortRecords(AlbumSortKey::FileName);
     }
