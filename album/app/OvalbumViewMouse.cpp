@@ -205,6 +205,14 @@ void COvalbumView::dragMoveEvent(QDragMoveEvent* event)
     event->accept();
 }
 
+void COvalbumView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    // A record dragged out of the view and let go elsewhere leaves the album
+    // when moved.
+    dragInside_ = false;
+    event->accept();
+}
+
 void COvalbumView::dropEvent(QDropEvent* event)
 {
     const std::vector<std::string> paths = DroppedFiles(*event->mimeData());

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
@@ -244,6 +246,36 @@ TEST_F(AlbumViewCommands, DroppedFilesAreAddedAndAlbumsOpened)
     Doc()->SetModifiedFlag(false);
     EXPECT_EQ(View()->DropFiles({album}), 0);
     EXPECT_EQ(Names().size(), 4u);
+}
+
+TEST_F(AlbumViewCommands, FilesDraggedFromOutsideAreCopiedOrMovedIn)
+{
+    const std::string other = PathOf("other.png");
+    albumtest::WritePictureFile(other, 20, 20);
+    QWidget* viewport = View()->viewport();
+    const QPoint at = Page().CellOf(Record(0)).center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+
+    QMimeData text;
+    text.setText("not a file");
+    QDragEnterEvent enterText(at, offered, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enterText);
+    EXPECT_FALSE(enterText.isAccepted());
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QDragEnterEvent enter(at, offered, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    for (const auto& [keys, want] : {std::pair{Qt::NoModifier, Qt::CopyAction}, {Qt::ShiftModifier, Qt::MoveAction}}) {
+        QDragMoveEvent move(at, offered, &files, Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(viewport, &move);
+        EXPECT_TRUE(move.isAccepted());
+        EXPECT_EQ(move.dropAction(), want);
+    }
+    QDropEvent drop(QPointF(at), offered, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"p0.png", "p1.png", "p2.png", "other.png"}));
 }
 
 TEST_F(AlbumViewCommands, ContextMenusOfARecordAndOfThePage)
