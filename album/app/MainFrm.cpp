@@ -41,7 +41,9 @@ constexpr QRgb kToolBarClear = 0xFFC0C0C0;  // RGB(192, 192, 192) shows the bar 
 std::vector<QIcon> ToolBarIcons()
 {
     std::vector<QIcon> icons;
-    const auto dib = platform::OwnResources().Find(platform::ResourceType::Bitmap, IDB_TOOLBAR);
+    // The table owns the bytes the bitmap is found in.
+    const platform::ResourceTable resources = platform::OwnResources();
+    const auto dib = resources.Find(platform::ResourceType::Bitmap, IDB_TOOLBAR);
     if (!dib)
         return icons;
     const auto strip = fw::Clipboard::DibToImage(std::vector<uint8_t>(dib->begin(), dib->end()));
