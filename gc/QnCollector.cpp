@@ -22,6 +22,9 @@ int32_t QnCollector::kept = 0;
 QnObj* QnCollector::markStack = nullptr;
 QnObj* QnCollector::trialList = nullptr;
 QnObj* QnCollector::earliest = nullptr;
+QnCollector::Deferred QnCollector::deferred[QnCollector::kDeferDepth] = {};
+unsigned QnCollector::deferredNext = 0;
+unsigned QnCollector::deferredCount = 0;
 
 int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
 {
@@ -106,11 +109,47 @@ void QnCollector::ReverseStack()
     markStack = reversed;
 }
 
+void QnCollector::Defer(QnObj* obj, QnObj::Visitor handle)
+{
+    // The flags and the mark-stack link, then the vtable and the links the
+    // object will report when popped.
+    __builtin_prefetch(&obj->flags_, 1);
+    __builtin_prefetch(obj, 1);
+    Deferred& slot = deferred[deferredNext];
+    const Deferred oldest = slot;
+    slot = {obj, handle};
+    deferredNext = (deferredNext + 1) % kDeferDepth;
+    if (oldest.obj)
+        oldest.handle(oldest.obj);
+    else
+        ++deferredCount;
+}
+
+bool QnCollector::HandleOldestDeferred()
+{
+    if (deferredCount == 0)
+        return false;
+    for (;; deferredNext = (deferredNext + 1) % kDeferDepth) {
+        Deferred& slot = deferred[deferredNext];
+        if (slot.obj) {
+            const Deferred oldest = slot;
+            slot.obj = nullptr;
+            --deferredCount;
+            oldest.handle(oldest.obj);
+            return true;
+        }
+    }
+}
+
 void QnCollector::Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor)
 {
     start->MarkObjects(fixedVisitor, discardableVisitor);
-    while (QnObj* obj = Pop())
-        obj->MarkObjects(fixedVisitor, discardableVisitor);
+    for (;;) {
+        if (QnObj* obj = Pop())
+            obj->MarkObjects(fixedVisitor, discardableVisitor);
+        else if (!HandleOldestDeferred())
+            break;
+    }
 }
 
 bool QnCollector::IsCandidate(const QnObj* obj)
@@ -155,19 +194,37 @@ void QnCollector::MF_Protect(QnObj* obj)
 
 void QnCollector::MF_Fix(QnObj* obj)
 {
-    if (obj && obj->TestF(QnObj::F_REGISTERED))
-        FixObject(obj);
+    if (obj)
+        Defer(obj, FixTarget);
 }
 
 void QnCollector::MF_Discard(QnObj* obj)
 {
-    if (obj && obj->TestF(QnObj::F_REGISTERED))
-        DiscardObject(obj, false);
+    if (obj)
+        Defer(obj, DiscardTarget);
 }
 
 void QnCollector::MF_FixProtected(QnObj* obj)
 {
-    if (!obj || !obj->TestF(QnObj::F_REGISTERED))
+    if (obj)
+        Defer(obj, FixProtectedTarget);
+}
+
+void QnCollector::FixTarget(QnObj* obj)
+{
+    if (obj->TestF(QnObj::F_REGISTERED))
+        FixObject(obj);
+}
+
+void QnCollector::DiscardTarget(QnObj* obj)
+{
+    if (obj->TestF(QnObj::F_REGISTERED))
+        DiscardObject(obj, false);
+}
+
+void QnCollector::FixProtectedTarget(QnObj* obj)
+{
+    if (!obj->TestF(QnObj::F_REGISTERED))
         return;
     if (obj->TestF(QnObj::F_PROTECT_MARKED))
         FixObject(obj);

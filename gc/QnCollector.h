@@ -30,6 +30,13 @@ private:
     static void Sweep(int32_t& deleted, int32_t& dropped);
 
     static void Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor);
+    // The marking visitors do not read a target's flags when it is
+    // reported: they fetch it and queue it a few targets deep, and handle
+    // it once it leaves the queue, so that several fetches are in flight
+    // while the marking works on objects already at hand.
+    static void Defer(QnObj* obj, QnObj::Visitor handle);
+    // Handles the oldest queued target; false when none is queued.
+    static bool HandleOldestDeferred();
     static void Push(QnObj* obj);
     static QnObj* Pop();
     static void ReverseStack();
@@ -47,6 +54,10 @@ private:
     static void MF_Fix(QnObj* obj);
     static void MF_Discard(QnObj* obj);
     static void MF_FixProtected(QnObj* obj);
+    // What the deferred visitors above do once a target leaves the queue.
+    static void FixTarget(QnObj* obj);
+    static void DiscardTarget(QnObj* obj);
+    static void FixProtectedTarget(QnObj* obj);
     static void MF_FixTmp(QnObj* obj);
     static void MF_DiscardTmp(QnObj* obj);
     static void MF_Enum(QnObj* obj);
@@ -56,4 +67,14 @@ private:
     static QnObj* markStack;
     static QnObj* trialList;
     static QnObj* earliest;     // earliest new candidate of a rescue step
+
+    struct Deferred {
+        QnObj* obj;
+        QnObj::Visitor handle;
+    };
+    // Deep enough to cover a miss to memory with the visits in between.
+    static constexpr unsigned kDeferDepth = 16;
+    static Deferred deferred[kDeferDepth];
+    static unsigned deferredNext; // the slot written next: the oldest entry
+    static unsigned deferredCount;
 };
