@@ -25,6 +25,8 @@ QnObj* QnCollector::earliest = nullptr;
 QnCollector::Deferred QnCollector::deferred[QnCollector::kDeferDepth] = {};
 unsigned QnCollector::deferredNext = 0;
 unsigned QnCollector::deferredCount = 0;
+QnObj* QnCollector::notices[QnCollector::kNoticeArray] = {};
+size_t QnCollector::noticeCount = 0;
 
 int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
 {
@@ -250,10 +252,25 @@ void QnCollector::MF_DiscardTmp(QnObj* obj)
 // when the owner reports it twice (a second push would loop the stack).
 void QnCollector::MF_Enum(QnObj* obj)
 {
-    if (!obj || !IsCandidate(obj) || obj->TestF(QnObj::F_NOTED))
+    if (obj)
+        Defer(obj, EnumTarget);
+}
+
+void QnCollector::EnumTarget(QnObj* obj)
+{
+    if (!IsCandidate(obj) || obj->TestF(QnObj::F_NOTED))
         return;
     obj->SetF(QnObj::F_NOTED);
-    Push(obj);
+    if (noticeCount < kNoticeArray)
+        notices[noticeCount++] = obj;
+    else
+        Push(obj);
+}
+
+void QnCollector::Tell(QnObj* owner, QnObj* target)
+{
+    target->ClrF(QnObj::F_NOTED);
+    owner->NoteObjectDiscarded(target);
 }
 
 // --- passes -----------------------------------------------------------------
@@ -373,11 +390,24 @@ void QnCollector::NotifyPass()
         // Gather first: the owner forgets links while it is told, and must
         // not do so while it enumerates them.
         owner->MarkDiscardableObjects(MF_Enum);
-        ReverseStack(); // tell in the order the owner reported
-        while (QnObj* target = Pop()) {
-            target->ClrF(QnObj::F_NOTED);
-            owner->NoteObjectDiscarded(target);
+        while (HandleOldestDeferred()) {
         }
+        // In the order reported: the array, then the stack from its bottom.
+        constexpr size_t kAhead = 8;
+        for (size_t i = 0; i < noticeCount; ++i) {
+            if (i + kAhead < noticeCount) {
+                // Its flags, and the first fields past the base, where an
+                // owner finds what it keys the target by.
+                const QnObj* next = notices[i + kAhead];
+                __builtin_prefetch(&next->flags_, 1);
+                __builtin_prefetch(reinterpret_cast<const char*>(next) + sizeof(QnObj) + 16);
+            }
+            Tell(owner, notices[i]);
+        }
+        ReverseStack();
+        while (QnObj* target = Pop())
+            Tell(owner, target);
+        noticeCount = 0;
     }
 }
 

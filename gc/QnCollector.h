@@ -61,6 +61,8 @@ private:
     static void MF_FixTmp(QnObj* obj);
     static void MF_DiscardTmp(QnObj* obj);
     static void MF_Enum(QnObj* obj);
+    static void EnumTarget(QnObj* obj);
+    static void Tell(QnObj* owner, QnObj* target);
 
     static int32_t discardable; // candidates: discardable bit without kept bit
     static int32_t kept;        // objects kept by the mark pass
@@ -77,4 +79,12 @@ private:
     static Deferred deferred[kDeferDepth];
     static unsigned deferredNext; // the slot written next: the oldest entry
     static unsigned deferredCount;
+
+    // The targets of one owner's notices, gathered in the order reported:
+    // the first ones in an array, which the notices then read with the
+    // fetches ahead that a chain through the objects cannot have, any more
+    // on the mark stack.
+    static constexpr size_t kNoticeArray = size_t(1) << 16;
+    static QnObj* notices[kNoticeArray];
+    static size_t noticeCount;
 };
