@@ -3,10 +3,10 @@
 // bucket and a node of its own, an insertion allocates nothing until the
 // array grows, and a walk over the entries reads the array in order. A
 // null pointer marks an empty slot. Erasing shifts the following entries
-// of the run back, so no tombstones pile up. The array shrinks at the next
-// insertion once it is mostly empty, not while entries go: erasing in the
-// order of the array would otherwise pack what is left into the upper end
-// of each smaller array, one long run.
+// of the run back, so no tombstones pile up. The array shrinks only on
+// insertion, not while entries go: erasing in the order of the array would
+// otherwise pack what is left into the upper end of each smaller array, one
+// long run.
 //
 // The members are those of std::unordered_map that the sharing tables use;
 // an erase or an insertion invalidates iterators.
@@ -77,14 +77,15 @@ public:
     {
         if (2 * (size_ + 1) > slots_.size())
             Rehash(2 * slots_.size());
-        else if (8 * size_ < slots_.size() && slots_.size() > kMinCapacity)
-            Rehash(std::max(kMinCapacity, std::bit_ceil(4 * size_ + 4)));
+        else
+            ShrinkIfLongUnused();
         for (size_t i = Home(key);; i = Next(i)) {
             Slot& s = slots_[i];
             if (!s.second) {
                 s.first = key;
                 s.second = value;
                 ++size_;
+                windowPeak_ = std::max(windowPeak_, size_);
                 return {iterator(&s, End()), true};
             }
             if (s.first == key)
@@ -113,6 +114,7 @@ public:
         slots_.assign(kMinCapacity, Slot{});
         shift_ = 64 - std::countr_zero(kMinCapacity);
         size_ = 0;
+        windowPeak_ = windowInsertions_ = 0;
     }
 
 private:
@@ -135,6 +137,19 @@ private:
         return size_t(h >> shift_);
     }
 
+    // A table that empties and fills again, as one whose entries a
+    // collection drops, keeps its array: only one that stayed small over a
+    // quarter of its capacity's worth of insertions shrinks.
+    void ShrinkIfLongUnused()
+    {
+        if (++windowInsertions_ < slots_.size() / 4)
+            return;
+        if (8 * windowPeak_ < slots_.size() && slots_.size() > kMinCapacity)
+            Rehash(std::max(kMinCapacity, std::bit_ceil(4 * size_ + 4)));
+        windowPeak_ = size_;
+        windowInsertions_ = 0;
+    }
+
     void Rehash(size_t capacity)
     {
         std::vector<Slot> old(capacity);
@@ -153,4 +168,6 @@ private:
     std::vector<Slot> slots_;
     unsigned shift_;
     size_t size_ = 0;
+    size_t windowPeak_ = 0;       // the largest size since the last check
+    size_t windowInsertions_ = 0; // insertion attempts since the last check
 };
