@@ -27,6 +27,11 @@ unsigned QnCollector::deferredNext = 0;
 unsigned QnCollector::deferredCount = 0;
 QnObj* QnCollector::notices[QnCollector::kNoticeArray] = {};
 size_t QnCollector::noticeCount = 0;
+bool QnCollector::registeredWhileRunning = false;
+QnObj* QnCollector::owners[QnCollector::kOwnerArray] = {};
+size_t QnCollector::ownerCount = 0;
+bool QnCollector::ownersKnown = false;
+QnObj* QnCollector::reporting = nullptr;
 
 int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
 {
@@ -52,6 +57,9 @@ int32_t QnCollector::Collect(QnObj::DF mode, int32_t discard, int32_t minCached,
     if (running)
         return 0;
     running = true;
+    registeredWhileRunning = false;
+    ownerCount = 0;
+    ownersKnown = true;
 
     int32_t nDeleted = 0;
     int32_t nDropped = 0;
@@ -64,8 +72,10 @@ int32_t QnCollector::Collect(QnObj::DF mode, int32_t discard, int32_t minCached,
         MarkPass(discardableVisitor);
         if (minCached >= 0 && discardable <= (kept > minCached ? kept : minCached))
             KeepCandidates();
-        if (discard >= 0 && discardable > discard)
+        if (discard >= 0 && discardable > discard) {
             RescuePass(discard);
+            ownersKnown = false;
+        }
         if (discardable > 0)
             NotifyPass();
         Sweep(nDeleted, nDropped);
@@ -145,13 +155,17 @@ bool QnCollector::HandleOldestDeferred()
 
 void QnCollector::Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor)
 {
+    reporting = start;
     start->MarkObjects(fixedVisitor, discardableVisitor);
     for (;;) {
-        if (QnObj* obj = Pop())
+        if (QnObj* obj = Pop()) {
+            reporting = obj;
             obj->MarkObjects(fixedVisitor, discardableVisitor);
-        else if (!HandleOldestDeferred())
+        } else if (!HandleOldestDeferred()) {
             break;
+        }
     }
+    reporting = nullptr;
 }
 
 bool QnCollector::IsCandidate(const QnObj* obj)
@@ -202,14 +216,29 @@ void QnCollector::MF_Fix(QnObj* obj)
 
 void QnCollector::MF_Discard(QnObj* obj)
 {
-    if (obj)
-        Defer(obj, DiscardTarget);
+    if (!obj)
+        return;
+    RecordOwner();
+    Defer(obj, DiscardTarget);
 }
 
 void QnCollector::MF_FixProtected(QnObj* obj)
 {
-    if (obj)
-        Defer(obj, FixProtectedTarget);
+    if (!obj)
+        return;
+    RecordOwner();
+    Defer(obj, FixProtectedTarget);
+}
+
+void QnCollector::RecordOwner()
+{
+    // An object reports all its links in one go and is traversed once.
+    if (ownerCount > 0 && owners[ownerCount - 1] == reporting)
+        return;
+    if (ownerCount < kOwnerArray)
+        owners[ownerCount++] = reporting;
+    else
+        ownersKnown = false;
 }
 
 void QnCollector::FixTarget(QnObj* obj)
@@ -384,31 +413,41 @@ void QnCollector::KeepCandidates()
 
 void QnCollector::NotifyPass()
 {
-    for (QnObj* owner = QnObj::pObjList.load(std::memory_order_relaxed); owner; owner = owner->next_) {
-        if (!owner->TestF(QnObj::F_KEPT))
-            continue;
-        // Gather first: the owner forgets links while it is told, and must
-        // not do so while it enumerates them.
-        owner->MarkDiscardableObjects(MF_Enum);
-        while (HandleOldestDeferred()) {
-        }
-        // In the order reported: the array, then the stack from its bottom.
-        constexpr size_t kAhead = 8;
-        for (size_t i = 0; i < noticeCount; ++i) {
-            if (i + kAhead < noticeCount) {
-                // Its flags, and the first fields past the base, where an
-                // owner finds what it keys the target by.
-                const QnObj* next = notices[i + kAhead];
-                __builtin_prefetch(&next->flags_, 1);
-                __builtin_prefetch(reinterpret_cast<const char*>(next) + sizeof(QnObj) + 16);
-            }
-            Tell(owner, notices[i]);
-        }
-        ReverseStack();
-        while (QnObj* target = Pop())
-            Tell(owner, target);
-        noticeCount = 0;
+    if (ownersKnown && !registeredWhileRunning) {
+        for (size_t i = 0; i < ownerCount; ++i)
+            if (owners[i]->TestF(QnObj::F_KEPT))
+                NotifyOwner(owners[i]);
+    } else {
+        for (QnObj* owner = QnObj::pObjList.load(std::memory_order_relaxed); owner; owner = owner->next_)
+            if (owner->TestF(QnObj::F_KEPT))
+                NotifyOwner(owner);
     }
+    ownerCount = 0;
+}
+
+void QnCollector::NotifyOwner(QnObj* owner)
+{
+    // Gather first: the owner forgets links while it is told, and must not
+    // do so while it enumerates them.
+    owner->MarkDiscardableObjects(MF_Enum);
+    while (HandleOldestDeferred()) {
+    }
+    // In the order reported: the array, then the stack from its bottom.
+    constexpr size_t kAhead = 8;
+    for (size_t i = 0; i < noticeCount; ++i) {
+        if (i + kAhead < noticeCount) {
+            // Its flags, and the first fields past the base, where an owner
+            // finds what it keys the target by.
+            const QnObj* next = notices[i + kAhead];
+            __builtin_prefetch(&next->flags_, 1);
+            __builtin_prefetch(reinterpret_cast<const char*>(next) + sizeof(QnObj) + 16);
+        }
+        Tell(owner, notices[i]);
+    }
+    ReverseStack();
+    while (QnObj* target = Pop())
+        Tell(owner, target);
+    noticeCount = 0;
 }
 
 void QnCollector::Sweep(int32_t& deleted, int32_t& dropped)

@@ -19,6 +19,8 @@ public:
     static bool sweeping;
     // Next object of the sweep; RevokeObject moves it past a revoked object.
     static QnObj* sweepCursor;
+    // Set when an object is registered while a collection runs.
+    static bool registeredWhileRunning;
 
 private:
     static int32_t Collect(QnObj::DF mode, int32_t discard, int32_t minCached, int32_t* deleted, int32_t* dropped);
@@ -27,6 +29,7 @@ private:
     static void RescuePass(int32_t discard);
     static void KeepCandidates();
     static void NotifyPass();
+    static void NotifyOwner(QnObj* owner);
     static void Sweep(int32_t& deleted, int32_t& dropped);
 
     static void Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor);
@@ -62,6 +65,9 @@ private:
     static void MF_DiscardTmp(QnObj* obj);
     static void MF_Enum(QnObj* obj);
     static void EnumTarget(QnObj* obj);
+    // Called by the mark pass's discardable visitors for the object whose
+    // links are being reported.
+    static void RecordOwner();
     static void Tell(QnObj* owner, QnObj* target);
 
     static int32_t discardable; // candidates: discardable bit without kept bit
@@ -87,4 +93,15 @@ private:
     static constexpr size_t kNoticeArray = size_t(1) << 16;
     static QnObj* notices[kNoticeArray];
     static size_t noticeCount;
+
+    // The objects that reported discardable links in the mark pass, each
+    // once: the owners that notices can go to, without a walk over the
+    // whole list. Not known (the list is walked) after a rescue pass, which
+    // keeps more objects, after objects were registered during the
+    // collection, or when more owners reported than the array holds.
+    static constexpr size_t kOwnerArray = size_t(1) << 14;
+    static QnObj* owners[kOwnerArray];
+    static size_t ownerCount;
+    static bool ownersKnown;
+    static QnObj* reporting; // the object whose links are being reported
 };
