@@ -75,7 +75,7 @@ public:
     // value went in.
     std::pair<iterator, bool> emplace(const Key& key, T* value)
     {
-        if (2 * (size_ + 1) > slots_.size())
+        if (4 * (size_ + 1) > 3 * slots_.size())
             Rehash(2 * slots_.size());
         else
             ShrinkIfLongUnused();
