@@ -1,6 +1,7 @@
 // The collection: protect pass, mark pass, rescue pass, discard notices and
 // sweep, all under QnObj::cs. Marking uses the intrusive mark stack and trial
-// list in the objects themselves, so a collection allocates nothing.
+// list in the objects themselves and a few fixed arrays, so a collection
+// allocates nothing.
 #include "gc/QnCollector.h"
 
 #include "base/QnFatalExit.h"
@@ -411,6 +412,8 @@ void QnCollector::KeepCandidates()
     }
 }
 
+// Owners are told in the order the mark pass reached them when it saw them
+// all, else in the order of the list.
 void QnCollector::NotifyPass()
 {
     if (ownersKnown && !registeredWhileRunning) {
