@@ -1,8 +1,8 @@
 // A hash map from a key to a non-null pointer, kept in one array with
-// linear probing: a lookup reads one or two neighbouring slots instead of a
+// linear probing: a lookup reads a few neighbouring slots instead of a
 // bucket and a node of its own, an insertion allocates nothing until the
-// array grows, and a walk over the entries reads the array in order. A
-// null pointer marks an empty slot. Erasing shifts the following entries
+// array grows (at three quarters full), and a walk over the entries reads
+// the array in order. A null pointer marks an empty slot. Erasing shifts the following entries
 // of the run back, so no tombstones pile up. The array shrinks only on
 // insertion, not while entries go: erasing in the order of the array would
 // otherwise pack what is left into the upper end of each smaller array, one
