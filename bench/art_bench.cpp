@@ -67,6 +67,20 @@ void WritePpm(TestPicture& picture, const std::string& path)
     }
 }
 
+// An outside effect that runs for minutes (-sketch on this picture) is
+// timed once: another run would not change its figure, only the wait.
+Measure RunOutsideTool(const std::vector<std::string>& command)
+{
+    const Measure first = RunProcess(command, 1);
+    if (!first.ok || first.ms > 20000)
+        return first;
+    Measure rest = RunProcess(command, kRuns - 1);
+    rest.firstMs = first.firstMs;
+    rest.ms = std::min(rest.ms, first.ms);
+    rest.maxrssKb = std::max(rest.maxrssKb, first.maxrssKb);
+    return rest;
+}
+
 ArtParams Params(std::initializer_list<int32_t> values)
 {
     ArtParams p{};
@@ -80,6 +94,7 @@ ArtParams Params(std::initializer_list<int32_t> values)
 
 int main(int argc, char** argv)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     // The host is chosen as a user does at the first run (the row the
@@ -171,14 +186,15 @@ int main(int argc, char** argv)
         command.push_back(in);
         command.insert(command.end(), e.magick.begin(), e.magick.end());
         command.push_back(out);
-        const Measure theirs = RunProcess(command, kRuns);
+        const Measure theirs = RunOutsideTool(command);
         if (!theirs.ok) {
             std::printf("%-16s %12.0f   (ImageMagick failed)\n", e.name, best);
             status = 1;
             continue;
         }
         const double effect = theirs.ms - io.ms;
-        std::printf("%-16s %12.0f %14.0f %16.0f %8.2f\n", e.name, best, theirs.ms, effect,
+        // Three figures, so that a ratio far below 1 still shows.
+        std::printf("%-16s %12.0f %14.0f %16.0f %8.3g\n", e.name, best, theirs.ms, effect,
                     effect > 0 ? best / effect : 0.0);
     }
     std::filesystem::remove_all(folder);

@@ -35,7 +35,9 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request)
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);
     } else {
-        dialog.setFileMode(request.open && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setFileMode(request.open && request.multiple    ? QFileDialog::ExistingFiles
+                           : request.open && request.mustExist ? QFileDialog::ExistingFile
+                                                               : QFileDialog::AnyFile);
     }
     QStringList filters;
     for (const auto& f : request.filters)
@@ -51,6 +53,8 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    if (request.multiple)
+        return dialog.selectedFiles().join('\n').toStdString();
     return dialog.selectedFiles().front().toStdString();
 }
 

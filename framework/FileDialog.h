@@ -24,6 +24,9 @@ struct FileDialogRequest {
     bool mustExist = true;
     // Choose an existing folder instead of a file (the answer is its path).
     bool folder = false;
+    // For the open dialog: several files may be chosen; the answer holds
+    // them one a line.
+    bool multiple = false;
     QWidget* owner = nullptr;
 };
 

@@ -23,8 +23,10 @@ void MemFile::Write(const void* buffer, size_t count)
         return;
     const size_t end = position_ + count;
     if (end > data_.size()) {
+        // At least doubled: growing by the step alone copies the whole
+        // block at every step, which makes a large file quadratic to write.
         if (end > data_.capacity())
-            data_.reserve((end + growBy_ - 1) / growBy_ * growBy_);
+            data_.reserve(std::max((end + growBy_ - 1) / growBy_ * growBy_, data_.capacity() * 2));
         data_.resize(end);
     }
     std::memcpy(data_.data() + position_, buffer, count);

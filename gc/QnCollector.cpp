@@ -1,6 +1,7 @@
 // The collection: protect pass, mark pass, rescue pass, discard notices and
 // sweep, all under QnObj::cs. Marking uses the intrusive mark stack and trial
-// list in the objects themselves, so a collection allocates nothing.
+// list in the objects themselves and a few fixed arrays, so a collection
+// allocates nothing.
 #include "gc/QnCollector.h"
 
 #include "base/QnFatalExit.h"
@@ -22,6 +23,16 @@ int32_t QnCollector::kept = 0;
 QnObj* QnCollector::markStack = nullptr;
 QnObj* QnCollector::trialList = nullptr;
 QnObj* QnCollector::earliest = nullptr;
+QnCollector::Deferred QnCollector::deferred[QnCollector::kDeferDepth] = {};
+unsigned QnCollector::deferredNext = 0;
+unsigned QnCollector::deferredCount = 0;
+QnObj* QnCollector::notices[QnCollector::kNoticeArray] = {};
+size_t QnCollector::noticeCount = 0;
+bool QnCollector::registeredWhileRunning = false;
+QnObj* QnCollector::owners[QnCollector::kOwnerArray] = {};
+size_t QnCollector::ownerCount = 0;
+bool QnCollector::ownersKnown = false;
+QnObj* QnCollector::reporting = nullptr;
 
 int32_t QnCollector::Run(QnObj::DF mode, int32_t discard, int32_t* deleted, int32_t* dropped)
 {
@@ -47,6 +58,9 @@ int32_t QnCollector::Collect(QnObj::DF mode, int32_t discard, int32_t minCached,
     if (running)
         return 0;
     running = true;
+    registeredWhileRunning = false;
+    ownerCount = 0;
+    ownersKnown = true;
 
     int32_t nDeleted = 0;
     int32_t nDropped = 0;
@@ -59,8 +73,10 @@ int32_t QnCollector::Collect(QnObj::DF mode, int32_t discard, int32_t minCached,
         MarkPass(discardableVisitor);
         if (minCached >= 0 && discardable <= (kept > minCached ? kept : minCached))
             KeepCandidates();
-        if (discard >= 0 && discardable > discard)
+        if (discard >= 0 && discardable > discard) {
             RescuePass(discard);
+            ownersKnown = false;
+        }
         if (discardable > 0)
             NotifyPass();
         Sweep(nDeleted, nDropped);
@@ -106,11 +122,51 @@ void QnCollector::ReverseStack()
     markStack = reversed;
 }
 
+void QnCollector::Defer(QnObj* obj, QnObj::Visitor handle)
+{
+    // The flags and the mark-stack link, then the vtable and the links the
+    // object will report when popped.
+    __builtin_prefetch(&obj->flags_, 1);
+    __builtin_prefetch(obj, 1);
+    Deferred& slot = deferred[deferredNext];
+    const Deferred oldest = slot;
+    slot = {obj, handle};
+    deferredNext = (deferredNext + 1) % kDeferDepth;
+    if (oldest.obj)
+        oldest.handle(oldest.obj);
+    else
+        ++deferredCount;
+}
+
+bool QnCollector::HandleOldestDeferred()
+{
+    if (deferredCount == 0)
+        return false;
+    for (;; deferredNext = (deferredNext + 1) % kDeferDepth) {
+        Deferred& slot = deferred[deferredNext];
+        if (slot.obj) {
+            const Deferred oldest = slot;
+            slot.obj = nullptr;
+            --deferredCount;
+            oldest.handle(oldest.obj);
+            return true;
+        }
+    }
+}
+
 void QnCollector::Traverse(QnObj* start, QnObj::Visitor fixedVisitor, QnObj::Visitor discardableVisitor)
 {
+    reporting = start;
     start->MarkObjects(fixedVisitor, discardableVisitor);
-    while (QnObj* obj = Pop())
-        obj->MarkObjects(fixedVisitor, discardableVisitor);
+    for (;;) {
+        if (QnObj* obj = Pop()) {
+            reporting = obj;
+            obj->MarkObjects(fixedVisitor, discardableVisitor);
+        } else if (!HandleOldestDeferred()) {
+            break;
+        }
+    }
+    reporting = nullptr;
 }
 
 bool QnCollector::IsCandidate(const QnObj* obj)
@@ -155,19 +211,52 @@ void QnCollector::MF_Protect(QnObj* obj)
 
 void QnCollector::MF_Fix(QnObj* obj)
 {
-    if (obj && obj->TestF(QnObj::F_REGISTERED))
-        FixObject(obj);
+    if (obj)
+        Defer(obj, FixTarget);
 }
 
 void QnCollector::MF_Discard(QnObj* obj)
 {
-    if (obj && obj->TestF(QnObj::F_REGISTERED))
-        DiscardObject(obj, false);
+    if (!obj)
+        return;
+    RecordOwner();
+    Defer(obj, DiscardTarget);
 }
 
 void QnCollector::MF_FixProtected(QnObj* obj)
 {
-    if (!obj || !obj->TestF(QnObj::F_REGISTERED))
+    if (!obj)
+        return;
+    RecordOwner();
+    Defer(obj, FixProtectedTarget);
+}
+
+void QnCollector::RecordOwner()
+{
+    // An object reports all its links in one go and is traversed once.
+    if (ownerCount > 0 && owners[ownerCount - 1] == reporting)
+        return;
+    if (ownerCount < kOwnerArray)
+        owners[ownerCount++] = reporting;
+    else
+        ownersKnown = false;
+}
+
+void QnCollector::FixTarget(QnObj* obj)
+{
+    if (obj->TestF(QnObj::F_REGISTERED))
+        FixObject(obj);
+}
+
+void QnCollector::DiscardTarget(QnObj* obj)
+{
+    if (obj->TestF(QnObj::F_REGISTERED))
+        DiscardObject(obj, false);
+}
+
+void QnCollector::FixProtectedTarget(QnObj* obj)
+{
+    if (!obj->TestF(QnObj::F_REGISTERED))
         return;
     if (obj->TestF(QnObj::F_PROTECT_MARKED))
         FixObject(obj);
@@ -193,10 +282,25 @@ void QnCollector::MF_DiscardTmp(QnObj* obj)
 // when the owner reports it twice (a second push would loop the stack).
 void QnCollector::MF_Enum(QnObj* obj)
 {
-    if (!obj || !IsCandidate(obj) || obj->TestF(QnObj::F_NOTED))
+    if (obj)
+        Defer(obj, EnumTarget);
+}
+
+void QnCollector::EnumTarget(QnObj* obj)
+{
+    if (!IsCandidate(obj) || obj->TestF(QnObj::F_NOTED))
         return;
     obj->SetF(QnObj::F_NOTED);
-    Push(obj);
+    if (noticeCount < kNoticeArray)
+        notices[noticeCount++] = obj;
+    else
+        Push(obj);
+}
+
+void QnCollector::Tell(QnObj* owner, QnObj* target)
+{
+    target->ClrF(QnObj::F_NOTED);
+    owner->NoteObjectDiscarded(target);
 }
 
 // --- passes -----------------------------------------------------------------
@@ -308,20 +412,45 @@ void QnCollector::KeepCandidates()
     }
 }
 
+// Owners are told in the order the mark pass reached them when it saw them
+// all, else in the order of the list.
 void QnCollector::NotifyPass()
 {
-    for (QnObj* owner = QnObj::pObjList.load(std::memory_order_relaxed); owner; owner = owner->next_) {
-        if (!owner->TestF(QnObj::F_KEPT))
-            continue;
-        // Gather first: the owner forgets links while it is told, and must
-        // not do so while it enumerates them.
-        owner->MarkDiscardableObjects(MF_Enum);
-        ReverseStack(); // tell in the order the owner reported
-        while (QnObj* target = Pop()) {
-            target->ClrF(QnObj::F_NOTED);
-            owner->NoteObjectDiscarded(target);
-        }
+    if (ownersKnown && !registeredWhileRunning) {
+        for (size_t i = 0; i < ownerCount; ++i)
+            if (owners[i]->TestF(QnObj::F_KEPT))
+                NotifyOwner(owners[i]);
+    } else {
+        for (QnObj* owner = QnObj::pObjList.load(std::memory_order_relaxed); owner; owner = owner->next_)
+            if (owner->TestF(QnObj::F_KEPT))
+                NotifyOwner(owner);
     }
+    ownerCount = 0;
+}
+
+void QnCollector::NotifyOwner(QnObj* owner)
+{
+    // Gather first: the owner forgets links while it is told, and must not
+    // do so while it enumerates them.
+    owner->MarkDiscardableObjects(MF_Enum);
+    while (HandleOldestDeferred()) {
+    }
+    // In the order reported: the array, then the stack from its bottom.
+    constexpr size_t kAhead = 8;
+    for (size_t i = 0; i < noticeCount; ++i) {
+        if (i + kAhead < noticeCount) {
+            // Its flags, and the first fields past the base, where an owner
+            // finds what it keys the target by.
+            const QnObj* next = notices[i + kAhead];
+            __builtin_prefetch(&next->flags_, 1);
+            __builtin_prefetch(reinterpret_cast<const char*>(next) + sizeof(QnObj) + 16);
+        }
+        Tell(owner, notices[i]);
+    }
+    ReverseStack();
+    while (QnObj* target = Pop())
+        Tell(owner, target);
+    noticeCount = 0;
 }
 
 void QnCollector::Sweep(int32_t& deleted, int32_t& dropped)

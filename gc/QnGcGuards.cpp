@@ -6,24 +6,32 @@
 #include <thread>
 
 namespace {
-thread_local int heldDepth = 0;
+// The library is loaded with the program, so its thread-local data can be
+// reached without a call.
+thread_local int heldDepth __attribute__((tls_model("initial-exec"))) = 0;
 std::atomic<int> waiting{0};
 } // namespace
 
+// The mutex is taken by the outermost entry only: a thread that holds the
+// section already (the machine, for a whole evaluation) just counts.
 void QnGcSection::Enter()
 {
+    if (heldDepth > 0) {
+        ++heldDepth;
+        return;
+    }
     if (!QnObj::cs.TryEnter()) {
         waiting.fetch_add(1, std::memory_order_relaxed);
         QnObj::cs.Enter();
         waiting.fetch_sub(1, std::memory_order_relaxed);
     }
-    ++heldDepth;
+    heldDepth = 1;
 }
 
 void QnGcSection::Leave()
 {
-    --heldDepth;
-    QnObj::cs.Leave();
+    if (--heldDepth == 0)
+        QnObj::cs.Leave();
 }
 
 int QnGcSection::HeldDepth() { return heldDepth; }

@@ -68,8 +68,10 @@ void QnObj::RegisterObject()
     // Made by a marking operation or a notice during a collection: the sweep
     // must not take it for garbage. (One made during the sweep lies in front
     // of it and is never visited.)
-    if (QnCollector::running && !QnCollector::sweeping)
+    if (QnCollector::running && !QnCollector::sweeping) {
         SetF(F_KEPT);
+        QnCollector::registeredWhileRunning = true;
+    }
 }
 
 void QnObj::RevokeObject()

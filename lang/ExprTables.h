@@ -5,6 +5,7 @@
 
 #include "lang/ApplyExpr.h"
 #include "lang/ExprTable.h"
+#include "lang/FlatHashMap.h"
 #include "lang/Fun.h"
 #include "lang/ObjMapObj.h"
 #include "lang/ValueExpr.h"
@@ -38,7 +39,7 @@ struct QnApplyKeyHash {
     }
 };
 using QnApplyTable = QnObjMapObj<QnApplyKey, QnApplyExpr, std::less<QnApplyKey>, QnApplyExtractKey,
-                                 std::unordered_map<QnApplyKey, QnApplyExpr*, QnApplyKeyHash>>;
+                                 QnFlatHashMap<QnApplyKey, QnApplyExpr, QnApplyKeyHash>>;
 
 struct QnExprTables {
     static QnValueTable& Values();

@@ -1,5 +1,6 @@
 // A sharing table kept as a map from a key to the one object entered for
-// it: ordered by Less, or a hash map where the key is only two pointers. The table holds its objects as caches (discardable links):
+// it: ordered by Less, or a hash map where the key is only two pointers.
+// The table holds its objects as caches (discardable links):
 // an object that nothing else reaches stays until a collection drops caches,
 // and the table then forgets it. Tables are statics, locked for good.
 #pragma once
@@ -7,7 +8,6 @@
 #include "gc/QnGc.h"
 
 #include <map>
-#include <unordered_map>
 
 template <class Key, class Obj, class Less, class Extract, class Map = std::map<Key, Obj*, Less>>
 class QnObjMapObj : public QnObj {

@@ -10,6 +10,7 @@
 #include "pluginhost/PIHostTypes.h"
 #include "pluginhost/PIWorkAreas.h"
 #include "pluginhost/PlugInRecord.h"
+#include "pluginhost/RowPrefetch.h"
 #include "platform/Module.h"
 
 #include <cstdint>
@@ -178,6 +179,7 @@ private:
     // pending until written back.
     Area lastInput_, lastOutput_, lastMask_;
     std::vector<uint8_t> input_, output_, maskBuffer_, rowScratch_;
+    RowPrefetch sourceRows_, destinationRows_;
     bool outputPending_ = false;
 
     BufferProcs bufferProcs_{};

@@ -12,6 +12,26 @@ namespace {
 
 bool Empty(const Rect& r) { return r.top >= r.bottom || r.left >= r.right; }
 
+// Copies width pixels of a work-area row (every step-th pixel of pixelSize
+// bytes) into a buffer with planes lo..hi, each pixel's bytes reversed.
+void TakePlanes(const uint8_t* pixels, uint8_t* out, int32_t width, int32_t step, int32_t pixelSize, int32_t lo,
+                int32_t hi)
+{
+    if (pixelSize == 3 && step == 1 && lo == 0 && hi == 2) {
+        for (int32_t i = 0; i < width; ++i, pixels += 3, out += 3) {
+            out[0] = pixels[2];
+            out[1] = pixels[1];
+            out[2] = pixels[0];
+        }
+        return;
+    }
+    for (int32_t i = 0; i < width; ++i) {
+        const uint8_t* pixel = pixels + size_t(i) * size_t(step) * size_t(pixelSize);
+        for (int32_t k = lo; k <= hi; ++k)
+            *out++ = pixel[pixelSize - 1 - k];
+    }
+}
+
 // The integer part of a sampling rate; 0 or less counts as 1.
 int32_t Sampling(Fixed rate) { return std::max<int32_t>(1, rate >> 16); }
 
@@ -82,12 +102,9 @@ int32_t PlugInHost::FetchInput(const Area& area)
         const uint8_t* pixels = nullptr;
         if (source_->ReadPixels(0, 0, n * r.left, height_ - 1 - y, n * (width - 1) + 1, pixels) || !pixels)
             return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
-        uint8_t* out = buffer.data() + size_t(j) * size_t(rowBytes);
-        for (int32_t i = 0; i < width; ++i) {
-            const uint8_t* pixel = pixels + size_t(i) * size_t(n) * size_t(pixelSize);
-            for (int32_t k = area.loPlane; k <= area.hiPlane; ++k)
-                *out++ = pixel[pixelSize - 1 - k];
-        }
+        sourceRows_.Took(j, r.bottom - r.top, pixels, size_t(n * (width - 1) + 1) * size_t(pixelSize));
+        TakePlanes(pixels, buffer.data() + size_t(j) * size_t(rowBytes), width, n, pixelSize, area.loPlane,
+                   area.hiPlane);
     }
     input_.swap(buffer);
     record_.inData = input_.data();
@@ -114,12 +131,9 @@ int32_t PlugInHost::FetchOutput(const Area& area)
         const uint8_t* pixels = nullptr;
         if (destination_->ReadBackPixels(0, 0, r.left, height_ - 1 - (r.top + j), width, pixels) || !pixels)
             return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
-        uint8_t* out = buffer.data() + size_t(j) * size_t(rowBytes);
-        for (int32_t i = 0; i < width; ++i) {
-            const uint8_t* pixel = pixels + size_t(i) * size_t(planes_);
-            for (int32_t k = area.loPlane; k <= area.hiPlane; ++k)
-                *out++ = pixel[planes_ - 1 - k];
-        }
+        destinationRows_.Took(j, r.bottom - r.top, pixels, size_t(width) * size_t(planes_));
+        TakePlanes(pixels, buffer.data() + size_t(j) * size_t(rowBytes), width, 1, planes_, area.loPlane,
+                   area.hiPlane);
     }
     output_.swap(buffer);
     record_.outData = output_.data();

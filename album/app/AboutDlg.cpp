@@ -11,7 +11,7 @@
 #include "framework/ControlId.h"
 #include "framework/MessageBox.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : fw::Dialog(parent)
+CAboutDlg::CAboutDlg(QWidget* parent) : CAlbumHelpDlg(IDD_ABOUTBOX, parent)
 {
     setWindowTitle("About Telvy Album");
     helpId = IDD_ABOUTBOX;

@@ -2,9 +2,9 @@
 // free space of the current folder's disk.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "album/app/AlbumHelpDlg.h"
 
-class CAboutDlg : public fw::Dialog {
+class CAboutDlg : public CAlbumHelpDlg {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 

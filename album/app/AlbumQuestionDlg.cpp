@@ -11,7 +11,7 @@
 #include "framework/MessageBox.h"
 
 CAlbumQuestionDlg::CAlbumQuestionDlg(Kind kind, std::string message, QWidget* parent)
-    : fw::Dialog(parent), kind_(kind), message_(std::move(message))
+    : CAlbumHelpDlg(kind == Kind::MissingFile ? IDD_ALBUM_ERROR : IDD_CHANGED_FILE, parent), kind_(kind), message_(std::move(message))
 {
     if (kind_ == Kind::MissingFile) {
         setWindowTitle("Album error");
@@ -50,5 +50,13 @@ void CAlbumQuestionDlg::OnCommand(uint32_t id)
     else if (kind_ == Kind::ChangedFile && id == IDC_YES_TO_ALL)
         EndDialog(kYesToAll);
     else
-        fw::Dialog::OnCommand(id);
+        CAlbumHelpDlg::OnCommand(id);
+}
+
+void CAlbumQuestionDlg::reject()
+{
+    if (kind_ == Kind::MissingFile)
+        EndDialog(kIgnore);
+    else
+        CAlbumHelpDlg::reject();
 }

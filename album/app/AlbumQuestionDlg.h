@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "framework/Dialog.h"
+#include "album/app/AlbumHelpDlg.h"
 
-class CAlbumQuestionDlg : public fw::Dialog {
+class CAlbumQuestionDlg : public CAlbumHelpDlg {
 public:
     enum class Kind { MissingFile, ChangedFile };
     // Results beside IDOK and IDCANCEL.
@@ -21,6 +21,9 @@ public:
 
 protected:
     void CreateControls() override;
+    // Escape or the close box on a missing file ignores it: a record goes
+    // only when the user presses "Delete".
+    void reject() override;
 
 private:
     Kind kind_;

@@ -1,5 +1,7 @@
 #include "album/app/AlbumScanSettings.h"
 
+#include <QStandardPaths>
+
 #include "framework/ProfileStore.h"
 
 void AlbumScanSettings::Read(fw::ProfileStore& profile)
@@ -19,9 +21,20 @@ bool AlbumScanSettings::Write(fw::ProfileStore& profile) const
     return profile.WriteInt(kSection, "FILEFORMAT", format) && written;
 }
 
-std::string AlbumScanSettings::InitialFolder(const std::string& programFolder) const
+std::string AlbumScanSettings::InitialFolder(const std::string& picturesFolder,
+                                             const std::string& programFolder) const
 {
-    return folder.empty() ? programFolder : folder;
+    if (!folder.empty())
+        return folder;
+    return picturesFolder.empty() ? programFolder : picturesFolder;
+}
+
+std::string AlbumScanSettings::UserPicturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty())
+        return {};
+    return pictures.toStdString() + "/";
 }
 
 void AlbumScanSettings::TakeChoice(const std::string& chosenFolder, int32_t chosenFormat)

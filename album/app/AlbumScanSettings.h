@@ -25,9 +25,12 @@ struct AlbumScanSettings {
     // not be written.
     bool Write(fw::ProfileStore& profile) const;
 
-    // The folder the options dialog starts with: the scan folder, or the
-    // program's own folder while there is none.
-    std::string InitialFolder(const std::string& programFolder) const;
+    // The folder the options dialog starts with: the scan folder, or while
+    // there is none the user's pictures folder (the program's own folder
+    // when the desktop names none).
+    std::string InitialFolder(const std::string& picturesFolder, const std::string& programFolder) const;
+    // The desktop's pictures folder with a trailing "/", or empty.
+    static std::string UserPicturesFolder();
     // Takes what the options dialog closed with: the folder (a "/" added
     // when missing; an empty one stays empty rather than naming "/") and the format with its extension (an index outside the
     // list leaves the extension as it was).

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "album/app/AboutDlg.h"
+#include "album/app/AlbumDialogQuestions.h"
 #include "album/app/AlbumIds.h"
 #include "album/app/EditorProcess.h"
 #include "album/app/FakeAlbumScanner.h"
@@ -18,6 +19,7 @@
 #include "framework/CommandIds.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/DocTemplate.h"
+#include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
 #include "platform/ProgramLocation.h"
@@ -108,8 +110,16 @@ bool COvalbumApp::OnIdle(int32_t count)
     return false;
 }
 
-void COvalbumApp::CheckAlbumFiles(COvalbumDoc&)
+void COvalbumApp::CheckAlbumFiles(COvalbumDoc& doc)
 {
+    // The questions run modal loops whose idle time must not start another
+    // pass over the same album.
+    if (checkingFiles_)
+        return;
+    checkingFiles_ = true;
+    AlbumDialogQuestions questions(GetMainWidget());
+    fw::GuardedCall([&] { ::CheckAlbumFiles(doc, questions); });
+    checkingFiles_ = false;
 }
 
 bool COvalbumApp::PreTranslateEvent(QObject* receiver, QEvent* event)
@@ -140,7 +150,7 @@ std::string COvalbumApp::ScanBaseFolder() const
 bool COvalbumApp::RunScanFolderOptions()
 {
     CScanOptionsDlg dialog(ScanBaseFolder(), GetMainWidget());
-    dialog.folder = scan.InitialFolder(programFolder_);
+    dialog.folder = scan.InitialFolder(AlbumScanSettings::UserPicturesFolder(), programFolder_);
     dialog.format = scan.format;
     if (dialog.DoModal() != fw::IDOK)
         return false;

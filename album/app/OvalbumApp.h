@@ -15,6 +15,7 @@
 namespace fw {
 }
 class AlbumScanner;
+class WA;
 class COvalbumDoc;
 class ProgramLauncher;
 
@@ -73,6 +74,22 @@ public:
     // The changed and missing files check of one open album, run at idle.
     virtual void CheckAlbumFiles(COvalbumDoc& doc);
 
+    // A picture the scanner delivered: stored in the scan folder under the
+    // first free name (the scan-folder options are asked for first while
+    // there is no folder), then added before the selection. False when it
+    // was not stored.
+    bool DeliverScannedPicture(const WA& picture);
+    // The same for a packed DIB; bitmaps of other depths are refused.
+    bool DeliverScannedDib(const std::vector<uint8_t>& dib);
+    // Stores a picture (scanned, or pasted while scanning is 0, when the
+    // user is asked for the name) and adds it to the open album.
+    bool StorePicture(const WA& picture);
+    // Asks for a name and format (proposed: the name offered) and writes
+    // the picture there; false when cancelled or not written.
+    bool SavePictureAs(const WA& picture, const std::string& proposed, std::string* written = nullptr);
+    // The open album, or null.
+    COvalbumDoc* ActiveAlbum() const;
+
     AlbumScanSettings scan;
     int32_t scanning = 0;  // 1 while a scanned picture is being stored
 
@@ -84,4 +101,5 @@ private:
     std::unique_ptr<EditorHandOver> editor_;
     bool settingsRead_ = false;
     bool scannerStarted_ = false;
+    bool checkingFiles_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryFile>
 
 #include "album/app/AlbumIds.h"
 #include "album/doc/AlbumRcStr.h"
@@ -15,8 +16,20 @@
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 
+namespace {
+
+// Tried rather than read from the permissions, which do not tell about a
+// read-only file system or the superuser.
+bool FolderTakesFiles(const QString& folder)
+{
+    QTemporaryFile probe(folder + "/.scan-XXXXXX");
+    return probe.open();
+}
+
+} // namespace
+
 CScanOptionsDlg::CScanOptionsDlg(std::string baseFolder, QWidget* parent)
-    : fw::Dialog(parent), baseFolder_(std::move(baseFolder))
+    : CAlbumHelpDlg(IDD_FILE_SAVE_OPTIONS, parent), baseFolder_(std::move(baseFolder))
 {
     setWindowTitle("File save options");
     helpId = IDD_FILE_SAVE_OPTIONS;
@@ -52,7 +65,7 @@ void CScanOptionsDlg::OnCommand(uint32_t id)
     if (id == IDC_BROWSE)
         OnBrowse();
     else
-        fw::Dialog::OnCommand(id);
+        CAlbumHelpDlg::OnCommand(id);
 }
 
 void CScanOptionsDlg::OnBrowse()
@@ -86,5 +99,10 @@ void CScanOptionsDlg::OnOK()
             return;
         }
     }
-    fw::Dialog::OnOK();
+    // Scanned pictures would be lost in a folder they cannot be written to.
+    if (!FolderTakesFiles(path)) {
+        fw::MessageBox(OvAlbumRcStr()(IDS_CANT_WRITE_FOLDER), fw::MB_OK | fw::MB_ICONSTOP);
+        return;
+    }
+    CAlbumHelpDlg::OnOK();
 }

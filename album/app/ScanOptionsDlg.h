@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "framework/Dialog.h"
+#include "album/app/AlbumHelpDlg.h"
 
-class CScanOptionsDlg : public fw::Dialog {
+class CScanOptionsDlg : public CAlbumHelpDlg {
 public:
     // baseFolder: what a relative folder is taken from (the album's folder).
     CScanOptionsDlg(std::string baseFolder, QWidget* parent = nullptr);

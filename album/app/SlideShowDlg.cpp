@@ -11,7 +11,7 @@
 #include "framework/DataExchange.h"
 #include "framework/SpinButton.h"
 
-CSlideShowDlg::CSlideShowDlg(QWidget* parent) : fw::Dialog(parent)
+CSlideShowDlg::CSlideShowDlg(QWidget* parent) : CAlbumHelpDlg(IDD_SLIDE_SHOW, parent)
 {
     setWindowTitle("Slide Show preferences");
     helpId = IDD_SLIDE_SHOW;

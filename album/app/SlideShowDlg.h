@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "framework/Dialog.h"
+#include "album/app/AlbumHelpDlg.h"
 
-class CSlideShowDlg : public fw::Dialog {
+class CSlideShowDlg : public CAlbumHelpDlg {
 public:
     explicit CSlideShowDlg(QWidget* parent = nullptr);
 

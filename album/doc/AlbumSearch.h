@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class COvalbumRec;
+
 struct AlbumSearch {
     int32_t byNumber = 0;
     int32_t numberFrom = 0;  // inclusive range of 0-based list positions
@@ -22,4 +24,8 @@ struct AlbumSearch {
 
     // Nothing in force; the upper time bounds are now.
     static AlbumSearch Defaults();
+
+    // Whether the record at position (0-based, in list order) is found:
+    // inside every range in force and matching every pattern given.
+    bool Finds(const COvalbumRec& record, int32_t position) const;
 };

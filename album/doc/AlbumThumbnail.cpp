@@ -4,27 +4,10 @@
 #include <span>
 #include <vector>
 
+#include "album/doc/AlbumDib.h"
 #include "drawctx/zvwa/WA.h"
 
 namespace {
-
-// Colour table entries of the thumbnail of a picture type.
-std::vector<platform::RGBQUAD> ColourTableOf(const WA& picture)
-{
-    std::vector<platform::RGBQUAD> table;
-    if (picture.type == WA_TYPE_RGB)
-        return table;
-    if (picture.type == WA_TYPE_GRAY) {
-        for (int i = 0; i < 256; ++i)
-            table.push_back({uint8_t(i), uint8_t(i), uint8_t(i), 0});
-        return table;
-    }
-    std::vector<PALETTEENTRY> palette(WA::PaletteSizeOf(picture.type));
-    picture.GetPaletteEntries(0, static_cast<unsigned short>(palette.size()), palette.data());
-    for (const PALETTEENTRY& e : palette)
-        table.push_back({e.peBlue, e.peGreen, e.peRed, 0});
-    return table;
-}
 
 // Reads pixel x of a packed row of the given depth (an index, or the first
 // of three bytes at 24 bits).
@@ -96,7 +79,7 @@ bool MakeAlbumThumbnail(const WA& picture, AlbumThumbnailBlock& block)
     block.fill(0);
     header.Write(block.data());
     uint8_t* at = block.data() + platform::BITMAPINFOHEADER::kSize;
-    for (const platform::RGBQUAD& q : ColourTableOf(picture)) {
+    for (const platform::RGBQUAD& q : DibColourTableOf(picture)) {
         *at++ = q.rgbBlue;
         *at++ = q.rgbGreen;
         *at++ = q.rgbRed;

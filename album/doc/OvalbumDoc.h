@@ -6,17 +6,21 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "album/doc/AlbumSearch.h"
+#include "album/doc/AlbumSort.h"
 #include "album/doc/OvalbumRec.h"
 #include "framework/Document.h"
 
 namespace fw {
 class MemFile;
 }
+class CProgress;
+class WA;
 
 class COvalbumDoc : public fw::Document {
     FW_DECLARE_DYNCREATE(COvalbumDoc)
@@ -42,6 +46,50 @@ public:
     void RemoveRecord(const COvalbumRec* record);
     // Moves record before before (to the end when before is null).
     void MoveRecordBefore(const COvalbumRec* record, const COvalbumRec* before);
+
+    // The search filter: every record passes while view only found is off.
+    bool Passes(const COvalbumRec& record, int32_t position) const;
+    // The records that pass, in list order.
+    std::vector<COvalbumRec*> GetFoundRecords() const;
+    // The first record that passes and carries the selected flag, or null.
+    COvalbumRec* GetSelection() const;
+    // Makes record (null: none) the only one with the selected flag.
+    void Select(const COvalbumRec* record);
+
+    // The album's changes. Each takes the undo snapshot first and ends with
+    // the album marked modified and every view updated.
+    //
+    // A new record of the picture read from path, appended or put before
+    // the selection; null (nothing changed) when the file cannot be read.
+    COvalbumRec* AddPictureFile(const std::string& path, bool beforeSelection, CProgress* progress = nullptr);
+    // The same with the picture already read.
+    COvalbumRec* AddPicture(const std::string& path, const WA& picture, bool beforeSelection);
+    // Appends a record for each file that reads, in order, skipping the
+    // others without a word; one undo step brings back the album as it was
+    // before all of them. adding(n) runs before the n-th record (from 1) is
+    // made. Answers how many were added.
+    int32_t AddPictureFiles(const std::vector<std::string>& paths, const std::function<void(int32_t)>& adding = {},
+                            CProgress* progress = nullptr);
+    // Removes the selection; the record after it becomes the selection.
+    bool DeleteSelection();
+    void SortRecords(AlbumSortKey key);
+    // Moves record before before; nothing when they are the same.
+    void MoveRecord(const COvalbumRec* record, const COvalbumRec* before);
+    // Removes the records given (those still in the album).
+    void RemoveRecords(const std::vector<const COvalbumRec*>& records);
+    // The record's free texts, as the Picture Information dialog edits them.
+    void SetRecordTexts(COvalbumRec& record, const std::string& alias, const std::string& group,
+                        const std::string& subgroup, const std::string& recordComments);
+    // The album's comments and two captions (Album Information).
+    void SetAlbumTexts(const std::string& albumComments, const std::string& group, const std::string& subgroup);
+    // Takes the search settings and shows only what they find.
+    void SetSearch(const AlbumSearch& settings);
+    // Renews the record from the picture at path (its own file again, or
+    // another that replaces it): path, thumbnail and both times. False,
+    // with nothing changed, when the file cannot be read.
+    bool RenewRecord(COvalbumRec& record, const std::string& path, CProgress* progress = nullptr);
+    // The end of every change: modified, views updated.
+    void EndChange();
 
     // Undo: every change of the album first takes a snapshot of the whole
     // album; Undo brings the album back to it once.
@@ -78,6 +126,8 @@ private:
     void Load(fw::Archive& ar, const std::string& base);
     void ResetAlbumSettings();
     void DropSnapshot();
+    // A record of picture put into the album, without snapshot or update.
+    COvalbumRec* InsertNewRecord(const std::string& path, const WA& picture, bool beforeSelection);
     // Gives every view the album's title and repaints it.
     void RetitleViews();
 

@@ -1,5 +1,7 @@
 #include "blt/qt/QPainterDC.h"
 
+#include "blt/qt/QRegionRgn.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPaintDevice>
@@ -38,8 +40,7 @@ private:
 QPainterDC::QPainterDC(QPainter& painter, const QRegion& paintArea)
     : painter_(painter), hasPaintArea_(!paintArea.isEmpty())
 {
-    for (const QRect& r : paintArea)
-        paintArea_ += QnRgn(QnRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    paintArea_ = QnRgnFromQRegion(paintArea);
 }
 
 QnPoint QPainterDC::DeviceSize() const

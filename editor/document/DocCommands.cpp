@@ -111,7 +111,7 @@ void CLodo40Doc::OnConvertToMono()
     if (PictureType() == 1)
         return;
     ConversionMemory& memory = TheConversionMemory();
-    Convert1Dlg dialog(std::make_shared<DocPreviewPicture>(m_picture), LdDocumentHost().MainWidget());
+    Convert1Dlg dialog(m_picture, ConversionPreviewEffect(m_picture), LdDocumentHost().MainWidget());
     dialog.rasterIndex = memory.monoOption / 8;
     if (dialog.DoModal() != fw::IDOK)
         return;
@@ -126,7 +126,7 @@ void CLodo40Doc::ConvertToPaletted(bool fourBit)
     ConversionMemory& memory = TheConversionMemory();
     int32_t& option = fourBit ? memory.option4 : memory.option8;
     int32_t& optimised = fourBit ? memory.optimised4 : memory.optimised8;
-    Convert4Dlg dialog(std::make_shared<DocPreviewPicture>(m_picture), fourBit, LdDocumentHost().MainWidget());
+    Convert4Dlg dialog(m_picture, ConversionPreviewEffect(m_picture), fourBit, LdDocumentHost().MainWidget());
     dialog.rasterIndex = option / 8;
     dialog.paletteIndex = optimised;
     if (dialog.DoModal() != fw::IDOK)

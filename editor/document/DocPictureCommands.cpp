@@ -7,6 +7,7 @@
 #include "editor/builtins/FL_Functions.h"
 #include "editor/document/DocStrings.h"
 #include "editor/document/DocumentHost.h"
+#include "editor/document/DocErrors.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/operations/PictureExprBuilders.h"
 #include "editor/operations/RgnToSelect.h"
@@ -18,19 +19,6 @@
 namespace {
 
 bool IsColourOrGrey(int type) { return type == WA_RGB24 || type == WA_GRAY; }
-
-// An edit ends quietly on every error of the suite (a failed commit leaves
-// the document as it was); framework errors go on.
-template <class Work>
-void RunPictureEdit(Work work)
-{
-    try {
-        work();
-    } catch (const fw::Exception&) {
-        throw;
-    } catch (...) {
-    }
-}
 
 QnRgn Moved(const QnRgn& region, int32_t dx, int32_t dy)
 {
@@ -58,7 +46,7 @@ void CLodo40Doc::OnPictureCrop()
             LdDocumentHost().SendCommand(ID_EDIT_SELECT);
         return;
     }
-    RunPictureEdit([&] {
+    LdRunEdit([&] {
         const PpQnExpr expr = MakeCropExpr(m_expr, SelectionMaskExpr(), long(LdDocumentHost().Background()));
         // The selection keeps its place on the cropped picture.
         const QnRgn selection = Moved(m_selection, -std::max(0, box.left), -std::max(0, box.top));
@@ -71,7 +59,7 @@ void CLodo40Doc::OnEditPasteIntoSelection()
 {
     if (!IsColourOrGrey(PictureType()) || m_selection.box().IsEmpty() || !fw::Clipboard::HasDib())
         return;
-    RunPictureEdit([&] {
+    LdRunEdit([&] {
         const std::string file = LdDocumentHost().WriteClipboardDibToTempFile();
         const PpQnExpr mask = SelectionMaskExpr();
         const PpQnExpr expr = MakePasteIntoSelectionExpr(m_expr, MakeLoadFileExpr(file.c_str()), mask);

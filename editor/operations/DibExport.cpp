@@ -5,6 +5,7 @@
 
 #include "picture/CSConv.h"
 #include "platform/Dib.h"
+#include "platform/ZeroedBytes.h"
 #include "render/FillRenderObj.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::vector<uint8_t> RenderObjToDib(const PpQnRenderObj& obj, int bytesPerPixel)
     const size_t stride = size_t(platform::DibRowBytes(uint64_t(width), unsigned(8 * bytesPerPixel)));
     const size_t headerBytes = platform::BITMAPINFOHEADER::kSize + 4 * size_t(entries);
 
-    std::vector<uint8_t> dib(headerBytes + stride * size_t(height), 0);
+    std::vector<uint8_t> dib = platform::ZeroedBytes(headerBytes + stride * size_t(height));
     platform::BITMAPINFOHEADER header;
     header.biWidth = width;
     header.biHeight = height;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ZeroedBytes.h"
+
 bool CRgnFinder::Inside(int32_t x, int32_t y) const
 {
     const uint8_t* p = bits_ + size_t(y) * stride_ + size_t(x) * 3;
@@ -18,7 +20,7 @@ void CRgnFinder::FindRegion(const platform::BITMAPINFOHEADER* dib, int32_t x, in
     stride_ = (size_t(width_) * 3 + 3) / 4 * 4;
     lowRed_ = int(low & 0xFF), lowGreen_ = int(low >> 8 & 0xFF), lowBlue_ = int(low >> 16 & 0xFF);
     highRed_ = int(high & 0xFF), highGreen_ = int(high >> 8 & 0xFF), highBlue_ = int(high >> 16 & 0xFF);
-    mask_.assign(size_t(width_) * size_t(height_), 0);
+    platform::AssignZeroedBytes(mask_, size_t(width_) * size_t(height_));
     boundLeft_ = boundTop_ = 0;
     boundRight_ = boundBottom_ = -1;
     work_.clear();

@@ -39,10 +39,8 @@ BackMap Turn(int32_t angle)
     return map;
 }
 
-int32_t Extent(long double a, long double b, long double extra)
-{
-    return int32_t(std::fabs(a) + std::fabs(b) + 0.9999L + extra);
-}
+// A side of the turned picture; 0.9999 keeps exact products from growing by one.
+int32_t Extent(long double a, long double b) { return int32_t(std::fabs(a) + std::fabs(b) + 0.9999L); }
 
 // The source rectangle that the piece's samples and their neighbours can
 // reach, cut to limit.
@@ -146,7 +144,7 @@ PpQnExpr RotatePicture(const PpQnPicture& picture, int32_t angle, uint32_t colou
     const long double s = map.s, c = map.c;
     const QnRect a = picture->GetRect(QnXFormXY());
     const long double w = (long double)a.Width(), h = (long double)a.Height();
-    const int32_t width = Extent(w * c, h * s, 0), height = Extent(w * s, h * c, 0);
+    const int32_t width = Extent(w * c, h * s), height = Extent(w * s, h * c);
 
     long double tx, ty;
     if (angle < 90)

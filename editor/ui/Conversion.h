@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+
+#include "lang/Expr.h"
 
 struct CLdConversion {
     enum class Target { Mono, Paletted4, Paletted8 };
@@ -24,3 +27,7 @@ struct CLdConversion {
 
     bool operator==(const CLdConversion&) const = default;
 };
+
+// The effect a conversion dialog gives its preview for a conversion: the
+// one-argument function that converts a picture.
+using CLdConversionEffect = std::function<PpQnExpr(const CLdConversion&)>;

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-Convert1Dlg::Convert1Dlg(std::shared_ptr<CLdPreviewPicture> picture, QWidget* parent)
-    : CLdHelpDlg(IDD, parent), picture_(std::move(picture))
+Convert1Dlg::Convert1Dlg(const PpQnRenderObj& picture, CLdConversionEffect effect, QWidget* parent)
+    : CLdHelpDlg(IDD, parent), picture_(picture), effect_(std::move(effect))
 {
     setWindowTitle("Convert to monochrome");
 }
@@ -65,7 +65,7 @@ void Convert1Dlg::DoDataExchange(fw::DataExchange& dx)
 void Convert1Dlg::OnSelChangeRaster()
 {
     UpdateData(true);
-    preview_->SetEffect(Conversion());
+    preview_->SetEffect(effect_(Conversion()));
 }
 
 void Convert1Dlg::OnCancel()

@@ -5,9 +5,8 @@
 #include "editor/ui/Conversion.h"
 #include "editor/ui/LdHelpDlg.h"
 
-#include <memory>
+#include "render/RenderObj.h"
 
-class CLdPreviewPicture;
 class PreviewControl;
 
 class Convert1Dlg : public CLdHelpDlg {
@@ -16,7 +15,7 @@ public:
     static constexpr uint32_t IDC_RASTER = 1036;
     static constexpr uint32_t IDC_SHOW_PREVIEW = 1025;
 
-    Convert1Dlg(std::shared_ptr<CLdPreviewPicture> picture, QWidget* parent = nullptr);
+    Convert1Dlg(const PpQnRenderObj& picture, CLdConversionEffect effect, QWidget* parent = nullptr);
 
     int rasterIndex = -1;
     int showPreview = 1;
@@ -36,7 +35,8 @@ protected:
     void CreateControls() override;
 
 private:
-    std::shared_ptr<CLdPreviewPicture> picture_;
+    PpQnRenderObj picture_;
+    CLdConversionEffect effect_;
     PreviewControl* preview_ = nullptr;
     int initialRaster_ = -1;
     int initialPreview_ = 1;

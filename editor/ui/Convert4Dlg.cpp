@@ -23,8 +23,8 @@ QString Text(int id)
 
 }  // namespace
 
-Convert4Dlg::Convert4Dlg(std::shared_ptr<CLdPreviewPicture> picture, bool fourBit, QWidget* parent)
-    : CLdHelpDlg(IDD, parent), fourBit(fourBit), picture_(std::move(picture))
+Convert4Dlg::Convert4Dlg(const PpQnRenderObj& picture, CLdConversionEffect effect, bool fourBit, QWidget* parent)
+    : CLdHelpDlg(IDD, parent), fourBit(fourBit), picture_(picture), effect_(std::move(effect))
 {
 }
 
@@ -115,7 +115,7 @@ void Convert4Dlg::OnSelChangePalette()
 void Convert4Dlg::OnSelChangeRaster()
 {
     UpdateData(true);
-    preview_->SetEffect(Conversion());
+    preview_->SetEffect(effect_(Conversion()));
 }
 
 void Convert4Dlg::OnCancel()

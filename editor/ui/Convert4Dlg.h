@@ -6,9 +6,8 @@
 #include "editor/ui/Conversion.h"
 #include "editor/ui/LdHelpDlg.h"
 
-#include <memory>
+#include "render/RenderObj.h"
 
-class CLdPreviewPicture;
 class PreviewControl;
 class QComboBox;
 
@@ -19,7 +18,7 @@ public:
     static constexpr uint32_t IDC_RASTER = 1036;
     static constexpr uint32_t IDC_SHOW_PREVIEW = 1025;
 
-    Convert4Dlg(std::shared_ptr<CLdPreviewPicture> picture, bool fourBit, QWidget* parent = nullptr);
+    Convert4Dlg(const PpQnRenderObj& picture, CLdConversionEffect effect, bool fourBit, QWidget* parent = nullptr);
 
     bool fourBit;
     int paletteIndex = -1;  // 0 standard, 1 optimized
@@ -43,7 +42,8 @@ protected:
 private:
     QComboBox* Raster() const;
 
-    std::shared_ptr<CLdPreviewPicture> picture_;
+    PpQnRenderObj picture_;
+    CLdConversionEffect effect_;
     PreviewControl* preview_ = nullptr;
     int initial_[3] = {-1, 1, -1};  // palette, preview, raster
 };

@@ -5,6 +5,7 @@
 
 #include "editor/document/Lodo40Doc.h"
 #include "editor/operations/RgnFinder.h"
+#include "editor/ui/ProgramCursor.h"
 #include "editor/view/SelectionShapes.h"
 #include "render/RgnShapes.h"
 
@@ -219,20 +220,24 @@ void CLdSelector::RepaintAllLines()
 
 std::optional<QCursor> CLdSelector::Cursor(CLodo40View&, const QnPoint&, Qt::KeyboardModifiers)
 {
-    switch (params_.mode) {
-    case kSelectRectangle:
-    case kSelectEllipse:
-    case kSelectFreehand:
-        return QCursor(Qt::CrossCursor);
-    case kSelectPolygon:
-        return std::nullopt;
-    case kSelectColourRange:
-        return QCursor(Qt::PointingHandCursor);
-    case kSelectMove:
-        return QCursor(Qt::SizeAllCursor);
-    default:
-        return std::nullopt;
-    }
+    // The program's cursor of each shape; a standard one of the same sense
+    // where the program lacks it. The polygon keeps whatever is shown.
+    struct ShapeCursor {
+        int mode;
+        uint32_t id;
+        Qt::CursorShape fallback;
+    };
+    static constexpr ShapeCursor kCursors[] = {
+        {kSelectRectangle, kRectangleCursor, Qt::CrossCursor},
+        {kSelectEllipse, kEllipseCursor, Qt::CrossCursor},
+        {kSelectFreehand, kFreehandCursor, Qt::CrossCursor},
+        {kSelectColourRange, kColourRangeCursor, Qt::PointingHandCursor},
+        {kSelectMove, kMoveCursor, Qt::SizeAllCursor},
+    };
+    for (const ShapeCursor& c : kCursors)
+        if (c.mode == params_.mode)
+            return LdProgramCursor(c.id, c.fallback);
+    return std::nullopt;
 }
 
 void CLdSelector::PaintOverlay(CLodo40View& view, QPainter& painter)

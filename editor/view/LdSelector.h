@@ -41,6 +41,13 @@ public:
     // The view moves its content: the outline waits.
     void LockOutline(bool lock) { outline_.Hold(lock); }
 
+    // The program's cursor resources of the shapes.
+    static constexpr uint32_t kMoveCursor = 135;
+    static constexpr uint32_t kEllipseCursor = 136;
+    static constexpr uint32_t kRectangleCursor = 137;
+    static constexpr uint32_t kColourRangeCursor = 138;
+    static constexpr uint32_t kFreehandCursor = 139;
+
     SelectionOutline& Outline() { return outline_; }
     const std::vector<QnPoint>& Points() const { return points_; }
 

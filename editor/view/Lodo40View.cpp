@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "blt/qt/QPainterDC.h"
+#include "blt/qt/QRegionRgn.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/ui/ProgramEnvironment.h"
 #include "editor/ui/SysColor.h"
@@ -26,14 +27,6 @@ namespace {
 
 constexpr int kPointOption = 128; // pixel centres
 constexpr int kRectOption = 256;  // edges, result ordered
-
-QnRgn ToRgn(const QRegion& region)
-{
-    QnRgn rgn;
-    for (const QRect& r : region)
-        rgn += QnRgn(QnRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
-    return rgn;
-}
 
 QRegion ToRegion(const QnRgn& rgn)
 {
@@ -271,7 +264,7 @@ void CLodo40View::paintEvent(QPaintEvent* event)
 {
     fw::GuardedCall([&] {
         QPainter painter(viewport());
-        const QnRgn update = ToRgn(event->region());
+        const QnRgn update = QnRgnFromQRegion(event->region());
         const QnRect picture = PictureRectToClient(GetPictureRect());
         // Around the picture the window shows the button face. (The region
         // is named: a range over a temporary's rectangles would dangle.)

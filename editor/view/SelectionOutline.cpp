@@ -89,7 +89,9 @@ QRegion SelectionOutline::Band()
         for (int y = top; y < bottom; ++y)
             std::fill(mask.begin() + ptrdiff_t(y) * w + left, mask.begin() + ptrdiff_t(y) * w + std::max(left, right), 1);
     }
-    QRegion band;
+    // Runs of one row, rows top-down: already the banded order a region
+    // keeps, so the region takes them at once.
+    std::vector<QRect> runs;
     for (int y = 1; y < h - 1; ++y) {
         const uint8_t* row = &mask[size_t(y) * w];
         int runStart = -1;
@@ -99,11 +101,13 @@ QRegion SelectionOutline::Band()
             if (edge && runStart < 0)
                 runStart = x;
             else if (!edge && runStart >= 0) {
-                band += QRect(runStart - 1, y - 1, x - runStart, 1);
+                runs.push_back(QRect(runStart - 1, y - 1, x - runStart, 1));
                 runStart = -1;
             }
         }
     }
+    QRegion band;
+    band.setRects(runs.data(), int(runs.size()));
     band_ = band;
     bandMapping_ = mapping;
     bandValid_ = true;

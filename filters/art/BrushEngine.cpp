@@ -91,16 +91,34 @@ int32_t BrushEngine::MaskOf(const uint8_t* in, int32_t rowBytes, int32_t x0, int
     return MaskIndexOf(sx, sy);
 }
 
+namespace {
+
+// One row of a print: dst = (colour x (255 - m) + dst x m) / 255 per
+// sample; where the mask is 255 that is dst itself, so it is skipped.
+template <int32_t Planes>
+void PaintRow(const uint8_t* colour, const uint8_t* mask, uint8_t* d, int32_t width, int32_t planes)
+{
+    const int32_t n = Planes > 0 ? Planes : planes;
+    for (int32_t x = 0; x < width; ++x, d += n) {
+        const int32_t m = mask[x];
+        if (m == 255)
+            continue;
+        for (int32_t k = 0; k < n; ++k)
+            d[k] = uint8_t((colour[k] * (255 - m) + d[k] * m) / 255);
+    }
+}
+
+} // namespace
+
 void BrushEngine::Paint(const uint8_t* colour, const uint8_t* mask, uint8_t* out, int32_t rowBytes, int32_t x0,
                         int32_t y0, int32_t x1, int32_t y1, int32_t maskX, int32_t maskY) const
 {
+    if (x0 >= x1)
+        return;
+    const int32_t planes = planes_;
+    const auto row = planes == 3 ? PaintRow<3> : planes == 1 ? PaintRow<1> : PaintRow<0>;
     for (int32_t y = y0; y < y1; ++y)
-        for (int32_t x = x0; x < x1; ++x) {
-            const int32_t m = mask[(y - maskY) * size_ + (x - maskX)];
-            uint8_t* d = out + y * rowBytes + x * planes_;
-            for (int32_t k = 0; k < planes_; ++k)
-                d[k] = uint8_t((colour[k] * (255 - m) + d[k] * m) / 255);
-        }
+        row(colour, mask + (y - maskY) * size_ + (x0 - maskX), out + y * rowBytes + x0 * planes, x1 - x0, planes);
 }
 
 void BrushEngine::Sharpen(uint8_t* row, int32_t width) const

@@ -70,7 +70,9 @@ TEST_F(AppCommandsTest, ScanFolderOptionsTakeAnExistingFolderWithASlashAndTheFor
     const std::string scans = PathOf("scans");
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(scans)));
     EXPECT_TRUE(ChooseScanFolder(scans, 2));
-    EXPECT_EQ(shownFolder, ProgramFolder());  // no scan folder yet: the program's
+    // No scan folder yet: the user's pictures folder.
+    const std::string pictures = AlbumScanSettings::UserPicturesFolder();
+    EXPECT_EQ(shownFolder, pictures.empty() ? ProgramFolder() : pictures);
     EXPECT_EQ(app.scan.folder, scans + "/");
     EXPECT_EQ(app.scan.extension, "BMP");
     EXPECT_EQ(app.scan.format, 2);
@@ -109,6 +111,13 @@ TEST_F(AppCommandsTest, FolderThatCannotBeCreatedKeepsTheDialogOpen)
                                                   "Can't create specified folder!!!"}));
     EXPECT_TRUE(app.scan.folder.empty());
     EXPECT_EQ(app.scan.format, 0);
+}
+
+TEST_F(AppCommandsTest, FolderThatTakesNoFilesIsRefused)
+{
+    EXPECT_FALSE(ChooseScanFolder("/proc", 0));
+    EXPECT_EQ(messages, (std::vector<std::string>{"Can't write to specified folder!"}));
+    EXPECT_TRUE(app.scan.folder.empty());
 }
 
 TEST_F(AppCommandsTest, BrowsedFolderGoesIntoTheFieldWithASlash)

@@ -110,6 +110,24 @@ TEST_F(MainFrameTest, ToolbarHoldsTheCommonCommandsInGroups)
                                         ID_ALBUM_UNDO, 0, ID_ADD_ITEMS, ID_DELETE_ITEM, 0,
                                         ID_SEARCH, ID_VIEW_FOUND, 0, fw::ID_APP_ABOUT};
     EXPECT_EQ(ids, want);
+
+    // Each button shows a picture of its own, 24 by 22 with the strip's
+    // grey let through, and names its command in a tool tip.
+    std::vector<QImage> pictures;
+    for (QAction* action : frame->ToolBar()->actions()) {
+        if (action->isSeparator())
+            continue;
+        SCOPED_TRACE(fw::ControlId(action));
+        EXPECT_FALSE(action->toolTip().isEmpty());
+        ASSERT_FALSE(action->icon().isNull());
+        const QImage picture = action->icon().pixmap(QSize(24, 22)).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(picture.size(), QSize(24, 22));
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+        for (const QImage& other : pictures)
+            EXPECT_NE(picture, other);
+        pictures.push_back(picture);
+    }
+    EXPECT_EQ(pictures.size(), 12u);
 }
 
 TEST_F(MainFrameTest, StatusTextAndSmallestSize)

@@ -28,12 +28,13 @@ TEST(ScanSettings, ChoiceGetsATrailingSlashAndTheFormatsExtension)
     }
 }
 
-TEST(ScanSettings, DialogStartsInTheProgramsFolderWhileThereIsNoScanFolder)
+TEST(ScanSettings, DialogStartsInThePicturesFolderWhileThereIsNoScanFolder)
 {
     AlbumScanSettings settings;
-    EXPECT_EQ(settings.InitialFolder("/opt/qn/"), "/opt/qn/");
+    EXPECT_EQ(settings.InitialFolder("/home/ann/Pictures/", "/opt/qn/"), "/home/ann/Pictures/");
+    EXPECT_EQ(settings.InitialFolder("", "/opt/qn/"), "/opt/qn/");
     settings.folder = "scans/";
-    EXPECT_EQ(settings.InitialFolder("/opt/qn/"), "scans/");
+    EXPECT_EQ(settings.InitialFolder("/home/ann/Pictures/", "/opt/qn/"), "scans/");
 }
 
 }  // namespace

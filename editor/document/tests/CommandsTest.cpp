@@ -8,6 +8,8 @@
 
 #include "editor/ui/Convert1Dlg.h"
 #include "editor/ui/Convert4Dlg.h"
+#include "editor/ui/PreviewControl.h"
+#include "editor/builtins/CheckedCast.h"
 #include "framework/CmdUI.h"
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
@@ -108,6 +110,47 @@ TEST_F(Commands, ConversionsRoundTripAndUndo)
     EXPECT_EQ(doc.PictureType(), 16);
     EXPECT_NE(doc.RenderToDib(), original);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Commands, PreviewsShowTheVisiblePartConverted)
+{
+    CLodo40Doc doc;
+    NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(900, 700))));
+    struct Case {
+        bool mono;
+        int palette;  // -1: the monochrome dialog
+        int type;
+    };
+    for (const Case c : {Case{true, -1, 1}, Case{false, 1, 2}}) {
+        SCOPED_TRACE(c.type);
+        fw::SetDialogHook([&](fw::Dialog& d) {
+            if (c.palette >= 0) {
+                Combo(d, Convert4Dlg::IDC_PALETTE)->setCurrentIndex(c.palette);
+                dynamic_cast<Convert4Dlg&>(d).OnSelChangePalette();
+            }
+            d.show();
+            PreviewControl* preview = c.mono ? dynamic_cast<Convert1Dlg&>(d).Preview()
+                                             : dynamic_cast<Convert4Dlg&>(d).Preview();
+            const QImage shown = preview->grab().toImage();
+            const auto* result = dynamic_cast<QnPicture*>(QnValueOf(preview->LastResult()).Get());
+            ASSERT_NE(result, nullptr);
+            EXPECT_EQ(result->Type(), c.type);
+            EXPECT_EQ(result->GetWidth(), preview->width());
+            EXPECT_EQ(result->GetHeight(), preview->height());
+            if (c.mono) {
+                for (int y = 0; y < shown.height(); y += 7)
+                    for (int x = 0; x < shown.width(); x += 7)
+                        EXPECT_TRUE(shown.pixel(x, y) == 0xFF000000u || shown.pixel(x, y) == 0xFFFFFFFFu);
+            }
+            d.PressButton(fw::IDCANCEL);
+        });
+        if (c.mono)
+            doc.OnConvertToMono();
+        else
+            doc.OnConvertTo4Bit();
+    }
+    fw::SetDialogHook({});
+    EXPECT_EQ(doc.PictureType(), 16);
 }
 
 TEST_F(Commands, CancelChangesNothing)

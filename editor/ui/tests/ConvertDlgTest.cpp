@@ -1,4 +1,4 @@
-// The conversion dialogs: the conversion their preview shows follows the
+// The conversion dialogs: the effect their preview shows follows the
 // controls, Bayer comes and goes with the standard palette, and the
 // preview switch shows the plain picture.
 #include <gtest/gtest.h>
@@ -11,29 +11,25 @@
 #include "editor/ui/Convert1Dlg.h"
 #include "editor/ui/Convert4Dlg.h"
 #include "editor/ui/PreviewControl.h"
+#include "PreviewTestEffect.h"
 
 namespace {
 
 using Target = CLdConversion::Target;
 using Palette = CLdConversion::Palette;
 
-// A grey ramp that turns black and white under any conversion; counts
-// what it was asked to draw.
-class RampPicture : public CLdPreviewPicture {
-public:
-    QImage Render(const CLdConversion* effect, const QSize& size) override
+// The effect the dialogs give their preview, with the conversions they
+// asked it for.
+struct Effects {
+    CLdConversionEffect Maker()
     {
-        ++renders;
-        QImage image(size.boundedTo(QSize(120, 90)), QImage::Format_RGB32);
-        for (int x = 0; x < image.width(); ++x) {
-            const int grey = x * 255 / std::max(1, image.width() - 1);
-            const int shown = effect ? (grey < 128 ? 0 : 255) : grey;
-            for (int y = 0; y < image.height(); ++y)
-                image.setPixel(x, y, qRgb(shown, shown, shown));
-        }
-        return image;
+        return [this](const CLdConversion& c) {
+            asked.push_back(c);
+            return PreviewTestEffect::Function();
+        };
     }
-    int renders = 0;
+    CLdConversion Last() const { return asked.empty() ? CLdConversion{} : asked.back(); }
+    std::vector<CLdConversion> asked;
 };
 
 QComboBox* Combo(fw::Dialog& d, uint32_t id)
@@ -61,23 +57,24 @@ std::vector<std::string> Entries(QComboBox* combo)
 
 TEST(ConvertDialogs, MonochromePreviewFollowsTheRasterAndTheSwitch)
 {
-    auto picture = std::make_shared<RampPicture>();
-    Convert1Dlg dialog(picture);
+    Effects effects;
+    Convert1Dlg dialog(RampPicture(120, 90), effects.Maker());
     dialog.rasterIndex = 1;
     fw::SetDialogHook([&](fw::Dialog& d) {
         auto& convert = static_cast<Convert1Dlg&>(d);
         EXPECT_EQ(Entries(Combo(d, Convert1Dlg::IDC_RASTER)),
                   (std::vector<std::string>{"None", "Error diffusion", "Bayer", "Fatting"}));
-        EXPECT_EQ(*convert.Preview()->Effect(), (CLdConversion{Target::Mono, Palette::Standard, 8}));
+        EXPECT_EQ(effects.Last(), (CLdConversion{Target::Mono, Palette::Standard, 8}));
         Choose(d, Convert1Dlg::IDC_RASTER, 3);
-        EXPECT_EQ(*convert.Preview()->Effect(), (CLdConversion{Target::Mono, Palette::Standard, 24}));
-        EXPECT_NE(convert.Preview()->ShownEffect(), nullptr);
+        EXPECT_EQ(effects.Last(), (CLdConversion{Target::Mono, Palette::Standard, 24}));
+        EXPECT_TRUE(convert.Preview()->Effect());
+        EXPECT_TRUE(convert.Preview()->ShowsEffect());
 
         d.show();
         GrabWhenAsked(d, "Convert1Dlg");
         const QImage on = convert.Preview()->grab().toImage();
         qobject_cast<QCheckBox*>(d.GetDlgItem(Convert1Dlg::IDC_SHOW_PREVIEW))->click();
-        EXPECT_EQ(convert.Preview()->ShownEffect(), nullptr);
+        EXPECT_FALSE(convert.Preview()->ShowsEffect());
         const QImage off = convert.Preview()->grab().toImage();
         EXPECT_NE(on, off);  // the plain ramp has greys the converted one lacks
         d.PressButton(fw::IDOK);
@@ -85,7 +82,8 @@ TEST(ConvertDialogs, MonochromePreviewFollowsTheRasterAndTheSwitch)
     EXPECT_EQ(dialog.DoModal(), fw::IDOK);
     EXPECT_EQ(dialog.rasterIndex, 3);
     EXPECT_EQ(dialog.showPreview, 0);
-    EXPECT_GT(picture->renders, 0);
+    EXPECT_GT(PreviewTestEffect::calls, 0);
+    PreviewTestEffect::Reset();
 }
 
 TEST(ConvertDialogs, PalettedTitlesAndEffects)
@@ -106,15 +104,17 @@ TEST(ConvertDialogs, PalettedTitlesAndEffects)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title + std::to_string(c.palette));
-        Convert4Dlg dialog(std::make_shared<RampPicture>(), c.fourBit);
+        Effects effects;
+        Convert4Dlg dialog(RampPicture(120, 90), effects.Maker(), c.fourBit);
         dialog.paletteIndex = c.palette;
         dialog.rasterIndex = c.raster;
         fw::SetDialogHook([&](fw::Dialog& d) {
             auto& convert = static_cast<Convert4Dlg&>(d);
             EXPECT_EQ(d.windowTitle().toStdString(), c.title);
             EXPECT_EQ(Combo(d, Convert4Dlg::IDC_RASTER)->count(), c.palette == 0 ? 3 : 2);
-            EXPECT_EQ(*convert.Preview()->Effect(), c.effect);
-            EXPECT_EQ(convert.Preview()->Effect()->PaletteColours(), c.paletteColours);
+            EXPECT_EQ(effects.Last(), c.effect);
+            EXPECT_EQ(effects.Last().PaletteColours(), c.paletteColours);
+            EXPECT_TRUE(convert.Preview()->Effect());
             d.PressButton(fw::IDCANCEL);
         });
         EXPECT_EQ(dialog.DoModal(), fw::IDCANCEL);
@@ -124,11 +124,11 @@ TEST(ConvertDialogs, PalettedTitlesAndEffects)
 
 TEST(ConvertDialogs, BayerOnlyWithTheStandardPalette)
 {
-    Convert4Dlg dialog(std::make_shared<RampPicture>(), true);
+    Effects effects;
+    Convert4Dlg dialog(RampPicture(120, 90), effects.Maker(), true);
     dialog.paletteIndex = 0;
     dialog.rasterIndex = 2;
     fw::SetDialogHook([&](fw::Dialog& d) {
-        auto& convert = static_cast<Convert4Dlg&>(d);
         QComboBox* raster = Combo(d, Convert4Dlg::IDC_RASTER);
         EXPECT_EQ(Entries(raster), (std::vector<std::string>{"None", "Error diffusion", "Bayer"}));
         EXPECT_EQ(raster->currentIndex(), 2);
@@ -136,12 +136,12 @@ TEST(ConvertDialogs, BayerOnlyWithTheStandardPalette)
         Choose(d, Convert4Dlg::IDC_PALETTE, 1);  // Optimized: Bayer goes, error diffusion instead
         EXPECT_EQ(Entries(raster), (std::vector<std::string>{"None", "Error diffusion"}));
         EXPECT_EQ(raster->currentIndex(), 1);
-        EXPECT_EQ(*convert.Preview()->Effect(), (CLdConversion{Target::Paletted4, Palette::Optimized, 8}));
+        EXPECT_EQ(effects.Last(), (CLdConversion{Target::Paletted4, Palette::Optimized, 8}));
 
         Choose(d, Convert4Dlg::IDC_PALETTE, 0);  // Standard: Bayer offered again, not chosen
         EXPECT_EQ(Entries(raster), (std::vector<std::string>{"None", "Error diffusion", "Bayer"}));
         EXPECT_EQ(raster->currentIndex(), 1);
-        EXPECT_EQ(*convert.Preview()->Effect(), (CLdConversion{Target::Paletted4, Palette::Standard, 8}));
+        EXPECT_EQ(effects.Last(), (CLdConversion{Target::Paletted4, Palette::Standard, 8}));
         d.show();
         GrabWhenAsked(d, "Convert4Dlg");
         d.PressButton(fw::IDOK);
@@ -154,7 +154,8 @@ TEST(ConvertDialogs, BayerOnlyWithTheStandardPalette)
 
 TEST(ConvertDialogs, CancelGivesBackTheCallersChoices)
 {
-    Convert4Dlg dialog(std::make_shared<RampPicture>(), false);
+    Effects effects;
+    Convert4Dlg dialog(RampPicture(120, 90), effects.Maker(), false);
     dialog.paletteIndex = 0;
     dialog.rasterIndex = 2;
     fw::SetDialogHook([](fw::Dialog& d) {

@@ -8,6 +8,7 @@
 #include "editor/view/LdSelector.h"
 #include "editor/view/Lodo40View.h"
 #include "editor/view/SelectionShapes.h"
+#include "editor/ui/ProgramCursor.h"
 #include "framework/App.h"
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
@@ -276,4 +277,31 @@ TEST_F(Selector, NoShapeLeavesTheMouseAlone)
     host.selector.SetSelection(QnRgn(QnRect{1, 1, 5, 5}));
     Drag({{10, 10}, {50, 50}});
     EXPECT_TRUE(Selection() == QnRgn(QnRect{1, 1, 5, 5}));
+}
+
+TEST_F(Selector, EachShapeShowsTheProgramsCursor)
+{
+    struct Case {
+        int mode;
+        uint32_t id;
+        QPoint hotSpot;
+    };
+    const Case cases[] = {
+        {kSelectRectangle, CLdSelector::kRectangleCursor, {1, 1}},
+        {kSelectEllipse, CLdSelector::kEllipseCursor, {1, 1}},
+        {kSelectFreehand, CLdSelector::kFreehandCursor, {1, 1}},
+        {kSelectColourRange, CLdSelector::kColourRangeCursor, {10, 10}},
+        {kSelectMove, CLdSelector::kMoveCursor, {6, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        host.params.mode = c.mode;
+        const std::optional<QCursor> shown = host.selector.Cursor(*view, QnPoint{5, 5}, Qt::NoModifier);
+        const std::optional<QCursor> drawn = LdLoadProgramCursor(c.id);
+        ASSERT_TRUE(shown && drawn);
+        EXPECT_EQ(shown->hotSpot(), c.hotSpot);
+        EXPECT_EQ(shown->pixmap().toImage(), drawn->pixmap().toImage());
+    }
+    host.params.mode = kSelectPolygon;
+    EXPECT_FALSE(host.selector.Cursor(*view, QnPoint{5, 5}, Qt::NoModifier));
 }
