@@ -1,6 +1,7 @@
 #include "editor/ui/StitchPreview.h"
 
 #include "blt/qt/QPainterDC.h"
+#include "editor/ui/ProgramCursor.h"
 #include "editor/ui/QtRegion.h"
 #include "editor/ui/StitchDlg.h"
 #include "editor/ui/SysColor.h"
@@ -28,6 +29,11 @@ constexpr int kMarkerX = 14;
 constexpr int kMarkerY = 13;
 constexpr int kMarkerSize = 32;
 constexpr int kPageStep = 10;
+// The program's cursors, with the standard shapes that stand in for them.
+constexpr uint32_t kOverUpperCursor = 130;
+constexpr uint32_t kDragCursor = 131;
+constexpr uint32_t kMarkCursor = 156;
+constexpr uint32_t kZoomCursor = 157;
 // Room the frame, the menu and the scroll bars take around the canvas.
 constexpr int kFrameExtraWidth = 24;
 constexpr int kFrameExtraHeight = 64;
@@ -414,16 +420,16 @@ void StitchPreview::UpdateCursor(bool shift)
     if (!window_)
         return;
     QWidget* canvas = window_->area->viewport();
-    Qt::CursorShape shape = Qt::ArrowCursor;
     if (zoomArmed_)
-        shape = Qt::PointingHandCursor;
+        canvas->setCursor(LdProgramCursor(kZoomCursor, Qt::PointingHandCursor));
     else if (shift)
-        shape = Qt::CrossCursor;
+        canvas->setCursor(LdProgramCursor(kMarkCursor, Qt::CrossCursor));
     else if (dragging_)
-        shape = Qt::ClosedHandCursor;
+        canvas->setCursor(LdProgramCursor(kDragCursor, Qt::ClosedHandCursor));
     else if (UpperRect().Contains(ClientToCanvas(canvas->mapFromGlobal(QCursor::pos()))))
-        shape = Qt::OpenHandCursor;
-    canvas->setCursor(shape);
+        canvas->setCursor(LdProgramCursor(kOverUpperCursor, Qt::OpenHandCursor));
+    else
+        canvas->setCursor(Qt::ArrowCursor);
 }
 
 void StitchPreview::DrawPicture(DeviceContext& dc, QnBlt& blt, const PpQnRenderObj& picture,
