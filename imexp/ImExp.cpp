@@ -87,11 +87,13 @@ struct OpenFile {
     ~OpenFile() { close(fd); }
 };
 
-void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress)
+void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress,
+            int32_t minWidth = 0, int32_t minHeight = 0)
 {
     if (format == Format::Unknown)
         format = DetectFormat(bytes);
     ReadTarget target(sink, progress);
+    target.AllowReductionTo(minWidth, minHeight);
     switch (format) {
     case Format::Bmp: ReadBmp(bytes, target, false); break;
     case Format::Dib: ReadBmp(bytes, target, true); break;
@@ -107,6 +109,12 @@ void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink
 
 Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* progress)
 {
+    return ReadPictureAtLeast(path, sink, 0, 0, progress);
+}
+
+Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_t minWidth, int32_t minHeight,
+                          CProgress* progress)
+{
     return Guard("Can't open picture " + path + ": ", [&] {
         OpenFile file(path);
         uint8_t head[16] = {};
@@ -117,7 +125,7 @@ Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* pr
             return;
         }
         const std::vector<uint8_t> bytes = ReadWholeFile(file.fd, file.size);
-        Decode(bytes, Format::Unknown, sink, progress);
+        Decode(bytes, Format::Unknown, sink, progress, minWidth, minHeight);
     });
 }
 

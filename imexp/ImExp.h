@@ -53,6 +53,11 @@ std::optional<uint64_t> ParsePixelLimit(std::string_view text);
 // Reads the picture in the file into sink. On failure the sink may have
 // been given part of the picture; the caller drops it.
 Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* progress = nullptr);
+// The same for a picture wanted at least minWidth x minHeight (a thumbnail's
+// source): a JPEG may come out smaller than stored, by 2, 4 or 8, while it
+// stays that large; other formats come at their full size.
+Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_t minWidth, int32_t minHeight,
+                          CProgress* progress = nullptr);
 // The same from bytes in memory; format Unknown detects it from the bytes.
 Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress = nullptr,
                              Format format = Format::Unknown);

@@ -16,6 +16,17 @@ ReadTarget::~ReadTarget()
         progress_->End();
 }
 
+int32_t ReadTarget::ReductionFor(int64_t width, int64_t height) const
+{
+    if (minWidth_ <= 0 || minHeight_ <= 0)
+        return 1;
+    int32_t by = 1;
+    // Rounded up, as the decoder rounds a reduced size.
+    while (by < 8 && (width + 2 * by - 1) / (2 * by) >= minWidth_ && (height + 2 * by - 1) / (2 * by) >= minHeight_)
+        by *= 2;
+    return by;
+}
+
 void ReadTarget::CheckSize(int64_t width, int64_t height)
 {
     if (width <= 0 || height <= 0)

@@ -29,6 +29,18 @@ public:
     void Begin(int32_t width, int32_t height, int type, const PALETTEENTRY* palette, int count, int32_t hdpi,
                int32_t vdpi);
 
+    // A decoder that can deliver the picture smaller at little cost (JPEG,
+    // by 2, 4 or 8) may do so while it stays at least this large; 0 asks
+    // for the full size.
+    void AllowReductionTo(int32_t minWidth, int32_t minHeight)
+    {
+        minWidth_ = minWidth;
+        minHeight_ = minHeight;
+    }
+    // The largest of 1, 2, 4 and 8 that keeps a width x height picture at
+    // least as large as allowed.
+    int32_t ReductionFor(int64_t width, int64_t height) const;
+
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
     int Type() const { return type_; }
@@ -56,6 +68,8 @@ private:
     int type_ = 0;
     size_t rowBytes_ = 0;
     std::vector<uint8_t> row_;
+    int32_t minWidth_ = 0;
+    int32_t minHeight_ = 0;
     int32_t rowsDone_ = 0;
     int32_t stepEvery_ = 1;
     // The furthest point shown so far: progress never moves backwards.

@@ -1,5 +1,7 @@
 #include "album/doc/AlbumReadWA.h"
 
+#include "album/doc/AlbumThumbnail.h"
+
 #include <cstring>
 
 #include "drawctx/zvwa/WA.h"
@@ -49,6 +51,16 @@ WA* CAlbumReadWA::Detach()
     WA* picture = picture_;
     picture_ = nullptr;
     return picture;
+}
+
+WA* ReadAlbumThumbnailSource(const std::string& path, CProgress* progress)
+{
+    // Twice the thumbnail each way is plenty to sample it from; a JPEG
+    // decoded that small takes a fraction of the time.
+    CAlbumReadWA sink;
+    if (!imexp::ReadPictureAtLeast(path, sink, 2 * kThumbnailWidth, 2 * kThumbnailHeight, progress))
+        return nullptr;
+    return sink.Detach();
 }
 
 WA* ReadAlbumPicture(const std::string& path, CProgress* progress)

@@ -41,3 +41,6 @@ private:
 // Reads the picture file at path (any format the library knows) into a new
 // work area with one reference, or null when it cannot be read.
 WA* ReadAlbumPicture(const std::string& path, CProgress* progress = nullptr);
+// The same for making a thumbnail: the picture may come smaller than stored
+// (a JPEG by 2, 4 or 8) while it stays twice the thumbnail's size.
+WA* ReadAlbumThumbnailSource(const std::string& path, CProgress* progress = nullptr);

@@ -56,7 +56,7 @@ void COvalbumDoc::EndChange()
 
 COvalbumRec* COvalbumDoc::AddPictureFile(const std::string& path, bool beforeSelection, CProgress* progress)
 {
-    PictureRef read(ReadAlbumPicture(path, progress));
+    PictureRef read(ReadAlbumThumbnailSource(path, progress));
     return read.picture ? AddPicture(path, *read.picture, beforeSelection) : nullptr;
 }
 
@@ -85,7 +85,7 @@ int32_t COvalbumDoc::AddPictureFiles(const std::vector<std::string>& paths, cons
 {
     int32_t added = 0;
     for (const std::string& path : paths) {
-        PictureRef read(ReadAlbumPicture(path, progress));
+        PictureRef read(ReadAlbumThumbnailSource(path, progress));
         if (!read.picture || WA::BitsPerPixelOf(read.picture->type) == 0)
             continue;
         // One snapshot for the whole batch, taken before its first record.
@@ -170,7 +170,7 @@ void COvalbumDoc::SetSearch(const AlbumSearch& settings)
 
 bool COvalbumDoc::RenewRecord(COvalbumRec& record, const std::string& path, CProgress* progress)
 {
-    PictureRef read(ReadAlbumPicture(path, progress));
+    PictureRef read(ReadAlbumThumbnailSource(path, progress));
     COvalbumRec renewed;
     renewed.path = path;
     if (!read.picture || !renewed.SetThumbnail(*read.picture) || !renewed.ReadFileTimes())

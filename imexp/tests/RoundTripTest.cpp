@@ -120,3 +120,30 @@ TEST(WriteFormat, NameDecidesAndUnknownNamesAreRefused)
 }
 
 } // namespace
+
+TEST(ReadReduced, AJpegWantedSmallComesSmallerOtherFormatsWhole)
+{
+    // 640 x 480 wanted at least 160 x 120: a JPEG comes a quarter of its
+    // size each way (an eighth would be too small); at least 161 x 120 keeps
+    // it at a half; a PNG comes whole.
+    const std::string folder = ::testing::TempDir();
+    const MemoryPicture source(640, 480, WA_RGB24);
+    struct Case {
+        const char* name;
+        int32_t minWidth, minHeight, width, height;
+    };
+    const Case cases[] = {
+        {"reduced.jpg", 160, 120, 160, 120},
+        {"reduced.jpg", 161, 120, 320, 240},
+        {"reduced.jpg", 0, 0, 640, 480},
+        {"reduced.png", 160, 120, 640, 480},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder + "/" + c.name;
+        ASSERT_TRUE(imexp::WritePicture(path, source));
+        MemoryPicture read;
+        ASSERT_TRUE(imexp::ReadPictureAtLeast(path, read, c.minWidth, c.minHeight));
+        EXPECT_EQ(read.width, c.width) << c.name << " " << c.minWidth;
+        EXPECT_EQ(read.height, c.height) << c.name << " " << c.minWidth;
+    }
+}
