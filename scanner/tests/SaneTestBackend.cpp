@@ -1,0 +1,30 @@
+#include "scanner/tests/SaneTestBackend.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+struct ConfigFolder {
+    std::string path;
+    ConfigFolder()
+    {
+        char pattern[] = "/tmp/qnsane-XXXXXX";
+        path = ::mkdtemp(pattern);
+        ::setenv("SANE_CONFIG_DIR", path.c_str(), 1);
+    }
+    ~ConfigFolder() { std::filesystem::remove_all(path); }
+};
+
+}  // namespace
+
+SaneTestBackend::SaneTestBackend(const std::vector<std::string>& settings, bool withTestDevice)
+{
+    static ConfigFolder folder;
+    std::ofstream(folder.path + "/dll.conf") << (withTestDevice ? "test\n" : "");
+    std::ofstream conf(folder.path + "/test.conf");
+    conf << "number_of_devices 1\nresolution 50.0\ntest-picture \"Grid\"\n";
+    for (const std::string& line : settings)
+        conf << line << "\n";
+}
