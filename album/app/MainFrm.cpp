@@ -10,6 +10,7 @@
 #include "album/app/AlbumScanner.h"
 #include "album/app/FrameSizeLimits.h"
 #include "album/app/OvalbumApp.h"
+#include "drawctx/zvwa/WA.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
@@ -136,4 +137,12 @@ void CMainFrame::OnUpdateNative(fw::CmdUI& ui)
     AlbumScanner* scanner = Scanner();
     ui.Enable(scanner && scanner->IsBusy() == 0);
     ui.SetCheck(transferMethod == 1 ? 1 : 0);
+}
+
+void CMainFrame::OnScannedPicture(WA* picture)
+{
+    if (storeScannedPicture)
+        storeScannedPicture(picture);
+    else
+        WARelease(picture);
 }
