@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "framework/MessageBox.h"
+#include "platform/IniFile.h"
+#include "platform/SettingsLocation.h"
 #include "scanner/SaneDevice.h"
 #include "scanner/ScanDlg.h"
 #include "scanner/ScanExcept.h"
@@ -32,6 +34,31 @@ void ShowError(const QnExcept& e)
 }  // namespace
 
 QnScanner::QnScanner() = default;
+
+std::string QnScanner::SettingsPath() const
+{
+    return platform::SettingsLocation::SettingsFile(kSettingsFile, "qnscan", "");
+}
+
+void QnScanner::LoadChoices()
+{
+    choicesLoaded_ = true;
+    const platform::IniFile settings(SettingsPath());
+    source_ = settings.GetString(kSection, "Source");
+    colour = settings.GetInt(kSection, "Colour", 1) != 0;
+    dpi = settings.GetInt(kSection, "Resolution", dpi);
+}
+
+void QnScanner::SaveChoices()
+{
+    try {
+        platform::IniFile settings(SettingsPath());
+        settings.WriteString(kSection, "Source", source_);
+        settings.WriteInt(kSection, "Colour", colour ? 1 : 0);
+        settings.WriteInt(kSection, "Resolution", dpi);
+    } catch (const QnExcept&) {
+    }
+}
 QnScanner::~QnScanner() = default;
 
 std::vector<QnScanDeviceInfo> QnScanner::FindDevices()
@@ -47,6 +74,8 @@ void QnScanner::SelectSource(QWidget* parent)
     if (busy_)
         return;
     BusyFlag busy(busy_);
+    if (!choicesLoaded_)
+        LoadChoices();
     try {
         std::vector<QnScanDeviceInfo> devices = FindDevices();
         if (devices.empty()) {
@@ -57,8 +86,10 @@ void QnScanner::SelectSource(QWidget* parent)
                                           [this](const QnScanDeviceInfo& d) { return d.name == source_; });
         CScanSourceDlg dialog(std::move(devices), parent);
         dialog.selected = current == dialog.Devices().end() ? 0 : int(current - dialog.Devices().begin());
-        if (dialog.DoModal() == fw::IDOK)
+        if (dialog.DoModal() == fw::IDOK) {
             source_ = dialog.Devices()[size_t(dialog.selected)].name;
+            SaveChoices();
+        }
     } catch (const QnExcept& e) {
         ShowError(e);
     }
@@ -69,6 +100,8 @@ bool QnScanner::Acquire(QWidget* parent, QnScanTransfer transfer, QnScanSink& si
     if (busy_)
         return false;
     BusyFlag busy(busy_);
+    if (!choicesLoaded_)
+        LoadChoices();
     try {
         const std::vector<QnScanDeviceInfo> devices = FindDevices();
         if (devices.empty()) {
@@ -89,6 +122,7 @@ bool QnScanner::Acquire(QWidget* parent, QnScanTransfer transfer, QnScanSink& si
             return false;
         colour = dialog.colour;
         dpi = dialog.dpi;
+        SaveChoices();
         device.SetColour(colour);
         device.SetResolution(dpi);
 

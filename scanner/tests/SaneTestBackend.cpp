@@ -13,6 +13,9 @@ struct ConfigFolder {
         char pattern[] = "/tmp/qnsane-XXXXXX";
         path = ::mkdtemp(pattern);
         ::setenv("SANE_CONFIG_DIR", path.c_str(), 1);
+        // The scanner keeps its choices in the user's config folder: a test
+        // that has none of its own uses this one.
+        ::setenv("QN_CONFIG_HOME", path.c_str(), 0);
     }
     ~ConfigFolder() { std::filesystem::remove_all(path); }
 };

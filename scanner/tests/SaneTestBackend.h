@@ -4,6 +4,7 @@
 // 10 mm black and white squares at 50 dpi, with whatever else a test asks.
 // SANE reads the files at each start but takes the folder's name only once
 // a process, so the folder stays the same and the files are rewritten.
+// The folder is also the user's config folder while the test has none.
 #pragma once
 
 #include <cstdint>

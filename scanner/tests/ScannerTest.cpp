@@ -136,6 +136,13 @@ TEST(Scanner, TheSourceChosenIsTheOneScanned)
     EXPECT_TRUE(scanner.Acquire(nullptr, QnScanTransfer::WholeFrame, frame));
     EXPECT_NE(answers.deviceShown.find("test:1"), std::string::npos) << answers.deviceShown;
     EXPECT_EQ(answers.dialogs, (std::vector<std::string>{"Select Source", "Scan"}));
+
+    // The next start remembers the source and the scan's choices.
+    QnScanner next;
+    next.LoadChoices();
+    EXPECT_EQ(next.Source(), "test:1");
+    EXPECT_FALSE(next.colour);
+    EXPECT_EQ(next.dpi, 50);
 }
 
 TEST(Scanner, ProgressCancelButtonStopsTheScan)
