@@ -48,7 +48,7 @@ const Case kCases[] = {
     {"grey", {}, false, 0},
     {"colour", {}, true, 0},
     // Reads that end in the middle of a line.
-    {"short reads", {"read-limit true", "read-limit-size 7"}, true, 0},
+    {"short reads", {"read-limit true", "read-limit-size 100"}, true, 0},
     // Lines longer than their pixels.
     {"padded lines", {"ppl-loss 3"}, false, 157 - 3},
     // Sixteen bits a sample, in the machine's order.
