@@ -22,6 +22,13 @@ public:
     // The picture's size at 50 dpi: 80 mm by 100 mm.
     static constexpr int32_t kWidth = 157;
     static constexpr int32_t kHeight = 196;
+    // A picture of 200 mm by 200 mm (393 pixels square) in colour, larger
+    // than a pipe holds: a scan stopped halfway finds the back end's reader
+    // waiting to write rather than anywhere else, where stopping it can
+    // leave it holding a lock of the C library.
+    static inline const std::vector<std::string> kLarge = {"br_x 200.0", "br_y 200.0", "mode Color"};
+    static constexpr int32_t kLargeSide = 393;
+
     // The grid's value at (x, y), a square being 10 mm (19.7 pixels) wide
     // and the one at the top left white; sure only inside a square.
     static uint8_t GridAt(int32_t x, int32_t y) { return ((x * 254 / 5000 + y * 254 / 5000) % 2) == 0 ? 255 : 0; }

@@ -105,7 +105,7 @@ TEST(Scanner, NoDeviceIsAMessageAndNoDialog)
 
 TEST(Scanner, CancelledMidwayDeliversNothingAndSaysNothing)
 {
-    SaneTestBackend backend({"read-limit true", "read-limit-size 157"});
+    SaneTestBackend backend(SaneTestBackend::kLarge);
     Answers answers;
     QnScanner scanner;
     scanner.makeProgress = [&](QWidget*) { return std::make_unique<StopHalfway>(scanner); };
@@ -121,7 +121,7 @@ TEST(Scanner, CancelledMidwayDeliversNothingAndSaysNothing)
     scanner.makeProgress = nullptr;
     QnScanFrame frame;
     EXPECT_TRUE(scanner.Acquire(nullptr, QnScanTransfer::LineByLine, frame));
-    EXPECT_EQ(frame.Format().height, SaneTestBackend::kHeight);
+    EXPECT_EQ(frame.Format().height, SaneTestBackend::kLargeSide);
 }
 
 TEST(Scanner, TheSourceChosenIsTheOneScanned)

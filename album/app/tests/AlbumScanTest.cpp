@@ -99,7 +99,7 @@ TEST_F(AlbumScanTest, AcquireStoresTheScannedPictureThroughBothTransfers)
 TEST_F(AlbumScanTest, CancelledScanOrNoScannerStoresNothing)
 {
     {
-        SaneTestBackend backend;
+        SaneTestBackend backend(SaneTestBackend::kLarge);
         struct Stop : QnScanProgress {
             bool Step(int32_t done, int32_t total) override { return done < total / 2; }
         };
