@@ -53,6 +53,8 @@ const Case kCases[] = {
     {"padded lines", {"ppl-loss 3"}, false, 157 - 3},
     // Sixteen bits a sample, in the machine's order.
     {"16 bit", {"depth 16"}, true, 0},
+    // Line art: a bit a pixel, set for black.
+    {"1 bit", {"depth 1"}, false, 0},
     // Colour in three frames, one per primary.
     {"three pass", {"three-pass true"}, true, 0},
     // The height is known only at the end.
