@@ -1,6 +1,6 @@
 // The album's side of the scanner library: what the album calls and when.
-// The operations keep the library's numbers. Until the scanner support on
-// SANE exists, the program runs with FakeAlbumScanner.
+// The operations keep the library's numbers. The program scans through
+// SaneAlbumScanner; tests put a FakeAlbumScanner in its place.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,5 @@
 // A scanner that never delivers a picture: it notes each call, so that the
-// tests see what the album asks of its scanner, and the program runs without
-// one until the scanner support on SANE takes its place.
+// tests see what the album asks of its scanner.
 #pragma once
 
 #include <string>

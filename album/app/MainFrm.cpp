@@ -13,6 +13,7 @@
 #include "album/app/AlbumScanner.h"
 #include "album/app/FrameSizeLimits.h"
 #include "album/app/OvalbumApp.h"
+#include "drawctx/zvwa/WA.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
@@ -204,4 +205,19 @@ void CMainFrame::OnUpdateNative(fw::CmdUI& ui)
     AlbumScanner* scanner = Scanner();
     ui.Enable(scanner && scanner->IsBusy() == 0);
     ui.SetCheck(transferMethod == 1 ? 1 : 0);
+}
+
+void CMainFrame::OnScannedPicture(WA* picture)
+{
+    if (storeScannedPicture) {
+        storeScannedPicture(picture);
+        return;
+    }
+    // The application's store writes it to the scan folder and adds it to
+    // the album.
+    if (picture) {
+        if (COvalbumApp* app = COvalbumApp::Get())
+            app->DeliverScannedPicture(*picture);
+        WARelease(picture);
+    }
 }

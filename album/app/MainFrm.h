@@ -3,11 +3,13 @@
 // scanned pictures are transferred.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "framework/FrameWnd.h"
 
 class QToolBar;
+class WA;
 
 class CMainFrame : public fw::FrameWnd {
     FW_DECLARE_DYNCREATE(CMainFrame)
@@ -31,6 +33,12 @@ public:
     void OnUpdateScannerIdle(fw::CmdUI& ui);
     void OnUpdateThruMemory(fw::CmdUI& ui);
     void OnUpdateNative(fw::CmdUI& ui);
+
+    // A picture from the scanner, its reference handed over: it goes to
+    // the application's store of scanned pictures (the scan folder and the
+    // album), or to storeScannedPicture when one is set (tests).
+    void OnScannedPicture(WA* picture);
+    std::function<void(WA* picture)> storeScannedPicture;
 
 private:
     QToolBar* toolBar_ = nullptr;

@@ -9,10 +9,10 @@
 #include "album/app/AlbumDialogQuestions.h"
 #include "album/app/AlbumIds.h"
 #include "album/app/EditorProcess.h"
-#include "album/app/FakeAlbumScanner.h"
 #include "album/app/MainFrm.h"
 #include "album/app/OvalbumView.h"
 #include "album/app/ProgramLauncher.h"
+#include "album/app/SaneAlbumScanner.h"
 #include "album/app/ScanOptionsDlg.h"
 #include "album/doc/AlbumRcStr.h"
 #include "album/doc/OvalbumDoc.h"
@@ -29,7 +29,7 @@ COvalbumApp::COvalbumApp()
     : fw::App(kProgramName),
       programFolder_(platform::ProgramLocation::ProgramFolder()),
       launcher_(std::make_unique<DetachedLauncher>()),
-      scanner_(std::make_unique<FakeAlbumScanner>())
+      scanner_(std::make_unique<SaneAlbumScanner>())
 {
     SetResourceStrings(&OvAlbumRcStr());
 }
@@ -48,7 +48,7 @@ void COvalbumApp::SetLauncher(std::unique_ptr<ProgramLauncher> launcher)
 
 void COvalbumApp::SetScanner(std::unique_ptr<AlbumScanner> scanner)
 {
-    scanner_ = scanner ? std::move(scanner) : std::make_unique<FakeAlbumScanner>();
+    scanner_ = scanner ? std::move(scanner) : std::make_unique<SaneAlbumScanner>();
 }
 
 bool COvalbumApp::InitInstance()

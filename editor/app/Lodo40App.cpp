@@ -11,6 +11,7 @@
 #include "editor/app/CommandLine.h"
 #include "editor/app/HandOver.h"
 #include "editor/app/SaveOptionsDlg.h"
+#include "editor/app/ScannedPicture.h"
 #include "editor/app/TestHooks.h"
 #include "editor/document/DocErrors.h"
 #include "editor/document/EvaluationScope.h"
@@ -38,6 +39,7 @@
 #include "platform/OwnResources.h"
 #include "platform/ProgramLocation.h"
 #include "platform/SettingsLocation.h"
+#include "scanner/QnScanner.h"
 
 FW_IMPLEMENT_DYNAMIC(CLodo40App, fw::App)
 
@@ -51,7 +53,7 @@ constexpr const char* kDocumentStrings =
 
 CLodo40App::CLodo40App()
     : fw::App(kProgramName), programFolder_(platform::ProgramLocation::ProgramFolder()),
-      registry_(std::make_unique<CLdRegistry>())
+      registry_(std::make_unique<CLdRegistry>()), scanner_(std::make_unique<QnScanner>())
 {
     SetAppTitle("Orvane Telvy 1.2");
     LdSetDocumentHost(this);
@@ -179,6 +181,8 @@ int CLodo40App::ExitInstance()
     if (!settingsRead_)
         return 0;
     settingsRead_ = false;
+    // The scanner support closes (SANE stops when it was started).
+    scanner_ = std::make_unique<QnScanner>();
     settings_.SaveColors(GetProfile());
     QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
     LdSaveBrushParams(GetProfile(), brushParams_);
@@ -429,9 +433,24 @@ void CLodo40App::OnOptionsUndoDepth()
                 picture->TrimUndoLists();
 }
 
-void CLodo40App::OnAcquire() {}
+void CLodo40App::OnAcquire()
+{
+    LdRunCommand([this] {
+        const std::string path = LdScanToTempFile(*scanner_, GetMainWidget());
+        if (!path.empty() && MainFrame())
+            MainFrame()->OnScannedPicture(path);
+    });
+}
 
-void CLodo40App::OnSelectSource() {}
+void CLodo40App::OnSelectSource()
+{
+    scanner_->SelectSource(GetMainWidget());
+}
+
+bool CLodo40App::AcquireUnavailable()
+{
+    return scanner_->IsBusy();
+}
 
 void CLodo40App::OnUpdateAcquire(fw::CmdUI& ui)
 {

@@ -27,6 +27,7 @@ class CLdRegistry;
 class CLodo40Doc;
 class CLodo40View;
 class CMainFrame;
+class QnScanner;
 
 namespace fw {
 class InstanceChannel;
@@ -108,7 +109,7 @@ public:
     void AttachSelector(const QnRgn& selection) override { selector_.SetSelection(selection); }
     QnRgn SelectorSelection() override { return selector_.GetSelection(); }
     void SetSelectorSelection(const QnRgn& selection) override { selector_.SetSelection(selection); }
-    bool AcquireUnavailable() override { return true; }
+    bool AcquireUnavailable() override;
     void SendCommand(uint32_t id) override;
 
     // CLdDocumentHost
@@ -137,6 +138,7 @@ private:
     LdAppSettings settings_;
     std::unique_ptr<CLdRegistry> registry_;
     std::unique_ptr<fw::InstanceChannel> channel_;
+    std::unique_ptr<QnScanner> scanner_;
     CTextParams textParams_;
     CBrushParams brushParams_;
     CFillParams fillParams_;

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "editor/document/DocumentHost.h"
 #include "editor/document/EvaluationScope.h"
 #include "editor/frame/FrameMenus.h"
 #include "editor/ui/LdDialogBar.h"
@@ -157,7 +158,24 @@ bool CMainFrame::OnCopyData(uint32_t kind, const std::string& data)
 
 void CMainFrame::OnScannedPicture(const std::string& path)
 {
-    (void)path;
+    CLdDocumentHost& host = LdDocumentHost();
+    // The next new document is made from the scanned file, labelled as the
+    // Acquire command; the request ends with this call, also by an exception.
+    struct Reset {
+        NewDocumentRequest& request;
+        ~Reset()
+        {
+            request.mode = NewDocumentRequest::Dialog;
+            request.path.clear();
+        }
+    } reset{host.NewRequest()};
+    host.NewRequest() = NewDocumentRequest{NewDocumentRequest::File, path, {}, host.MenuCommandText(ID_FILE_ACQUIRE)};
+    SendCommand(fw::ID_FILE_NEW);
+    if (scanAndPrintPending) {
+        scanAndPrintPending = false;
+        SendCommand(ID_FILE_PAGE_SETUP);
+        SendCommand(ID_FILE_PRINT_DIRECT);
+    }
 }
 
 bool CMainFrame::OnCmdMsg(uint32_t id, fw::CmdCode code, fw::CmdUI* ui)
