@@ -58,6 +58,9 @@ public:
     static constexpr uint32_t ID_PICTURE_CROP = 32781;
     static constexpr uint32_t ID_EDIT_PASTE_INTO_SELECTION = 32862;
     static constexpr uint32_t ID_EDIT_SELECT = 32779;
+    // The plug-in menu's commands, one a plug-in.
+    static constexpr uint32_t ID_PLUGIN_FIRST = 10000;
+    static constexpr uint32_t ID_PLUGIN_LAST = 20000;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -151,6 +154,15 @@ public:
     void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
     // The selection's mask over the picture.
     PpQnExpr SelectionMaskExpr() const;
+    // A plug-in of the plug-in menu run on the picture inside the selection,
+    // labelled with the plug-in's name; a cancel or a failure of the
+    // plug-in ends it quietly with the document as it was.
+    void OnPlugInCommand(uint32_t id);
+    // Enabled for colour and grey pictures.
+    void OnUpdatePlugInCommand(fw::CmdUI& ui);
+    // File > Send...: the picture as the attachment of a new mail.
+    void OnFileSendMail();
+    void OnUpdateFileSendMail(fw::CmdUI& ui);
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
@@ -191,7 +203,8 @@ private:
     void KeepClipResult(const PpQnExpr& clip);
     // Evaluates a tool built-in's answer, commits the picture it carries
     // with the rectangle it changed, and keeps the clip's value.
-    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update, bool newRecord);
+    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label, bool update,
+                          bool newRecord);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);
