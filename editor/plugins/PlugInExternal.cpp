@@ -1,6 +1,8 @@
 #include "editor/plugins/PlugInExternal.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "editor/builtins/BuiltinRegistration.h"
 #include "editor/builtins/CheckedCast.h"
@@ -25,22 +27,34 @@ void* MainWindow()
 }
 
 // Pixels of result outside the mask within rect go back to the input's.
+// The mask is rendered a band at a time; only rows where it leaves pixels
+// out are read and written again.
 void RestoreOutsideMask(const PpQnPicture& input, const PpQnRenderObj& mask, const PpQnPicture& result,
                         const QnRect& rect)
 {
+    constexpr int32_t kBandRows = 64;
     const int32_t bpp = input->Type() == WA_RGB24 ? 3 : 1;
-    const PictureRowAccess before(PpQnRenderObj(input), bpp, rect);
-    const PictureRowAccess selected(mask, 1, rect);
-    const PictureRowAccess after(PpQnRenderObj(result), bpp, rect);
-    PictureRowAccess out(result, rect);
-    const int32_t width = int32_t(rect.Width());
-    for (int32_t y = 0; y < int32_t(rect.Height()); ++y) {
-        const uint8_t* in = before.Row(y);
-        const uint8_t* m = selected.Row(y);
-        const uint8_t* done = after.Row(y);
-        uint8_t* o = out.Row(y);
-        for (int32_t x = 0; x < width; ++x)
-            std::copy_n((m[x] ? done : in) + ptrdiff_t(x) * bpp, bpp, o + ptrdiff_t(x) * bpp);
+    const int32_t height = input->GetHeight();
+    const size_t width = size_t(rect.Width());
+    std::vector<uint8_t> before(size_t(input->GetWidth()) * size_t(bpp));
+    std::vector<uint8_t> after(before.size());
+    for (int32_t top = rect.top; top < rect.bottom; top += kBandRows) {
+        const QnRect band{rect.left, top, rect.right, std::min(top + kBandRows, rect.bottom)};
+        const PictureRowAccess selected(mask, 1, band);
+        for (int32_t y = band.top; y < band.bottom; ++y) {
+            const uint8_t* m = selected.Row(y - band.top);
+            if (!std::memchr(m, 0, width))
+                continue;
+            input->GetRow(0, 0, height - 1 - y, before.data());
+            result->GetRow(0, 0, height - 1 - y, after.data());
+            for (size_t x = 0; x < width; ++x) {
+                if (!m[x]) {
+                    const size_t at = (size_t(rect.left) + x) * size_t(bpp);
+                    std::copy_n(before.data() + at, bpp, after.data() + at);
+                }
+            }
+            result->WriteToRow(0, y, QnRange{rect.left, rect.right}, after.data() + size_t(rect.left) * size_t(bpp));
+        }
     }
 }
 

@@ -151,9 +151,9 @@ TEST_F(RunExternalPlugIn, CancelledAndFailedRunsThrow)
     EXPECT_THROW(Answer(Run("Fails", picture, QnRgn())), piInst_err_execute);
 }
 
-// The indicator shows at the first step after the start, with the run's text, passes the
-// user's cancel to the plug-in, and is hidden and released however the
-// run ends.
+// The indicator shows at the first step after the start, with the run's
+// text, passes the user's cancel to the plug-in, and is hidden and released
+// however the run ends.
 TEST_F(RunExternalPlugIn, ProgressIndicatorOfARun)
 {
     const PpQnPicture picture = Pattern(WA_RGB24, 40, 30);
