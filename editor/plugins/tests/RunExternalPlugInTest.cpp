@@ -135,6 +135,27 @@ TEST_F(RunExternalPlugIn, KeepsToTheSelection)
     EXPECT_EQ(plugIns.Count("paint-1 parameters"), 4);
 }
 
+// A plug-in reading the picture and the mask in bands sees each pixel where
+// it is: every selected pixel inverted, every other one as it was, across
+// the work areas' bands of rows.
+TEST_F(RunExternalPlugIn, PlugInReadsThePictureAndTheMask)
+{
+    const QnRgn selection = QnRgn(QnRect{3, 10, 12, 140}) + QnRgn(QnRect{3, 130, 37, 140});
+    for (const int type : {WA_RGB24, WA_GRAY}) {
+        const PpQnPicture picture = Pattern(type, 40, 150);
+        const PpQnPicture result = Answer(Run("Invert", picture, selection))->Picture();
+        for (int32_t y = 0; y < 150; ++y) {
+            for (int32_t x = 0; x < 40; ++x) {
+                std::vector<uint8_t> expected = PixelAt(picture, x, y);
+                if (QnRgn(QnRect{x, y, x + 1, y + 1}) * selection)
+                    for (uint8_t& b : expected)
+                        b = uint8_t(255 - b);
+                ASSERT_EQ(PixelAt(result, x, y), expected) << type << " at " << x << ", " << y;
+            }
+        }
+    }
+}
+
 TEST_F(RunExternalPlugIn, PlugInThatLeavesTheSelectionWritesEverywhere)
 {
     const PpQnPicture picture = Pattern(WA_RGB24, 40, 30);
