@@ -201,8 +201,9 @@ private:
     void ApplyConversion(const PpQnExpr& function, uint32_t command);
     void ConvertToPaletted(bool fourBit);
     void KeepClipResult(const PpQnExpr& clip);
-    // Evaluates a tool built-in's answer, commits the picture it carries
-    // with the rectangle it changed, and keeps the clip's value.
+    // Evaluates the answer of a tool's or a plug-in's built-in, commits the
+    // picture it carries with the rectangle it changed under label, and
+    // keeps the clip's value.
     void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label, bool update,
                           bool newRecord);
     // New and Open of a file: the load expression, converted when the user

@@ -22,7 +22,8 @@ public:
 protected:
     friend struct ::QnObjCreator;
     // Throws piInst_error when the plug-in host is not there and
-    // piInst_err_ID when id names no plug-in.
+    // piInst_err_ID when id names no plug-in. A unique value: each run of a
+    // command is a node of its own, with parameters of its own.
     explicit ExternalPlugIn(uint32_t id) : QnFlVal(1), CPIInstance(id) {}
 };
 
