@@ -27,14 +27,14 @@ void CLodo40Doc::KeepClipResult(const PpQnExpr& clip)
     m_clipResult = result;
 }
 
-void CLodo40Doc::CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update,
-                                  bool newRecord)
+void CLodo40Doc::CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label,
+                                  bool update, bool newRecord)
 {
     PpQnExpr result;
     EvalInContext(result, answer, m_machine, &theEvalControl);
     const PpFlRectPict value = CheckedCastFlRectPict(QnValueOf(result), "Lodo40Doc", 1260);
     const PpQnExpr previous = m_expr;
-    ApplyExpression(MakeFromRectPictExpr(answer), value->Changed(), nullptr, DocString(label), update, newRecord);
+    ApplyExpression(MakeFromRectPictExpr(answer), value->Changed(), nullptr, label, update, newRecord);
     if (!newRecord) {
         // The segment before this one is no state of the history: only its
         // caches held its picture. A long stroke would otherwise keep a
@@ -54,7 +54,7 @@ void CLodo40Doc::PaintStroke(const CBrushParams& brush, const std::vector<QnPoin
         const PpQnExpr e = MakePaintExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlBrushParams(brush))),
                                          PpQnExpr(PpQnFlVal(MakeFlPointArray(points))),
                                          PpQnExpr(PpQnFlVal(MakeFlPoint(start))));
-        CommitToolAnswer(e, clip, IDS_PAINT, update, newRecord);
+        CommitToolAnswer(e, clip, DocString(IDS_PAINT), update, newRecord);
     });
 }
 
@@ -67,7 +67,7 @@ void CLodo40Doc::CloneStroke(const CBrushParams& brush, const std::vector<QnPoin
         const PpQnExpr clip = SelectionMaskExpr();
         const PpQnExpr e = MakeCloneExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlBrushParams(brush))),
                                          PpQnExpr(PpQnFlVal(MakeFlPointArray(points))), source->m_expr, dx, dy);
-        CommitToolAnswer(e, clip, IDS_CLONE, update, newRecord);
+        CommitToolAnswer(e, clip, DocString(IDS_CLONE), update, newRecord);
     });
 }
 
@@ -90,6 +90,6 @@ void CLodo40Doc::AddText(const CTextParams& params, const QnPoint& at)
         const PpQnExpr clip = SelectionMaskExpr();
         const PpQnExpr e = MakeTextExpr(m_expr, clip, PpQnExpr(PpQnFlVal(MakeFlTextParams(params))),
                                         PpQnExpr(PpQnFlVal(MakeFlPoint(at))));
-        CommitToolAnswer(e, clip, IDS_ADD_TEXT, true, true);
+        CommitToolAnswer(e, clip, DocString(IDS_ADD_TEXT), true, true);
     });
 }

@@ -1,6 +1,6 @@
 // What a picture document asks of the application around it: the undo
-// depth, the background colour, the request that fills the next new
-// document, the menu texts that label history steps, the save dialog,
+// depth, the background and foreground colours, the request that fills the
+// next new document, the menu texts that label history steps, the save dialog,
 // the main window, the clipboard's picture as a file and commands sent to
 // the main window. The application implements it; tests fake it.
 #pragma once
@@ -36,6 +36,8 @@ public:
     virtual int32_t UndoDepth() = 0;
     // 0x00BBGGRR: what a new picture is filled with.
     virtual uint32_t Background() = 0;
+    // 0x00BBGGRR: the colour plug-ins paint with.
+    virtual uint32_t Foreground() { return 0; }
     virtual NewDocumentRequest& NewRequest() = 0;
     // The main-menu text of a command, as history steps are labelled.
     virtual std::string MenuCommandText(uint32_t id) = 0;

@@ -184,6 +184,11 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnUpdate(ID_PICTURE_CROP, &CLodo40Doc::OnUpdatePictureOperation)
                                           .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
                                           .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
-                                                    &CLodo40Doc::OnUpdatePasteIntoSelection);
+                                                    &CLodo40Doc::OnUpdatePasteIntoSelection)
+                                          .OnCommandRange(ID_PLUGIN_FIRST, ID_PLUGIN_LAST, &CLodo40Doc::OnPlugInCommand)
+                                          .OnUpdateRange(ID_PLUGIN_FIRST, ID_PLUGIN_LAST,
+                                                         &CLodo40Doc::OnUpdatePlugInCommand)
+                                          .OnCommand(fw::ID_FILE_SEND_MAIL, &CLodo40Doc::OnFileSendMail)
+                                          .OnUpdate(fw::ID_FILE_SEND_MAIL, &CLodo40Doc::OnUpdateFileSendMail);
     return &map;
 }

@@ -62,6 +62,9 @@ public:
     static constexpr uint32_t ID_PICTURE_ROTATE_FLIP = 32782;
     static constexpr uint32_t ID_PICTURE_RESAMPLE = 32800;
     static constexpr uint32_t ID_PICTURE_RESIZE = 32851;
+    // The plug-in menu's commands, one a plug-in.
+    static constexpr uint32_t ID_PLUGIN_FIRST = 10000;
+    static constexpr uint32_t ID_PLUGIN_LAST = 20000;
 
     CLodo40Doc();
     ~CLodo40Doc() override;
@@ -162,6 +165,15 @@ public:
     void OnPictureRotateFlip();
     // Two open pictures joined into a new document.
     void OnPictureStitch();
+    // A plug-in of the plug-in menu run on the picture inside the selection,
+    // labelled with the plug-in's name; a cancel or a failure of the
+    // plug-in ends it quietly with the document as it was.
+    void OnPlugInCommand(uint32_t id);
+    // Enabled for colour and grey pictures.
+    void OnUpdatePlugInCommand(fw::CmdUI& ui);
+    // File > Send...: the picture as the attachment of a new mail.
+    void OnFileSendMail();
+    void OnUpdateFileSendMail(fw::CmdUI& ui);
 
     // Saved state.
     bool IsSavedReachable() const { return m_savedReachable != 0; }
@@ -201,9 +213,11 @@ private:
     void ConvertToPaletted(bool fourBit);
     void ResizeOrResample(int resample);
     void KeepClipResult(const PpQnExpr& clip);
-    // Evaluates a tool built-in's answer, commits the picture it carries
-    // with the rectangle it changed, and keeps the clip's value.
-    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update, bool newRecord);
+    // Evaluates the answer of a tool's or a plug-in's built-in, commits the
+    // picture it carries with the rectangle it changed under label, and
+    // keeps the clip's value.
+    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label, bool update,
+                          bool newRecord);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);

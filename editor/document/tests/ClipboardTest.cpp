@@ -11,6 +11,8 @@
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 
 using namespace doctest;
@@ -49,6 +51,9 @@ TEST_F(Copy, TheSelectionsBoxInsideThePictureGoesToTheClipboard)
     EXPECT_EQ(part.size(), QSize(30, 30));
     EXPECT_EQ(part.pixel(0, 0), whole.pixel(60, 10));
     EXPECT_EQ(part.pixel(29, 29), whole.pixel(89, 39));
+    // What the clipboard keeps would otherwise outlive the collector's last
+    // collection at exit.
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(Copy, ABoxCoveringThePictureHandsBackThePictureItselfAndACancelRaises)

@@ -22,6 +22,7 @@ class FakeHost : public CLdDocumentHost {
 public:
     int32_t UndoDepth() override { return depth; }
     uint32_t Background() override { return background; }
+    uint32_t Foreground() override { return foreground; }
     NewDocumentRequest& NewRequest() override { return request; }
     std::string MenuCommandText(uint32_t id) override { return "Menu " + std::to_string(id); }
     std::optional<std::string> SelectFileToWrite(int type, const std::string& proposed) override
@@ -36,6 +37,7 @@ public:
 
     int32_t depth = 5;
     uint32_t background = 0x00FFFFFF;
+    uint32_t foreground = 0;
     NewDocumentRequest request;
     std::optional<std::string> saveAs;
     std::vector<std::pair<int, std::string>> asked;
