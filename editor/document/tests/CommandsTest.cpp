@@ -26,16 +26,6 @@ protected:
 
 QComboBox* Combo(fw::Dialog& d, uint32_t id) { return qobject_cast<QComboBox*>(d.GetDlgItem(id)); }
 
-bool Enabled(CLodo40Doc& doc, uint32_t id)
-{
-    struct Probe : fw::CmdUI {
-        using fw::CmdUI::CmdUI;
-        void Enable(bool on) override { enabled = on; }
-        bool enabled = true;
-    } probe(id);
-    doc.OnUpdateConvert(probe);
-    return probe.enabled;
-}
 
 }  // namespace
 
@@ -66,8 +56,8 @@ TEST_F(Commands, ConversionsRoundTripAndUndo)
     EXPECT_EQ(asked, 1);  // error diffusion the first time
     EXPECT_EQ(doc.PictureType(), 1);
     EXPECT_EQ(doc.RenderToDib().size(), 40 + 272 * 40u);  // a black and white picture as colour rows
-    EXPECT_FALSE(Enabled(doc, CLodo40Doc::ID_CONVERT_MONO));
-    EXPECT_TRUE(Enabled(doc, CLodo40Doc::ID_CONVERT_24BIT));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_CONVERT_MONO));
+    EXPECT_TRUE(CommandEnabled(doc, CLodo40Doc::ID_CONVERT_24BIT));
     answer(0, -1);
     doc.OnConvertToMono();  // already black and white: no dialog, nothing
     EXPECT_EQ(doc.UndoList().Size(), 1u);
@@ -81,7 +71,7 @@ TEST_F(Commands, ConversionsRoundTripAndUndo)
     EXPECT_EQ(doc.PictureType(), 4);
     doc.OnConvertToGrey();
     EXPECT_EQ(doc.PictureType(), 8);
-    EXPECT_FALSE(Enabled(doc, CLodo40Doc::ID_CONVERT_GREY));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_CONVERT_GREY));
     doc.OnConvertToGrey();
     doc.OnConvertTo24Bit();
     EXPECT_EQ(doc.PictureType(), 16);
@@ -168,10 +158,10 @@ TEST_F(Commands, CancelChangesNothing)
     EXPECT_TRUE(doc.UndoListEmpty());
     EXPECT_EQ(doc.RenderToDib(), before);
     EXPECT_EQ(doc.PictureType(), 16);
-    EXPECT_FALSE(Enabled(doc, CLodo40Doc::ID_CONVERT_24BIT));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_CONVERT_24BIT));
     for (uint32_t id : {CLodo40Doc::ID_CONVERT_GREY, CLodo40Doc::ID_CONVERT_MONO, CLodo40Doc::ID_CONVERT_4BIT,
                         CLodo40Doc::ID_CONVERT_8BIT})
-        EXPECT_TRUE(Enabled(doc, id)) << id;
+        EXPECT_TRUE(CommandEnabled(doc, id)) << id;
 }
 
 TEST_F(Commands, PropertiesAndWholePictureSelections)

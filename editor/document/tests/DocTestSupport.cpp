@@ -1,5 +1,7 @@
 #include "DocTestSupport.h"
 
+#include "framework/CmdUI.h"
+
 #include <unistd.h>
 
 #include <fstream>
@@ -97,6 +99,17 @@ void DocTest::TearDown()
     fw::SetDialogHook({});
     LdSetDocumentHost(nullptr);
     std::filesystem::remove_all(folder);
+}
+
+bool CommandEnabled(CLodo40Doc& doc, uint32_t id)
+{
+    struct Probe : fw::CmdUI {
+        using fw::CmdUI::CmdUI;
+        void Enable(bool on) override { enabled = on; }
+        bool enabled = true;
+    } probe(id);
+    EXPECT_TRUE(doc.OnCmdMsg(id, fw::CmdCode::UpdateUI, &probe)) << "no update handler for " << id;
+    return probe.enabled;
 }
 
 void DocTest::NewFromExpression(CLodo40Doc& doc, const PpQnExpr& expr)

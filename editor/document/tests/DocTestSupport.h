@@ -68,6 +68,9 @@ int BlueAt00(const CLodo40Doc& doc);
 // A 24-bit picture with distinct pixels.
 PpQnPicture Pattern(int32_t width, int32_t height);
 
+// Whether the document's update handler of command id enables it.
+bool CommandEnabled(CLodo40Doc& doc, uint32_t id);
+
 class DocTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -39,16 +39,6 @@ void Choose(fw::Dialog& d, uint32_t id, int index)
     emit combo->activated(index);
 }
 
-bool Enabled(CLodo40Doc& doc)
-{
-    struct Probe : fw::CmdUI {
-        using fw::CmdUI::CmdUI;
-        void Enable(bool on) override { enabled = on; }
-        bool enabled = true;
-    } probe(CLodo40Doc::ID_WIZARD_FRAMES);
-    doc.OnUpdateWizardFrames(probe);
-    return probe.enabled;
-}
 
 }  // namespace
 
@@ -58,7 +48,7 @@ TEST_F(FrameCommand, FramesThePictureAsOneUndoableStep)
     NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(90, 40))));
     const std::vector<uint8_t> original = doc.RenderToDib();
     doc.SetSelection(QnRgn(QnRect{5, 6, 30, 20}));
-    EXPECT_TRUE(Enabled(doc));
+    EXPECT_TRUE(CommandEnabled(doc, CLodo40Doc::ID_WIZARD_FRAMES));
 
     fw::SetDialogHook([](fw::Dialog& d) {
         Choose(d, CFrameDlg::IDC_FRAME_TYPE, 1);
@@ -107,14 +97,14 @@ TEST_F(FrameCommand, CancelChangesNothingGreyStaysGreyOtherTypesAreLeftAlone)
 
     doc.ApplyExpression(PpQnExpr(MakeConvertToGrayOr24BitExpr(1), doc.GetExpression()), nullptr, nullptr, "grey",
                         true, true);
-    EXPECT_TRUE(Enabled(doc));
+    EXPECT_TRUE(CommandEnabled(doc, CLodo40Doc::ID_WIZARD_FRAMES));
     answer = fw::IDOK;
     doc.OnWizardFrames();
     EXPECT_EQ(doc.PictureType(), 8);
     EXPECT_EQ(doc.GetPictureSize(), (QnPoint{64 + 2 * (2 + 2), 30 + 2 * (2 + 2)}));
 
     NewFromExpression(doc, PpQnExpr(PpQnFlVal(PpQnPicture(20, 10, 1, nullptr))));
-    EXPECT_FALSE(Enabled(doc));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_WIZARD_FRAMES));
     doc.OnWizardFrames();
     EXPECT_EQ(shown, 2);
 }

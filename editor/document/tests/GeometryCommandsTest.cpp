@@ -76,16 +76,6 @@ protected:
     StitchHost stitchHost;
 };
 
-bool Enabled(CLodo40Doc& doc, uint32_t id)
-{
-    struct Probe : fw::CmdUI {
-        using fw::CmdUI::CmdUI;
-        void Enable(bool on) override { enabled = on; }
-        bool enabled = true;
-    } probe(id);
-    doc.OnUpdatePictureOperation(probe);
-    return probe.enabled;
-}
 
 }  // namespace
 
@@ -169,8 +159,8 @@ TEST_F(GeometryCommands, ResampleAndRotateNeedColourOrGrey)
         ++shown;
         d.PressButton(fw::IDCANCEL);
     });
-    EXPECT_FALSE(Enabled(doc, CLodo40Doc::ID_PICTURE_RESAMPLE));
-    EXPECT_FALSE(Enabled(doc, CLodo40Doc::ID_PICTURE_ROTATE_FLIP));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_PICTURE_RESAMPLE));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_PICTURE_ROTATE_FLIP));
     doc.OnPictureResample();
     doc.OnPictureRotateFlip();
     EXPECT_EQ(shown, 0);

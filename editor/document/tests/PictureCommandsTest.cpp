@@ -20,16 +20,6 @@ protected:
     void New(CLodo40Doc& doc) { NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(90, 40)))); }
 };
 
-bool Enabled(CLodo40Doc& doc, void (CLodo40Doc::*update)(fw::CmdUI&), uint32_t id)
-{
-    struct Probe : fw::CmdUI {
-        using fw::CmdUI::CmdUI;
-        void Enable(bool on) override { enabled = on; }
-        bool enabled = true;
-    } probe(id);
-    (doc.*update)(probe);
-    return probe.enabled;
-}
 
 }  // namespace
 
@@ -85,9 +75,8 @@ TEST_F(PictureCommands, PasteIntoSelectionUndoAndRedo)
 
     fw::Clipboard::SetDib({});
     doc.SetSelection(QnRgn(QnRect{5, 5, 25, 15}));
-    const auto update = &CLodo40Doc::OnUpdatePasteIntoSelection;
     ASSERT_TRUE(fw::Clipboard::SetDib(RenderObjToDib(PpQnRenderObj(PpQnPicture(10, 10, 0x00405060u)), 3)));
-    EXPECT_TRUE(Enabled(doc, update, CLodo40Doc::ID_EDIT_PASTE_INTO_SELECTION));
+    EXPECT_TRUE(CommandEnabled(doc, CLodo40Doc::ID_EDIT_PASTE_INTO_SELECTION));
     doc.OnEditPasteIntoSelection();
     EXPECT_EQ(doc.UndoList().Size(), 1u);
     EXPECT_EQ(doc.GetPixelColor(QnPoint{5, 5}), 0x00405060u);
@@ -101,7 +90,7 @@ TEST_F(PictureCommands, PasteIntoSelectionUndoAndRedo)
 
     // Without a selection the command does nothing and is disabled.
     doc.SetSelection(QnRgn());
-    EXPECT_FALSE(Enabled(doc, update, CLodo40Doc::ID_EDIT_PASTE_INTO_SELECTION));
+    EXPECT_FALSE(CommandEnabled(doc, CLodo40Doc::ID_EDIT_PASTE_INTO_SELECTION));
     doc.OnEditPasteIntoSelection();
     EXPECT_EQ(doc.UndoList().Size(), 1u);
     EXPECT_TRUE(messages.empty());

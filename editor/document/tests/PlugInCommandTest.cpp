@@ -16,16 +16,6 @@ protected:
     PaintPlugIns plugIns;
 };
 
-bool Enabled(CLodo40Doc& doc, uint32_t id)
-{
-    struct Probe : fw::CmdUI {
-        using fw::CmdUI::CmdUI;
-        void Enable(bool on) override { enabled = on; }
-        bool enabled = true;
-    } probe(id);
-    EXPECT_TRUE(doc.OnCmdMsg(id, fw::CmdCode::UpdateUI, &probe));
-    return probe.enabled;
-}
 
 }  // namespace
 
@@ -87,7 +77,7 @@ TEST_F(PlugInCommands, EnabledForColourAndGreyPictures)
     for (const auto& c : cases) {
         CLodo40Doc doc;
         New(doc, PpQnPicture(30, 20, c.type, nullptr));
-        EXPECT_EQ(Enabled(doc, plugIns.Command("Fill everywhere")), c.enabled) << c.type;
+        EXPECT_EQ(CommandEnabled(doc, plugIns.Command("Fill everywhere")), c.enabled) << c.type;
         doc.ExecuteCommand(plugIns.Command("Fill everywhere"));
         EXPECT_EQ(doc.UndoListEmpty(), !c.enabled) << c.type;
     }
