@@ -258,6 +258,7 @@ void CLodo40App::SetMode(int mode)
 CLdViewTool* CLodo40App::CurrentTool()
 {
     switch (viewMode_) {
+    case 1: return &writer_;
     case 2: return &painter_;
     case 3: return &clone_;
     case 4: return &selector_;
@@ -317,8 +318,10 @@ void CLodo40App::InvalidateActiveView()
             view->viewport()->update();
 }
 
-void CLodo40App::CommitText(CLdBarDocument&)
+void CLodo40App::CommitText(CLdBarDocument& document)
 {
+    if (auto* doc = dynamic_cast<CLodo40Doc*>(&document))
+        writer_.Commit(*doc);
     textParams_.text.clear();
 }
 
