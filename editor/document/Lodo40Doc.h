@@ -22,6 +22,7 @@
 #include "render/Rgn.h"
 #include "render/XFormXY.h"
 
+class CLdPaletteItem;
 class DeviceContext;
 class HistoryDlg;
 class QnBlt;
@@ -133,6 +134,9 @@ public:
                      int32_t dx, int32_t dy, bool update, bool newRecord);
     void FillAt(const CFillParams& params, const QnPoint& at);
     void AddText(const CTextParams& params, const QnPoint& at);
+    // A tool of the tool palette applied inside the selection, one undo step
+    // labelled with the tool's name; truecolour and grey pictures only.
+    void ApplyPaletteItem(const CLdPaletteItem& item);
     // The selection's mask value the last edit kept.
     const PpQnExpr& ClipResult() const { return m_clipResult; }
 
