@@ -125,6 +125,15 @@ bool CLodo40App::InitInstance()
     frame->setWindowTitle(QString::fromStdString(GetAppTitle()));
     frame->resize(1024, 768);
     SetMainWnd(frame);
+    if (settings_.paletteW > 0 && settings_.paletteH > 0)
+        frame->paletteGeometry = QRect(settings_.paletteX, settings_.paletteY, settings_.paletteW, settings_.paletteH);
+    frame->onPaletteGeometry = [this](const QRect& r) {
+        settings_.paletteX = r.x();
+        settings_.paletteY = r.y();
+        settings_.paletteW = r.width();
+        settings_.paletteH = r.height();
+    };
+    frame->onPaletteShown = [this](bool shown) { settings_.palette = shown ? 1 : 0; };
     if (!frame->OnCreate(settings_.palette != 0))
         return false;
     frame->startProgram = [](const std::string& program, const std::vector<std::string>& args) {

@@ -52,6 +52,8 @@ void CLdPalette::OnClose()
 {
     if (onGeometry)
         onGeometry(frameGeometry());
+    if (onClosed)
+        onClosed();
     fw::MiniFrameWnd::OnClose();
 }
 

@@ -24,6 +24,8 @@ public:
     // cleared when it goes.
     std::function<void(const QRect&)> onGeometry;
     std::function<void()> onGone;
+    // The user closed the window.
+    std::function<void()> onClosed;
 
     void AddTab(const std::string& name);
     CLdPaletteLayout& Layout() { return layout_; }

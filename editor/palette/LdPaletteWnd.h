@@ -33,6 +33,7 @@ public:
     void SelectItem(int item);
     int SelectedItem() const { return selectedItem_; }
     int ScrollPosition() const;
+    QScrollBar& ScrollBar() { return *scrollBar_; }
     const CLdPaletteGrid& Grid() const { return grid_; }
     // The width the grid is laid out in (without the scroll bar).
     int GridWidth() const;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTabBar>
 #include <fstream>
 #include <sstream>
@@ -36,21 +37,6 @@ TEST(PaletteGrid, CellsHitsAndScrolling)
     EXPECT_EQ(grid.HitTest(QPoint(185, 10), 0, 5, 200), -1);
     EXPECT_EQ(grid.ScrollTotal(5, 200), 270);
     EXPECT_EQ(grid.ScrollTotal(6, 200), 360);  // a row beyond the full one
-
-    struct Scroll {
-        LdScrollCode code;
-        int pos, thumb, total, change;
-    };
-    for (const Scroll& s : {Scroll{LdScrollCode::LineDown, 0, 0, 360, 1}, Scroll{LdScrollCode::LineUp, 0, 0, 360, 0},
-                            Scroll{LdScrollCode::PageDown, 10, 0, 360, 36}, Scroll{LdScrollCode::PageDown, 350, 0, 360, 10},
-                            Scroll{LdScrollCode::PageUp, 20, 0, 360, -20}, Scroll{LdScrollCode::PageDown, 0, 0, 5, 1},
-                            Scroll{LdScrollCode::Thumb, 40, 100, 360, 60}, Scroll{LdScrollCode::Bottom, 40, 0, 360, 320},
-                            Scroll{LdScrollCode::Top, 40, 0, 360, -40}, Scroll{LdScrollCode::Other, 40, 0, 360, 0}})
-        EXPECT_EQ(LdPaletteScrollChange(s.code, s.pos, s.thumb, s.total), s.change) << int(s.code) << " " << s.pos;
-
-    EXPECT_EQ(LdLimitPaletteSizing(QRect(100, 0, 150, 50), true), QRect(50, 0, 200, 50));
-    EXPECT_EQ(LdLimitPaletteSizing(QRect(100, 0, 150, 50), false), QRect(100, 0, 200, 50));
-    EXPECT_EQ(LdLimitPaletteSizing(QRect(100, 0, 250, 50), true), QRect(100, 0, 250, 50));
 }
 
 TEST(PaletteMenus, EntriesOfEachTabAndTool)
@@ -139,6 +125,10 @@ TEST_F(PaletteWindow, AppliesAndDeletesToolsAndKeepsThem)
     QCoreApplication::processEvents();
     CLdPaletteWnd& pane = palette->Pane();
     EXPECT_EQ(palette->Tabs().count(), 2);
+    // Arrows scroll a pixel, pages a tenth of the range.
+    EXPECT_EQ(pane.ScrollBar().singleStep(), 1);
+    EXPECT_EQ(pane.ScrollBar().maximum(), pane.Grid().ScrollTotal(1, pane.GridWidth()));
+    EXPECT_EQ(pane.ScrollBar().pageStep(), pane.ScrollBar().maximum() / 10);
 
     // A double click applies the tool to the active picture.
     const QPoint firstCell(45, 45);
