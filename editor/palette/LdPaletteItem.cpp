@@ -2,6 +2,9 @@
 
 #include "framework/Archive.h"
 
+#include <QCoreApplication>
+#include <filesystem>
+
 FW_IMPLEMENT_SERIAL(CLdPaletteItem, fw::Object, 1)
 
 namespace {
@@ -17,6 +20,13 @@ std::string& ImageSource()
 const std::string& LdImageSourcePath() { return ImageSource(); }
 void LdSetImageSourcePath(const std::string& path) { ImageSource() = path; }
 
+std::string LdProgramFolderFile(const std::string& name)
+{
+    return (std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / name).string();
+}
+
+std::string LdDefaultImagePath() { return LdProgramFolderFile("Palette.bmp"); }
+
 std::string LdPaletteItemName(const std::string& menuText)
 {
     std::string name;
@@ -29,6 +39,8 @@ std::string LdPaletteItemName(const std::string& menuText)
 CLdPaletteItem::CLdPaletteItem(uint32_t commandId, std::string name, uint32_t background, uint32_t foreground)
     : commandId_(commandId), name_(std::move(name)), background_(background), foreground_(foreground)
 {
+    if (LdImageSourcePath().empty())
+        LdSetImageSourcePath(LdDefaultImagePath());
 }
 
 PpQnExpr CLdPaletteItem::Apply(const PpQnExpr& picture, const PpQnExpr&) const { return picture; }

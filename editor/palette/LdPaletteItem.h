@@ -16,7 +16,8 @@ class CLdPaletteItem : public fw::Object {
 
 public:
     CLdPaletteItem() = default;
-    // A new item for an effect command; colours 0x00BBGGRR.
+    // A new item for an effect command; colours 0x00BBGGRR. The first one
+    // made sets the previews' picture to the default one.
     CLdPaletteItem(uint32_t commandId, std::string name, uint32_t background, uint32_t foreground);
 
     // The picture the tool makes of picture inside selection (a mask).
@@ -50,6 +51,10 @@ private:
 // Every item read from a layout file replaces it with the path stored there.
 const std::string& LdImageSourcePath();
 void LdSetImageSourcePath(const std::string& path);
+// The sample picture that comes with the program: "Palette.bmp" beside it.
+std::string LdDefaultImagePath();
+// A file of that name in the program's folder.
+std::string LdProgramFolderFile(const std::string& name);
 
 // A command's menu text as a tool label: without "&" and ".".
 std::string LdPaletteItemName(const std::string& menuText);

@@ -2,17 +2,20 @@
 
 #include "editor/document/Lodo40Doc.h"
 #include "editor/document/StringDlg.h"
+#include "editor/palette/CustomImage.h"
 #include "editor/palette/PaletteCommands.h"
 #include "editor/palette/PaletteMenus.h"
 #include "editor/ui/ChooseStringDlg.h"
 #include "editor/ui/SysColor.h"
 #include "editor/ui/SystemFont.h"
 #include "editor/ui/TexturedBackground.h"
+#include "editor/view/Lodo40View.h"
 #include "framework/Dialog.h"
 #include "framework/EventGuard.h"
 #include "framework/MenuResource.h"
 #include "framework/MessageBox.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -148,6 +151,18 @@ void CLdPaletteWnd::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (pickingImage_) {
+        pickingImage_ = false;
+        releaseMouse();
+        unsetCursor();
+        for (QWidget* w = QApplication::widgetAt(event->globalPosition().toPoint()); w; w = w->parentWidget())
+            if (auto* view = dynamic_cast<CLodo40View*>(w)) {
+                if (CLodo40Doc* doc = view->GetDocument())
+                    fw::GuardedCall([&] { UseImageOf(*doc); });
+                break;
+            }
+        return;
+    }
     setFocus();
     CLdPaletteLayout::Pane* pane = Pane();
     const QPoint p = event->position().toPoint();
@@ -210,6 +225,8 @@ void CLdPaletteWnd::OnCommand(uint32_t id)
     case ID_PALETTE_RENAME: Rename(); break;
     case ID_PALETTE_DELETE_TOOL: DeleteSelected(); break;
     case ID_PALETTE_ADD_TOOL: AddTool(); break;
+    case ID_PALETTE_NEW_IMAGE: PickImage(); break;
+    case ID_PALETTE_DEFAULT_IMAGE: UseDefaultImage(); break;
     default: break;
     }
 }
@@ -263,5 +280,30 @@ void CLdPaletteWnd::AddTool()
         return;
     layout_.AddEffectItem(size_t(currentPane_), found->second, host_.Background(), host_.Foreground());
     UpdateScrollRange();
+    update();
+}
+
+void CLdPaletteWnd::PickImage()
+{
+    pickingImage_ = true;
+    setCursor(Qt::CrossCursor);
+    grabMouse();
+}
+
+void CLdPaletteWnd::UseImageOf(CLodo40Doc& document)
+{
+    const std::vector<uint8_t> image =
+        LdMakeCustomImage(document.RenderToDib(), kPreviewWidth, kPreviewHeight);
+    if (image.empty())
+        return;
+    const std::string path = LdProgramFolderFile("Custom.bmp");
+    LdWriteBitmapFile(path, image);
+    LdSetImageSourcePath(path);
+    update();
+}
+
+void CLdPaletteWnd::UseDefaultImage()
+{
+    LdSetImageSourcePath(LdDefaultImagePath());
     update();
 }

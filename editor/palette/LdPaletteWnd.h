@@ -26,12 +26,16 @@ public:
 
 class CLdPaletteWnd : public QWidget {
 public:
+    // The size a picture window's picture is reduced to for the previews.
+    static constexpr int32_t kPreviewWidth = 80, kPreviewHeight = 60;
+
     CLdPaletteWnd(CLdPaletteLayout& layout, CLdPaletteHost& host, QWidget* parent = nullptr);
 
     void SelectPane(int pane);
     int CurrentPane() const { return currentPane_; }
     void SelectItem(int item);
     int SelectedItem() const { return selectedItem_; }
+    bool PickingImage() const { return pickingImage_; }
     int ScrollPosition() const;
     QScrollBar& ScrollBar() { return *scrollBar_; }
     const CLdPaletteGrid& Grid() const { return grid_; }
@@ -59,6 +63,10 @@ private:
     void Rename();
     void DeleteSelected();
     void AddTool();
+    // The next click on a picture window makes the previews' picture of it.
+    void PickImage();
+    void UseImageOf(CLodo40Doc& document);
+    void UseDefaultImage();
 
     CLdPaletteLayout& layout_;
     CLdPaletteHost& host_;
@@ -67,4 +75,5 @@ private:
     QPoint backgroundOrigin_;
     int currentPane_ = 0;
     int selectedItem_ = -1;
+    bool pickingImage_ = false;
 };

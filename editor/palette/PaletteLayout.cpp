@@ -6,7 +6,6 @@
 #include "framework/DiskFile.h"
 #include "framework/Exception.h"
 
-#include <QCoreApplication>
 #include <filesystem>
 #include <system_error>
 
@@ -90,10 +89,7 @@ void CLdPaletteLayout::Serialize(fw::Archive& ar)
     panes_ = std::move(panes);
 }
 
-std::string LdPaletteLayoutPath()
-{
-    return (std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "pal.dat").string();
-}
+std::string LdPaletteLayoutPath() { return LdProgramFolderFile("pal.dat"); }
 
 LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, uint32_t foreground)
 {
