@@ -261,7 +261,11 @@ void CLodo40App::SetMode(int mode)
     // Coming back to the clone brush needs a new Shift-click.
     if (viewMode_ == 3)
         clone_.ClearReference();
+    // The text shows over the view in the text mode only.
+    const bool text = viewMode_ == 1 || mode == 1;
     viewMode_ = mode;
+    if (text)
+        InvalidateActiveView();
 }
 
 CLdViewTool* CLodo40App::CurrentTool()

@@ -183,6 +183,9 @@ void CLdWriter::PaintOverlay(CLodo40View& view, QPainter& painter)
         position_ = view.ClientToPicture(QnPoint{visible.left, visible.top});
         params_.ints[kPlaced] = 1;
     }
+    // The view the text was shown in has gone: it moves to this one.
+    if (!view_)
+        view_ = &view;
     if (&view == view_)
         Draw(view, painter);
 }
