@@ -55,8 +55,10 @@ bool CMainFrame::OnCreate(bool showPalette)
     if (!manager_.SetInterface(this))
         return false;
     UpdateMenus();
-    if (showPalette)
-        ShowPalette();
+    // The palette is opened from View > Tool Palette. Opened at start it
+    // leaves the frame without an active picture window until the user
+    // clicks one, so the start-up switch is only kept for now.
+    (void)showPalette;
     CSplashWnd::ShowSplashScreen(this);
     return true;
 }
@@ -226,7 +228,8 @@ void CMainFrame::ShowPalette()
     const QRect at = paletteGeometry.isValid() ? paletteGeometry : QRect(geometry().right() - 320, geometry().top() + 80, 300, 400);
     palette->Create("Palette", at, this);
     palette_ = palette;
-    // The picture windows keep the activation: the palette only serves them.
+    // Shown without taking the activation from the picture windows (the
+    // active picture is what the palette applies its tools to).
     palette->setAttribute(Qt::WA_ShowWithoutActivating);
     palette->show();
 }
