@@ -127,6 +127,15 @@ bool CLodo40App::InitInstance()
     frame->setWindowTitle(QString::fromStdString(GetAppTitle()));
     frame->resize(1024, 768);
     SetMainWnd(frame);
+    if (settings_.paletteW > 0 && settings_.paletteH > 0)
+        frame->paletteGeometry = QRect(settings_.paletteX, settings_.paletteY, settings_.paletteW, settings_.paletteH);
+    frame->onPaletteGeometry = [this](const QRect& r) {
+        settings_.paletteX = r.x();
+        settings_.paletteY = r.y();
+        settings_.paletteW = r.width();
+        settings_.paletteH = r.height();
+    };
+    frame->onPaletteShown = [this](bool shown) { settings_.palette = shown ? 1 : 0; };
     if (!frame->OnCreate(settings_.palette != 0))
         return false;
     frame->startProgram = [](const std::string& program, const std::vector<std::string>& args) {
@@ -256,12 +265,17 @@ void CLodo40App::SetMode(int mode)
     // Coming back to the clone brush needs a new Shift-click.
     if (viewMode_ == 3)
         clone_.ClearReference();
+    // The text shows over the view in the text mode only.
+    const bool text = viewMode_ == 1 || mode == 1;
     viewMode_ = mode;
+    if (text)
+        InvalidateActiveView();
 }
 
 CLdViewTool* CLodo40App::CurrentTool()
 {
     switch (viewMode_) {
+    case 1: return &writer_;
     case 2: return &painter_;
     case 3: return &clone_;
     case 4: return &selector_;
@@ -326,8 +340,10 @@ void CLodo40App::InvalidateActiveView()
             view->viewport()->update();
 }
 
-void CLodo40App::CommitText(CLdBarDocument&)
+void CLodo40App::CommitText(CLdBarDocument& document)
 {
+    if (auto* doc = dynamic_cast<CLodo40Doc*>(&document))
+        writer_.Commit(*doc);
     textParams_.text.clear();
 }
 

@@ -18,6 +18,7 @@
 #include "editor/loadable/SelectParams.h"
 #include "editor/view/LdPainter.h"
 #include "editor/view/LdSelector.h"
+#include "editor/view/LdWriter.h"
 #include "editor/loadable/ToolParams.h"
 #include "editor/ui/LdBarHost.h"
 #include "editor/view/ViewTool.h"
@@ -147,6 +148,7 @@ private:
     CLdPainter painter_{brushParams_};
     CLdClone clone_{brushParams_};
     CLdFillTool fillTool_{fillParams_};
+    CLdWriter writer_{textParams_};
     NewDocumentRequest newRequest_;
     int viewMode_ = 0;
     bool settingsRead_ = false;

@@ -22,6 +22,7 @@
 #include "render/Rgn.h"
 #include "render/XFormXY.h"
 
+class CLdPaletteItem;
 class DeviceContext;
 class HistoryDlg;
 class QnBlt;
@@ -145,6 +146,9 @@ public:
     void AddText(const CTextParams& params, const QnPoint& at);
     // Edit > Copy: the selection's part of the picture to the clipboard.
     void OnEditCopy();
+    // A tool of the tool palette applied inside the selection, one undo step
+    // labelled with the tool's name; truecolour and grey pictures only.
+    void ApplyPaletteItem(const CLdPaletteItem& item);
     // The selection's mask value the last edit kept.
     const PpQnExpr& ClipResult() const { return m_clipResult; }
     // Crop to the selection; without one, offers the selection command.

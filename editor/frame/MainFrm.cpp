@@ -1,5 +1,8 @@
 #include "editor/frame/MainFrm.h"
 
+#include "editor/document/Lodo40Doc.h"
+#include "editor/ui/LdBarHost.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,7 +29,7 @@ constexpr uint32_t IDR_MAINFRAME = 150;
 constexpr uint32_t IDR_PICTURE = 151;
 }  // namespace
 
-CMainFrame::CMainFrame(const CLdRegistry& registry, CLdBarHost& host) : manager_(registry, host)
+CMainFrame::CMainFrame(const CLdRegistry& registry, CLdBarHost& host) : manager_(registry, host), paletteHost_(host)
 {
     setAcceptDrops(true);
     LdEvaluationScope::SetEndHook([this] {
@@ -53,8 +56,9 @@ bool CMainFrame::OnCreate(bool showPalette)
     if (!manager_.SetInterface(this))
         return false;
     UpdateMenus();
-    // The tool palette comes with the palette items; until then its switch
-    // is only kept.
+    // The palette is opened from View > Tool Palette. Opened at start it
+    // leaves the frame without an active picture window until the user
+    // clicks one, so the start-up switch is only kept for now.
     (void)showPalette;
     CSplashWnd::ShowSplashScreen(this);
     return true;
@@ -221,11 +225,48 @@ void CMainFrame::OnScanAndPrint()
     SendCommand(ID_FILE_ACQUIRE);
 }
 
-void CMainFrame::OnViewToolPalette() {}
+CLodo40Doc* CMainFrame::PaletteHost::ActiveDocument() { return dynamic_cast<CLodo40Doc*>(host_.ActiveDocument()); }
+uint32_t CMainFrame::PaletteHost::Background() { return host_.Background(); }
+uint32_t CMainFrame::PaletteHost::Foreground() { return host_.Foreground(); }
+
+void CMainFrame::ShowPalette()
+{
+    if (palette_)
+        return;
+    auto* palette = new CLdPalette(paletteHost_, LdPaletteLayoutPath());
+    palette->onGeometry = [this](const QRect& r) {
+        paletteGeometry = r;
+        if (onPaletteGeometry)
+            onPaletteGeometry(r);
+    };
+    palette->onClosed = [this] {
+        if (onPaletteShown)
+            onPaletteShown(false);
+    };
+    const QRect at = paletteGeometry.isValid() ? paletteGeometry : QRect(geometry().right() - 320, geometry().top() + 80, 300, 400);
+    palette->Create("Palette", at, this);
+    palette_ = palette;
+    // Shown without taking the activation from the picture windows (the
+    // active picture is what the palette applies its tools to).
+    palette->setAttribute(Qt::WA_ShowWithoutActivating);
+    palette->show();
+}
+
+void CMainFrame::OnViewToolPalette()
+{
+    if (palette_) {
+        palette_->OnClose();
+        return;
+    }
+    ShowPalette();
+    if (onPaletteShown)
+        onPaletteShown(true);
+}
 
 void CMainFrame::OnUpdateViewToolPalette(fw::CmdUI& ui)
 {
-    ui.Enable(false);
+    ui.Enable(true);
+    ui.SetCheck(palette_ ? 1 : 0);
 }
 
 const fw::MessageMap* CMainFrame::GetMessageMap() const

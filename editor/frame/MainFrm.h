@@ -9,12 +9,14 @@
 
 #include <cstdint>
 #include <deque>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/frame/InterfaceManager.h"
+#include "editor/palette/LdPalette.h"
 #include "framework/MDIFrameWnd.h"
 
 class PlugInQtMenu;
@@ -50,6 +52,14 @@ public:
     // bar cannot be made.
     bool OnCreate(bool showPalette);
     CInterfaceManager& Manager() { return manager_; }
+
+    // The tool palette: where it opens (empty: where the system puts it),
+    // and what becomes of it: its rectangle when it closes or goes, and
+    // whether the user closed it (false) or showed it (true).
+    QRect paletteGeometry;
+    std::function<void(const QRect&)> onPaletteGeometry;
+    std::function<void(bool shown)> onPaletteShown;
+    CLdPalette* Palette() const { return palette_; }
     CLdStatusBar* GetLdStatusBar() const { return statusBar_; }
 
     // The menus: 150 without a picture window, 151 over one. Rebuilt when
@@ -96,7 +106,22 @@ private:
     // Puts the plug-ins' submenus into the Effects menu of the menu bar shown.
     void AttachPlugInMenu(QMenu* effects);
 
+    void ShowPalette();
+
     CInterfaceManager manager_;
+    // What the palette asks of the program goes to the bars' host.
+    class PaletteHost : public CLdPaletteHost {
+    public:
+        explicit PaletteHost(CLdBarHost& host) : host_(host) {}
+        CLodo40Doc* ActiveDocument() override;
+        uint32_t Background() override;
+        uint32_t Foreground() override;
+
+    private:
+        CLdBarHost& host_;
+    };
+    PaletteHost paletteHost_;
+    QPointer<CLdPalette> palette_;
     CLdStatusBar* statusBar_ = nullptr;
     uint32_t menuShown_ = 0;
     // The Effects menu the plug-in catalogue fills: it keeps this object

@@ -21,8 +21,9 @@ constexpr uint64_t kMaxSurfaceBytes = uint64_t(1) << 31;
     QnExcept(text, "LdMask", line).raise();
 }
 
-// Qt's layout flags for the system's text format flags.
-int TextFlags(uint32_t format)
+} // namespace
+
+int LdTextFlags(uint32_t format)
 {
     int flags = 0;
     if (format & LD_DT_CENTER)
@@ -51,6 +52,8 @@ int TextFlags(uint32_t format)
         flags |= Qt::TextDontClip;
     return flags;
 }
+
+namespace {
 
 // The surface as a top-down image (QPainter draws top-down) and back.
 QImage TopDownCopy(const CLdGreyBits& bits)
@@ -137,7 +140,7 @@ void CLdMask::DownSample()
 
 QSize CLdMask::MeasureText(const QString& text, uint32_t format) const
 {
-    return QFontMetrics(LdMakeFont(font_)).boundingRect(QRect(), TextFlags(format), text).size();
+    return QFontMetrics(LdMakeFont(font_)).boundingRect(QRect(), LdTextFlags(format), text).size();
 }
 
 int32_t CLdMask::DrawText(const QString& text, const QnRect& r, uint32_t format)
@@ -147,7 +150,7 @@ int32_t CLdMask::DrawText(const QString& text, const QnRect& r, uint32_t format)
     const int32_t k = Scale();
     const QRect rect(r.left * k, r.top * k, (r.right - r.left) * k, (r.bottom - r.top) * k);
     const QFont font = LdMakeFont(font_);
-    const int flags = TextFlags(format);
+    const int flags = LdTextFlags(format);
     if (format & LD_DT_CALCRECT)
         return QFontMetrics(font).boundingRect(rect, flags, text).height();
 

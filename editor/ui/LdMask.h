@@ -36,6 +36,9 @@ enum : uint32_t {
     LD_DT_NOPREFIX = 0x0800,
 };
 
+// Qt's layout flags for the system's DrawText format flags.
+int LdTextFlags(uint32_t format);
+
 class CLdMask {
 public:
     CLdMask();
