@@ -30,11 +30,17 @@ void CLodo40Doc::KeepClipResult(const PpQnExpr& clip)
 void CLodo40Doc::CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update,
                                   bool newRecord)
 {
+    CommitToolAnswer(answer, clip, DocString(label), update, newRecord);
+}
+
+void CLodo40Doc::CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label,
+                                  bool update, bool newRecord)
+{
     PpQnExpr result;
     EvalInContext(result, answer, m_machine, &theEvalControl);
     const PpFlRectPict value = CheckedCastFlRectPict(QnValueOf(result), "Lodo40Doc", 1260);
     const PpQnExpr previous = m_expr;
-    ApplyExpression(MakeFromRectPictExpr(answer), value->Changed(), nullptr, DocString(label), update, newRecord);
+    ApplyExpression(MakeFromRectPictExpr(answer), value->Changed(), nullptr, label, update, newRecord);
     if (!newRecord) {
         // The segment before this one is no state of the history: only its
         // caches held its picture. A long stroke would otherwise keep a

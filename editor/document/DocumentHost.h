@@ -1,5 +1,5 @@
 // What a picture document asks of the application around it: the undo
-// depth, the background colour, the request that fills the next new
+// depth, the foreground and background colours, the request that fills the next new
 // document, the menu texts that label history steps, the save dialog,
 // the main window, the clipboard's picture as a file and commands sent to
 // the main window. The application implements it; tests fake it.
@@ -34,6 +34,8 @@ public:
     virtual int32_t UndoDepth() = 0;
     // 0x00BBGGRR: what a new picture is filled with.
     virtual uint32_t Background() = 0;
+    // 0x00BBGGRR: the drawing colour the effects are given.
+    virtual uint32_t Foreground() { return 0; }
     virtual NewDocumentRequest& NewRequest() = 0;
     // The main-menu text of a command, as history steps are labelled.
     virtual std::string MenuCommandText(uint32_t id) = 0;

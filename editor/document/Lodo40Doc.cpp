@@ -1,4 +1,5 @@
 #include "editor/document/Lodo40Doc.h"
+#include "editor/effects/BuiltinEffectTable.h"
 
 #include "blt/Blt.h"
 #include "editor/builtins/CheckedCast.h"
@@ -179,5 +180,12 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
                                           .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
                                                     &CLodo40Doc::OnUpdatePasteIntoSelection);
-    return &map;
+    static const fw::MessageMap withEffects = [] {
+        fw::MessageMap effects(&map);
+        for (const BuiltinEffectRange& r : kBuiltinEffectRanges)
+            effects.OnCommandRange(r.first, r.last, &CLodo40Doc::OnBuiltinEffect)
+                .OnUpdateRange(r.first, r.last, &CLodo40Doc::OnUpdateBuiltinEffect);
+        return effects;
+    }();
+    return &withEffects;
 }

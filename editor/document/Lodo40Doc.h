@@ -149,6 +149,9 @@ public:
     // Enabled for colour and grey pictures with a selection and a picture
     // on the clipboard.
     void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
+    // The effect commands: an effect module's filter over the selection.
+    void OnBuiltinEffect(uint32_t id);
+    void OnUpdateBuiltinEffect(fw::CmdUI& ui);
     // The selection's mask over the picture.
     PpQnExpr SelectionMaskExpr() const;
 
@@ -192,6 +195,8 @@ private:
     // Evaluates a tool built-in's answer, commits the picture it carries
     // with the rectangle it changed, and keeps the clip's value.
     void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, int label, bool update, bool newRecord);
+    void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label, bool update,
+                          bool newRecord);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);
