@@ -21,7 +21,21 @@ namespace {
 struct EffectCase {
     const char* name;
     uint32_t command;
+    bool grey = false;
 };
+
+// A grey picture with distinct pixels.
+PpQnPicture GreyPattern(int32_t width, int32_t height)
+{
+    PpQnPicture p(width, height, WA_GRAY, nullptr);
+    std::vector<uint8_t> row(static_cast<size_t>(width));
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x)
+            row[size_t(x)] = uint8_t(x * 3 + y * 2);
+        p->SetRow(0, 0, y, row.data());
+    }
+    return p;
+}
 
 void PrintTo(const EffectCase& c, std::ostream* out) { *out << c.name; }
 
@@ -74,7 +88,7 @@ TEST_P(EffectOfEachModule, RunsInsideTheSelectionAndUndoRedoGiveTheSamePixels)
 {
     host.depth = 1; // redo evaluates the step again
     CLodo40Doc doc;
-    NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(kW, kH))));
+    NewFromExpression(doc, PpQnExpr(PpQnFlVal(GetParam().grey ? GreyPattern(kW, kH) : Pattern(kW, kH))));
     doc.SetSelection(QnRgn(kSelected));
     const std::vector<uint32_t> original = Pixels(doc);
 
@@ -108,7 +122,9 @@ TEST_P(EffectOfEachModule, RunsInsideTheSelectionAndUndoRedoGiveTheSamePixels)
 
 INSTANTIATE_TEST_SUITE_P(Modules, EffectOfEachModule,
                          ::testing::Values(EffectCase{"RubberPinch", 32822}, EffectCase{"ArtEmboss", 32809},
-                                           EffectCase{"PhotoSolarize", 32816}, EffectCase{"Edges", 32868}),
+                                           EffectCase{"PhotoSolarize", 32816}, EffectCase{"Edges", 32868},
+                                           EffectCase{"RubberPinchGrey", 32822, true},
+                                           EffectCase{"PhotoSolarizeGrey", 32816, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Effects, AModuleThatCannotBeFoundSaysSoAndChangesNothing)
