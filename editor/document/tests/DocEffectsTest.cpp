@@ -55,7 +55,7 @@ protected:
         }
         fw::SetDialogHook([this](fw::Dialog& d) {
             dialogs.push_back(d.windowTitle().toStdString());
-            d.PressButton(fw::IDOK);
+            d.PressButton(cancel ? fw::IDCANCEL : fw::IDOK);
         });
     }
     void TearDown() override
@@ -75,6 +75,7 @@ protected:
     }
 
     std::vector<std::string> dialogs;
+    bool cancel = false; // how the module's dialogs are answered
 };
 
 class EffectOfEachModule : public Effects, public ::testing::WithParamInterface<EffectCase> {};
@@ -141,6 +142,19 @@ TEST_F(Effects, AModuleThatCannotBeFoundSaysSoAndChangesNothing)
     EXPECT_EQ(doc.UndoList().Size(), 0u);
     EXPECT_EQ(Pixels(doc), original);
     EXPECT_EQ(doc.IsModified(), modified);
+}
+
+TEST_F(Effects, ACancelledDialogEndsQuietlyAndChangesNothing)
+{
+    CLodo40Doc doc;
+    NewFromExpression(doc, PpQnExpr(PpQnFlVal(Pattern(kW, kH))));
+    const std::vector<uint32_t> original = Pixels(doc);
+    cancel = true;
+    doc.OnBuiltinEffect(32822);
+    EXPECT_FALSE(dialogs.empty());
+    EXPECT_EQ(messages, std::vector<std::string>{});
+    EXPECT_EQ(doc.UndoList().Size(), 0u);
+    EXPECT_EQ(Pixels(doc), original);
 }
 
 TEST_F(Effects, RedEyeAsksForASelectionFirst)
