@@ -1,4 +1,5 @@
 #include "editor/document/Lodo40Doc.h"
+#include "editor/effects/BuiltinEffectTable.h"
 
 #include "blt/Blt.h"
 #include "editor/builtins/CheckedCast.h"
@@ -190,5 +191,12 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                                          &CLodo40Doc::OnUpdatePlugInCommand)
                                           .OnCommand(fw::ID_FILE_SEND_MAIL, &CLodo40Doc::OnFileSendMail)
                                           .OnUpdate(fw::ID_FILE_SEND_MAIL, &CLodo40Doc::OnUpdateFileSendMail);
-    return &map;
+    static const fw::MessageMap withEffects = [] {
+        fw::MessageMap effects(&map);
+        for (const BuiltinEffectRange& r : kBuiltinEffectRanges)
+            effects.OnCommandRange(r.first, r.last, &CLodo40Doc::OnBuiltinEffect)
+                .OnUpdateRange(r.first, r.last, &CLodo40Doc::OnUpdateBuiltinEffect);
+        return effects;
+    }();
+    return &withEffects;
 }

@@ -160,6 +160,9 @@ public:
     // Enabled for colour and grey pictures with a selection and a picture
     // on the clipboard.
     void OnUpdatePasteIntoSelection(fw::CmdUI& ui);
+    // The effect commands: an effect module's filter over the selection.
+    void OnBuiltinEffect(uint32_t id);
+    void OnUpdateBuiltinEffect(fw::CmdUI& ui);
     // The selection's mask over the picture.
     PpQnExpr SelectionMaskExpr() const;
     // New size and resolution; Resample for colour and grey pictures only.
