@@ -4,8 +4,12 @@
 # ELF section "pi_rsrc". The table can be read from the built file without
 # loading it (platform::ResourceTable::FromFile), and the running target
 # finds its own through platform/OwnResources.h. The files the description
-# names are dependencies of the build.
+# names are dependencies of the build. A target this build leaves out (the
+# tests of a benchmark build) gets nothing.
 function(qn_add_resources target description)
+  if(NOT TARGET ${target})
+    return()
+  endif()
   get_filename_component(description_path "${description}" ABSOLUTE)
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.c")
   add_custom_command(
