@@ -5,6 +5,7 @@
 #include "editor/builtins/ToolValues.h"
 #include "editor/operations/DibExport.h"
 #include "editor/operations/PictureRowAccess.h"
+#include "editor/painting/DabWalk.h"
 #include "editor/operations/PixelColor.h"
 #include "editor/operations/RgnFinder.h"
 #include "editor/operations/TileWalk.h"
@@ -75,38 +76,29 @@ PpQnExpr FillFunction(QnMachineContext& m, int, QnEvalControl* control)
     };
     const std::vector<int32_t> from = levels(fill.color1), to = levels(fill.color2);
 
-    constexpr int32_t kTile = QnPicture::kTile;
     uint64_t done = 0;
-    for (int32_t ty = area.top / kTile * kTile; ty < area.bottom; ty += kTile)
-        for (int32_t tx = area.left / kTile * kTile; tx < area.right; tx += kTile) {
-            QnRect tileRect;
-            const QnRect piece = QnIntersectRect(area, QnRect{tx, ty, tx + kTile, ty + kTile});
-            PpQnPixBuf tile = picture->GetAccessToBuffer(0, QnPoint{piece.left, piece.top}, &tileRect);
-            const QnRect t = QnIntersectRect(piece, tileRect);
-            if (t.IsEmpty())
-                continue;
-            const PictureRowAccess selection(mask, 1, t);
-            for (int32_t py = t.top; py < t.bottom; ++py) {
-                uint8_t* row = tile->Row(py - tileRect.top);
-                const uint8_t* s = selection.Row(py - t.top);
-                const uint8_t* found =
-                    range.empty() ? nullptr : &range[size_t(py - area.top) * size_t(w) + size_t(t.left - area.left)];
-                for (int32_t px = t.left; px < t.right; ++px) {
-                    const int32_t i = px - t.left;
-                    if (s[i] == 0 || (found && found[i] == 0))
-                        continue;
-                    uint8_t* p = row + ptrdiff_t(px - tileRect.left) * bpp;
-                    for (int32_t c = 0; c < bpp; ++c)
-                        p[c] = uint8_t(std::clamp(
-                            FillPatternLevel(fill.kind, from[size_t(c)], to[size_t(c)], w, h, px - area.left,
-                                             py - area.top),
-                            0, 255));
-                }
+    WalkTileParts(picture, area, [&](PpQnPixBuf& tile, const QnRect& tileRect, const QnRect& t) {
+        const PictureRowAccess selection(mask, 1, t);
+        for (int32_t py = t.top; py < t.bottom; ++py) {
+            uint8_t* row = tile->Row(py - tileRect.top);
+            const uint8_t* s = selection.Row(py - t.top);
+            const uint8_t* found =
+                range.empty() ? nullptr : &range[size_t(py - area.top) * size_t(w) + size_t(t.left - area.left)];
+            for (int32_t px = t.left; px < t.right; ++px) {
+                const int32_t i = px - t.left;
+                if (s[i] == 0 || (found && found[i] == 0))
+                    continue;
+                uint8_t* p = row + ptrdiff_t(px - tileRect.left) * bpp;
+                for (int32_t c = 0; c < bpp; ++c)
+                    p[c] = uint8_t(std::clamp(FillPatternLevel(fill.kind, from[size_t(c)], to[size_t(c)], w, h,
+                                                               px - area.left, py - area.top),
+                                              0, 255));
             }
-            done += uint64_t(t.Width()) * uint64_t(t.Height());
-            ThrowIfAborted(&progress, kFile, __LINE__);
-            progress.SetProgress(ProgressUnits(done, total), ProgressUnits(total, total));
         }
+        done += uint64_t(t.Width()) * uint64_t(t.Height());
+        ThrowIfAborted(&progress, kFile, __LINE__);
+        progress.SetProgress(ProgressUnits(done, total), ProgressUnits(total, total));
+    });
     return PpQnExpr(PpQnFlVal(picture));
 }
 

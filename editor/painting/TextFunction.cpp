@@ -6,6 +6,7 @@
 #include "editor/builtins/PointValues.h"
 #include "editor/builtins/ToolValues.h"
 #include "editor/operations/PictureRowAccess.h"
+#include "editor/painting/DabWalk.h"
 #include "editor/ui/LdMask.h"
 #include "lang/MachineContext.h"
 
@@ -38,33 +39,23 @@ void LayTextMask(const PpQnPicture& picture, const PpQnRenderObj& selectionMask,
     const int32_t levels[3] = {bpp == 3 ? b : (r + g + b) / 3, g, r};
     const uint8_t* bits = text.GetBits();
     const int32_t stride = text.GetRowBytes(), height = text.GetSize().height();
-    constexpr int32_t kTile = QnPicture::kTile;
-    for (int32_t ty = changed.top / kTile * kTile; ty < changed.bottom; ty += kTile)
-        for (int32_t tx = changed.left / kTile * kTile; tx < changed.right; tx += kTile) {
-            const QnRect piece = QnIntersectRect(changed, QnRect{tx, ty, tx + kTile, ty + kTile});
-            if (piece.IsEmpty())
-                continue;
-            QnRect tileRect;
-            PpQnPixBuf tile = picture->GetAccessToBuffer(0, QnPoint{piece.left, piece.top}, &tileRect);
-            const QnRect t = QnIntersectRect(piece, tileRect);
-            if (t.IsEmpty())
-                continue;
-            const PictureRowAccess selection(selectionMask, 1, t);
-            for (int32_t y = t.top; y < t.bottom; ++y) {
-                uint8_t* row = tile->Row(y - tileRect.top);
-                const uint8_t* s = selection.Row(y - t.top);
-                // Image row y - origin.y of a bottom-up mask.
-                const uint8_t* m = bits + ptrdiff_t(height - 1 - (y - origin.y)) * stride;
-                for (int32_t x = t.left; x < t.right; ++x) {
-                    if (s[x - t.left] == 0)
-                        continue;
-                    const int32_t k = m[x - origin.x];
-                    uint8_t* p = row + ptrdiff_t(x - tileRect.left) * bpp;
-                    for (int32_t c = 0; c < bpp; ++c)
-                        p[c] = uint8_t((k * p[c] + (255 - k) * levels[c]) / 255);
-                }
+    WalkTileParts(picture, changed, [&](PpQnPixBuf& tile, const QnRect& tileRect, const QnRect& t) {
+        const PictureRowAccess selection(selectionMask, 1, t);
+        for (int32_t y = t.top; y < t.bottom; ++y) {
+            uint8_t* row = tile->Row(y - tileRect.top);
+            const uint8_t* s = selection.Row(y - t.top);
+            // Image row y - origin.y of a bottom-up mask.
+            const uint8_t* m = bits + ptrdiff_t(height - 1 - (y - origin.y)) * stride;
+            for (int32_t x = t.left; x < t.right; ++x) {
+                if (s[x - t.left] == 0)
+                    continue;
+                const int32_t k = m[x - origin.x];
+                uint8_t* p = row + ptrdiff_t(x - tileRect.left) * bpp;
+                for (int32_t c = 0; c < bpp; ++c)
+                    p[c] = uint8_t((k * p[c] + (255 - k) * levels[c]) / 255);
             }
         }
+    });
 }
 
 } // namespace
