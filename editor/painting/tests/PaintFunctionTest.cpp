@@ -180,27 +180,30 @@ TEST(PaintFunction, EveryModeFollowsTheBrushRulesTileByTile)
     // elliptic selection that itself reaches past the left edge.
     const std::vector<QnPoint> points{{-5, 20}, {30, 40}, {62, 64}, {64, 70}, {120, 100}, {149, 109}};
     const QnRgn ellipse = QnEllipseRgn(QnRect{-20, 5, 140, 105});
-    for (int type : {WA_RGB24, WA_GRAY})
-        for (int32_t mode : {0, 1, 3, 4})
-            for (int32_t smooth : {0, 2})
-                for (int32_t shape : {0, 3}) {
-                    SCOPED_TRACE(testing::Message() << "type " << type << " mode " << mode << " smooth " << smooth
-                                                    << " shape " << shape);
-                    const Stroke s{ellipse, Brush(mode, shape, smooth, 23), points};
-                    const PpQnPicture before = RandomPicture(type, W, H, uint32_t(mode * 10 + smooth));
-                    const int32_t bpp = type == WA_RGB24 ? 3 : 1;
-                    const Image original = Read(PpQnRenderObj(before), W, H, bpp);
-                    QnRect changed;
-                    const Image expected = Reference(original, MaskOf(ellipse, W, H), s, changed, SeedOf(s));
-                    const PpFlRectPict answer = Paint(before, s);
-                    ASSERT_FALSE(answer->IsWhole());
-                    EXPECT_EQ(answer->Rect().left, changed.left);
-                    EXPECT_EQ(answer->Rect().top, changed.top);
-                    EXPECT_EQ(answer->Rect().right, changed.right);
-                    EXPECT_EQ(answer->Rect().bottom, changed.bottom);
-                    EXPECT_TRUE(Read(PpQnRenderObj(answer->Picture()), W, H, bpp) == expected);
-                    EXPECT_TRUE(Read(PpQnRenderObj(before), W, H, bpp) == original) << "the argument changed";
-                }
+    const PpQnRenderObj mask = MaskOf(ellipse, W, H);
+    // The sizes the brush panels offer, and one between them.
+    for (int32_t size : {1, 15, 23, 35, 51})
+        for (int type : {WA_RGB24, WA_GRAY})
+            for (int32_t mode : {0, 1, 3, 4})
+                for (int32_t smooth : {0, 2})
+                    for (int32_t shape : {0, 3}) {
+                        SCOPED_TRACE(testing::Message() << "size " << size << " type " << type << " mode " << mode
+                                                        << " smooth " << smooth << " shape " << shape);
+                        const Stroke s{ellipse, Brush(mode, shape, smooth, size), points};
+                        const PpQnPicture before = RandomPicture(type, W, H, uint32_t(mode * 10 + smooth));
+                        const int32_t bpp = type == WA_RGB24 ? 3 : 1;
+                        const Image original = Read(PpQnRenderObj(before), W, H, bpp);
+                        QnRect changed;
+                        const Image expected = Reference(original, mask, s, changed, SeedOf(s));
+                        const PpFlRectPict answer = Paint(before, s);
+                        ASSERT_FALSE(answer->IsWhole());
+                        EXPECT_EQ(answer->Rect().left, changed.left);
+                        EXPECT_EQ(answer->Rect().top, changed.top);
+                        EXPECT_EQ(answer->Rect().right, changed.right);
+                        EXPECT_EQ(answer->Rect().bottom, changed.bottom);
+                        EXPECT_TRUE(Read(PpQnRenderObj(answer->Picture()), W, H, bpp) == expected);
+                        EXPECT_TRUE(Read(PpQnRenderObj(before), W, H, bpp) == original) << "the argument changed";
+                    }
 }
 
 TEST(PaintFunction, HardDabsAreTheShapeCells)
