@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct Image {
     int32_t width, height, bpp;
     std::vector<uint8_t> bytes;
     uint8_t* At(int32_t x, int32_t y) { return &bytes[(size_t(y) * size_t(width) + size_t(x)) * size_t(bpp)]; }
+    const uint8_t* At(int32_t x, int32_t y) const { return &bytes[(size_t(y) * size_t(width) + size_t(x)) * size_t(bpp)]; }
     bool operator==(const Image& o) const { return bytes == o.bytes; }
 };
 
@@ -139,6 +141,43 @@ Image Reference(Image image, const PpQnRenderObj& mask, const Stroke& s, QnRect&
                                 std::copy(colour.begin(), colour.end(), px);
                         }
                     }
+            }
+        }
+    return image;
+}
+
+// One smudge dab over square sq, pulled along (dx, dy): a pixel the dab
+// covers (m < 255) inside the selection is sampled (255 - m) / 255 of a pixel
+// back along the unit direction, in sixteenths of a pixel truncated toward
+// zero and kept inside the square, bilinearly from the four pixels around
+// that point with weights in fifteenths. The dab's rows are read as stored
+// (bottom-up), so the dab lies upside down on the picture.
+Image SmudgeReference(Image image, const Image& selection, const QnRect& sq, const BrushDabMask& dab, int32_t dx,
+                      int32_t dy)
+{
+    const Image source = image;
+    const int32_t len = int32_t(std::sqrt(double(dx) * dx + double(dy) * dy));
+    const int64_t ux = int64_t(dx) * 1024 / len, uy = int64_t(dy) * 1024 / len;
+    const int32_t w = sq.right - sq.left, h = sq.bottom - sq.top;
+    for (int32_t j = 0; j < h; ++j)
+        for (int32_t i = 0; i < w; ++i) {
+            const int32_t x = sq.left + i, y = sq.top + j;
+            const int32_t k = 255 - dab.StoredRow(j)[i];
+            if (k == 0 || selection.bytes[size_t(y) * size_t(image.width) + size_t(x)] == 0)
+                continue;
+            // 261120 = 255 * 1024: the coverage times the unit vector.
+            const int64_t backX = 16 * i - k * ux * 16 / 261120, backY = 16 * j - k * uy * 16 / 261120;
+            const int64_t sx = std::clamp<int64_t>(backX, 0, 16 * (w - 1)), sy = std::clamp<int64_t>(backY, 0, 16 * (h - 1));
+            const int32_t px = int32_t(sx / 16), py = int32_t(sy / 16), fx = int32_t(sx % 16), fy = int32_t(sy % 16);
+            for (int32_t c = 0; c < image.bpp; ++c) {
+                int64_t sum = 0;
+                for (int32_t oy = 0; oy < 2; ++oy)
+                    for (int32_t ox = 0; ox < 2; ++ox) {
+                        const int32_t weight = (ox ? fx : 15 - fx) * (oy ? fy : 15 - fy);
+                        if (weight != 0)
+                            sum += int64_t(weight) * source.At(sq.left + px + ox, sq.top + py + oy)[c];
+                    }
+                image.At(x, y)[c] = uint8_t(sum / 225);
             }
         }
     return image;
@@ -302,6 +341,38 @@ TEST(PaintFunction, SmudgePullsColourAlongTheStroke)
             const bool covered = x >= 30 && x < 70 && y >= 10 && y < 50;
             ASSERT_EQ(copy.At(x, y)[0], covered ? 2 * (x - 1) : 2 * x) << x << "," << y;
         }
+}
+
+TEST(PaintFunction, ASoftDiagonalSmudgeDabPullsEachPixelByItsCoverage)
+{
+    // An anti-diagonal soft dab (upside down it is the other diagonal),
+    // pulled up and right at a slant, its right part outside the selection.
+    constexpr int32_t W = 80, H = 70;
+    const QnRgn selection(QnRect{0, 0, 50, H});
+    const PpQnRenderObj mask = MaskOf(selection, W, H);
+    const QnPoint centre{40, 35};
+    const Stroke s{selection, Brush(2, 3, 2, 35), {centre}, {10, 52}};
+    const QnRect sq = Square(centre, 35);
+    for (int type : {WA_RGB24, WA_GRAY}) {
+        SCOPED_TRACE(type);
+        const int32_t bpp = type == WA_RGB24 ? 3 : 1;
+        const PpQnPicture before = RandomPicture(type, W, H, 7);
+        const Image original = Read(PpQnRenderObj(before), W, H, bpp);
+        Image expected;
+        {
+            auto lock = BrushDabLock();
+            const BrushDabMask dab = MakeBrushDab(35, 3, 2);
+            expected = SmudgeReference(original, Read(mask, W, H, 1), sq, dab, 30, -17);
+        }
+        const Image after = Read(PpQnRenderObj(Paint(before, s)->Picture()), W, H, bpp);
+        int32_t wrong = 0, changed = 0;
+        for (size_t n = 0; n < after.bytes.size(); ++n) {
+            wrong += after.bytes[n] != expected.bytes[n];
+            changed += after.bytes[n] != original.bytes[n];
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(changed, 100 * bpp);
+    }
 }
 
 TEST(PaintFunction, TheSameStrokeSpraysTheSamePixelsAgain)
