@@ -30,7 +30,10 @@ struct Image {
     int32_t width, height, bpp;
     std::vector<uint8_t> bytes;
     uint8_t* At(int32_t x, int32_t y) { return &bytes[(size_t(y) * size_t(width) + size_t(x)) * size_t(bpp)]; }
-    const uint8_t* At(int32_t x, int32_t y) const { return &bytes[(size_t(y) * size_t(width) + size_t(x)) * size_t(bpp)]; }
+    const uint8_t* At(int32_t x, int32_t y) const
+    {
+        return &bytes[(size_t(y) * size_t(width) + size_t(x)) * size_t(bpp)];
+    }
     bool operator==(const Image& o) const { return bytes == o.bytes; }
 };
 
@@ -167,7 +170,8 @@ Image SmudgeReference(Image image, const Image& selection, const QnRect& sq, con
                 continue;
             // 261120 = 255 * 1024: the coverage times the unit vector.
             const int64_t backX = 16 * i - k * ux * 16 / 261120, backY = 16 * j - k * uy * 16 / 261120;
-            const int64_t sx = std::clamp<int64_t>(backX, 0, 16 * (w - 1)), sy = std::clamp<int64_t>(backY, 0, 16 * (h - 1));
+            const int64_t sx = std::clamp<int64_t>(backX, 0, 16 * (w - 1));
+            const int64_t sy = std::clamp<int64_t>(backY, 0, 16 * (h - 1));
             const int32_t px = int32_t(sx / 16), py = int32_t(sy / 16), fx = int32_t(sx % 16), fy = int32_t(sy % 16);
             for (int32_t c = 0; c < image.bpp; ++c) {
                 int64_t sum = 0;
