@@ -1,6 +1,7 @@
 // The text built-in: the text block's mask blended into the picture inside
 // the selection and the picture, untouched pixels kept exactly, alignment
-// of several lines, and the cases where nothing may change.
+// of several lines, the cases where nothing may change, and the mask against
+// the text drawn three times larger and averaged by hand.
 #include "editor/builtins/FlRectPict.h"
 #include "editor/builtins/PointValues.h"
 #include "editor/builtins/ToolValues.h"
@@ -12,6 +13,9 @@
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
 
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -54,6 +58,44 @@ PpQnPicture Plain(int type, int32_t w, int32_t h, uint8_t v)
     for (int32_t y = 0; y < h; ++y)
         std::fill_n(rows.Row(y), size_t(w) * (type == WA_RGB24 ? 3u : 1u), v);
     return p;
+}
+
+// The text mask worked out by hand: the text, a space either side, drawn
+// black on white without antialiasing in the font three times the size, each
+// 3 x 3 block then averaged (the sum divided by 9, truncated). Rows top-down.
+std::vector<uint8_t> ReferenceMask(const CTextParams& t, int32_t& width, int32_t& height)
+{
+    CLdLogFont logFont = LdPointFont(t.ints[0] * 30, t.face);
+    logFont.italic = t.ints[1] != 0;
+    logFont.weight = t.ints[2] ? 700 : 400;
+    logFont.underline = t.ints[3] != 0;
+    const QFont font = LdMakeFont(logFont);
+    const int align = t.ints[4] == 1 ? Qt::AlignHCenter : t.ints[4] == 2 ? Qt::AlignRight : Qt::AlignLeft;
+    const int flags = align | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip;
+    const QString text = " " + QString::fromStdString(t.text) + " ";
+    const QSize big = QFontMetrics(font).boundingRect(QRect(), flags, text).size();
+    width = std::max(big.width() / 3, 1);
+    height = std::max(big.height() / 3, 1);
+
+    QImage image(3 * width, 3 * height, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, 3 * width, 3 * height), flags, text);
+    }
+    std::vector<uint8_t> mask(size_t(width) * size_t(height));
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x) {
+            int32_t sum = 0;
+            for (int32_t v = 0; v < 3; ++v)
+                for (int32_t u = 0; u < 3; ++u)
+                    sum += image.constScanLine(3 * y + v)[3 * x + u];
+            mask[size_t(y) * size_t(width) + size_t(x)] = uint8_t(sum / 9);
+        }
+    return mask;
 }
 
 } // namespace
@@ -132,4 +174,42 @@ TEST(TextFunction, CentredLinesShareTheBlocksMiddle)
     ASSERT_GE(right, left);
     EXPECT_NEAR((left + right) / 2.0, r.right / 2.0, 8.0);
     EXPECT_LT(right - left, r.right / 3);
+}
+
+TEST(TextFunction, TheMaskIsTheTextDrawnThreeTimesLargerAndAveraged)
+{
+    struct Case {
+        const char* face;
+        int32_t size, italic, bold, underline, alignment;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Arial", 12, 0, 0, 0, 0, "Quendle & Co."},
+        {"Times New Roman", 17, 1, 1, 1, 1, "ii\nWide lines"},
+        {"Courier New", 9, 0, 1, 0, 2, "x\n-=-\ny"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CTextParams t = Text(c.text, c.size, c.alignment, 0);
+        t.face = c.face;
+        t.ints[1] = c.italic;
+        t.ints[2] = c.bold;
+        t.ints[3] = c.underline;
+        int32_t w = 0, h = 0;
+        const std::vector<uint8_t> expected = ReferenceMask(t, w, h);
+        CLdMask mask;
+        const QnRect r = MakeTextMask(t, mask);
+        ASSERT_EQ(r.right, w);
+        ASSERT_EQ(r.bottom, h);
+        int32_t wrong = 0, ink = 0;
+        for (int32_t y = 0; y < h; ++y) {
+            const uint8_t* row = mask.GetBits() + size_t(h - 1 - y) * size_t(mask.GetRowBytes());
+            for (int32_t x = 0; x < w; ++x) {
+                wrong += row[x] != expected[size_t(y) * size_t(w) + size_t(x)];
+                ink += row[x] < 255;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(ink, 20);
+    }
 }
