@@ -13,8 +13,8 @@
 
 #include "platform/tests/TestFolder.h"
 #include "pluginhost/Fxgate.h"
-#include "pluginhost/FxgateLibrary.h"
 #include "pluginhost/tests/FakeMenu.h"
+#include "pluginhost/tests/HostRestart.h"
 
 class PaintPlugIns {
 public:
@@ -43,15 +43,7 @@ public:
     ~PaintPlugIns()
     {
         PIDettachPluginMenu();
-        // The host is one per process and starts only once: without its
-        // records and start it begins afresh over the next test's folder,
-        // not over this one, which is gone.
-        if (FxgateLibrary* library = Fxgate()) {
-            PlugInCatalogue& catalogue = library->catalogue;
-            while (catalogue.Count() > 0)
-                catalogue.RemoveById(catalogue.At(0).id);
-            catalogue.initialised = false;
-        }
+        ForgetHostStart();
         unsetenv("FXGATE_TEST_LOG");
     }
 
