@@ -2,6 +2,7 @@
 // made, with a log of what the modules were asked to do.
 #pragma once
 
+#include "HostRestart.h"
 #include "platform/tests/TestFolder.h"
 
 #include <cstdlib>
@@ -12,7 +13,11 @@
 class PlugInFolders {
 public:
     PlugInFolders() { setenv("FXGATE_TEST_LOG", Log().c_str(), 1); }
-    ~PlugInFolders() { unsetenv("FXGATE_TEST_LOG"); }
+    ~PlugInFolders()
+    {
+        ForgetHostStart();
+        unsetenv("FXGATE_TEST_LOG");
+    }
 
     const TestFolder& Root() const { return root_; }
     // A folder under the root, made when missing.

@@ -14,6 +14,7 @@
 #include "platform/tests/TestFolder.h"
 #include "pluginhost/Fxgate.h"
 #include "pluginhost/tests/FakeMenu.h"
+#include "pluginhost/tests/HostRestart.h"
 
 class PaintPlugIns {
 public:
@@ -42,6 +43,7 @@ public:
     ~PaintPlugIns()
     {
         PIDettachPluginMenu();
+        ForgetHostStart();
         unsetenv("FXGATE_TEST_LOG");
     }
 
