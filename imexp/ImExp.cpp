@@ -88,7 +88,7 @@ struct OpenFile {
 };
 
 void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress,
-            int32_t minWidth = 0, int32_t minHeight = 0)
+            int32_t minWidth, int32_t minHeight)
 {
     if (format == Format::Unknown)
         format = DetectFormat(bytes);
@@ -130,9 +130,9 @@ Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_
 }
 
 Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress,
-                             Format format)
+                             Format format, int32_t minWidth, int32_t minHeight)
 {
-    return Guard("Can't read the picture: ", [&] { Decode(bytes, format, sink, progress); });
+    return Guard("Can't read the picture: ", [&] { Decode(bytes, format, sink, progress, minWidth, minHeight); });
 }
 
 Status WritePicture(const std::string& path, const CAbstractWriteWA& source, const WriteOptions& options,

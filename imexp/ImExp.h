@@ -59,8 +59,9 @@ Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* pr
 Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_t minWidth, int32_t minHeight,
                           CProgress* progress = nullptr);
 // The same from bytes in memory; format Unknown detects it from the bytes.
+// minWidth and minHeight allow a smaller picture as ReadPictureAtLeast does.
 Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress = nullptr,
-                             Format format = Format::Unknown);
+                             Format format = Format::Unknown, int32_t minWidth = 0, int32_t minHeight = 0);
 
 struct WriteOptions {
     Format format = Format::Unknown;  // Unknown: from the file name's extension
