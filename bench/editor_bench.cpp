@@ -6,6 +6,7 @@
 // peak memory against 50 pixel snapshots, and the time of one undo step
 // with 10 results kept and with none (every step computed again). Each
 // measured run is a process of its own (this program re-run).
+#include "EditorBenchSupport.h"
 #include "ProcessMeasure.h"
 #include "editor/builtins/BuiltinRegistration.h"
 #include "editor/builtins/CheckedCast.h"
@@ -30,23 +31,9 @@ constexpr int kWidth = 6000, kHeight = 4000;
 constexpr int kEdits = 50;
 constexpr int kRuns = 3;
 
-double Ms(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
-}
-
 void MakeInput(const std::string& path)
 {
-    PpQnPicture p(kWidth, kHeight, WA_RGB24, nullptr);
-    std::vector<uint8_t> row(size_t(kWidth) * 3);
-    for (int32_t y = 0; y < kHeight; ++y) {
-        for (int32_t x = 0; x < kWidth; ++x) {
-            row[size_t(3 * x)] = uint8_t(x / 24);
-            row[size_t(3 * x + 1)] = uint8_t(y / 16);
-            row[size_t(3 * x + 2)] = uint8_t((x ^ y) & 0xFF);
-        }
-        p->SetRow(0, 0, y, row.data());
-    }
+    const PpQnPicture p = PatternPicture(kWidth, kHeight, 24, 16);
     imexp::WriteOptions options;
     options.jpegQuality = 90;
     if (!imexp::WritePicture(path, *p, options))
@@ -73,17 +60,7 @@ PpQnExpr EditExpr(const PpQnExpr& picture, int32_t n)
     return PpQnExpr(PpQnExpr(PpQnExpr(slot.Id(), -1), picture), PpQnExpr(PpQnFlVal(n)));
 }
 
-class BenchHost : public CLdDocumentHost {
-public:
-    int32_t UndoDepth() override { return depth; }
-    uint32_t Background() override { return 0xFFFFFF; }
-    NewDocumentRequest& NewRequest() override { return request; }
-    std::string MenuCommandText(uint32_t) override { return "Edit"; }
-    std::optional<std::string> SelectFileToWrite(int, const std::string&) override { return std::nullopt; }
-    QWidget* MainWidget() override { return nullptr; }
-    int32_t depth = 5;
-    NewDocumentRequest request;
-};
+using BenchHost = BenchDocumentHost;
 
 // Child: open (unless path is empty) and paint a 1920 x 1080 view at Fit.
 int OpenAndPaint(int argc, char** argv, const std::string& path)

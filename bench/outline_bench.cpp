@@ -13,6 +13,8 @@
 #include "imexp/ImExp.h"
 #include "picture/Picture.h"
 
+#include "EditorBenchSupport.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <algorithm>
@@ -28,25 +30,13 @@ constexpr int kPictureWidth = 1800, kPictureHeight = 1040;
 constexpr int kRows = 1000;
 constexpr int kTicks = 30;
 
-double Ms(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
-}
-
-class BenchHost : public CLdDocumentHost, public CLdViewHost {
+class BenchHost : public BenchDocumentHost, public CLdViewHost {
 public:
-    int32_t UndoDepth() override { return 5; }
-    uint32_t Background() override { return 0xFFFFFF; }
-    NewDocumentRequest& NewRequest() override { return request; }
-    std::string MenuCommandText(uint32_t) override { return "Edit"; }
-    std::optional<std::string> SelectFileToWrite(int, const std::string&) override { return std::nullopt; }
-    QWidget* MainWidget() override { return nullptr; }
     int ViewMode() override { return 4; }
     CLdViewTool* CurrentTool() override { return &selector; }
     void LockOutline(bool lock) override { selector.LockOutline(lock); }
     void ViewActivated(CLodo40View* view) override { selector.Attach(view); }
 
-    NewDocumentRequest request;
     CSelectParams params;
     CLdSelector selector{params};
 };
@@ -71,16 +61,7 @@ QnRgn Speckled(int count)
 
 void MakePicture(const std::string& path)
 {
-    PpQnPicture p(kPictureWidth, kPictureHeight, WA_RGB24, nullptr);
-    std::vector<uint8_t> row(size_t(kPictureWidth) * 3);
-    for (int32_t y = 0; y < kPictureHeight; ++y) {
-        for (int32_t x = 0; x < kPictureWidth; ++x) {
-            row[size_t(3 * x)] = uint8_t(x / 8);
-            row[size_t(3 * x + 1)] = uint8_t(y / 5);
-            row[size_t(3 * x + 2)] = uint8_t((x ^ y) & 0xFF);
-        }
-        p->SetRow(0, 0, y, row.data());
-    }
+    const PpQnPicture p = PatternPicture(kPictureWidth, kPictureHeight, 8, 5);
     imexp::WritePicture(path, *p);
 }
 

@@ -5,6 +5,7 @@
 // against the picture's raw size; and the gradient fills over the whole
 // picture in megapixels a second, beside ImageMagick's gradient and radial
 // gradient of the same size. Each measured run is a process of its own.
+#include "EditorBenchSupport.h"
 #include "ProcessMeasure.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
@@ -35,25 +36,13 @@ namespace {
 
 constexpr int kWidth = 6000, kHeight = 4000;
 
-double Ms(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
-}
-
-class BenchHost : public CLdDocumentHost, public CLdViewHost {
+class BenchHost : public BenchDocumentHost, public CLdViewHost {
 public:
-    int32_t UndoDepth() override { return 5; }
-    uint32_t Background() override { return 0xFFFFFF; }
-    NewDocumentRequest& NewRequest() override { return request; }
-    std::string MenuCommandText(uint32_t) override { return "Edit"; }
-    std::optional<std::string> SelectFileToWrite(int, const std::string&) override { return std::nullopt; }
-    QWidget* MainWidget() override { return nullptr; }
     int ViewMode() override { return 2; }
     CLdViewTool* CurrentTool() override { return &painter; }
     void LockOutline(bool) override {}
     void ViewActivated(CLodo40View*) override {}
 
-    NewDocumentRequest request;
     CBrushParams brush;
     CLdPainter painter{brush};
 };
