@@ -60,6 +60,7 @@ protected:
 private:
     friend class QnMfeContext;
     friend class QnCompileWalk;
+    friend class QnLambdaStep;
     friend PpQnExpr QnCompileFlExpr(const PpQnComp& term);
 
     // Status 0 sets expr, 1 and 2 set term.
