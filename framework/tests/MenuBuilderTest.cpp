@@ -10,10 +10,12 @@
 #include <QPointer>
 
 #include "framework/CmdUI.h"
+#include "framework/ControlId.h"
 #include "framework/FrameWnd.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MenuTemplate.h"
 #include "framework/MessageMap.h"
+#include "framework/PopupMenu.h"
 
 namespace {
 
@@ -120,6 +122,35 @@ TEST(MenuBuilder, APopupBecomesAContextMenu)
     EXPECT_EQ(Texts(popup), (std::vector<std::string>{"&Unhandled\tNo Such Key", "Rotate&&Flip"}));
     popup->actions()[1]->trigger();
     EXPECT_EQ(frame.commands, (std::vector<uint32_t>{kHandled}));
+}
+
+TEST(MenuBuilder, ATrackedPopupSendsTheChosenCommandOnly)
+{
+    Frame frame;
+    const fw::MenuTemplate menu = fw::MenuTemplate::Parse(kMenu, "menu");
+    QMenu* popup = fw::CreatePopupMenu(frame, menu.Popups()[0], &frame);
+    const QPoint at(40, 50);
+    QPoint seen;
+    auto choose = [&](uint32_t id) {
+        return [&seen, id](QMenu& shown, const QPoint& point) {
+            seen = point;
+            return id ? fw::FindMenuCommand(shown, id) : nullptr;
+        };
+    };
+
+    const fw::PopupMenuHook old = fw::SetPopupMenuHook(choose(kNested));
+    EXPECT_EQ(fw::ControlId(fw::TrackPopupMenu(*popup, at)), kNested);
+    EXPECT_EQ(seen, at);
+    // Nothing chosen, and a command no handler enables (the menu is updated
+    // as it shows), send nothing.
+    fw::SetPopupMenuHook(choose(0));
+    EXPECT_EQ(fw::TrackPopupMenu(*popup, at), nullptr);
+    QMenu* second = fw::CreatePopupMenu(frame, menu.Popups()[1], &frame);
+    fw::SetPopupMenuHook(choose(kUnhandled));
+    EXPECT_EQ(fw::TrackPopupMenu(*second, at), nullptr);
+    fw::SetPopupMenuHook(old);
+
+    EXPECT_EQ(frame.commands, (std::vector<uint32_t>{kNested}));
 }
 
 }  // namespace
