@@ -4,6 +4,7 @@ namespace {
 
 const QnStringTableEntry kDocStrings[] = {
     {IDS_FILL, "Fill"},
+    {IDS_NO_VALID_DATA_FILE, "No valid data file.\nUpdate palette with the default picture ?"},
     {IDS_SELECT_FIRST, "You have to select something first."},
     {IDS_PROPERTY_NAME, "Picture name: "},
     {IDS_PROPERTY_MODIFIED, " (modified)"},
@@ -18,6 +19,8 @@ const QnStringTableEntry kDocStrings[] = {
     {IDS_PROPERTY_24BIT, "Picture type: 24-bit truecolor"},
     {IDS_NOTHING_TO_DO, "Nothing to do!"},
     {IDS_WRONG_PICTURE_TYPE, "Wrong picture type.\nPicture should be truecolor or grayscale"},
+    {IDS_CANT_READ_FILE, "Can't read file"},
+    {IDS_USE_DEFAULT, "Use default"},
     {IDS_CONVERT_QUESTION,
      "The picture opened is neither grayscale nor truecolor one.\nMost commands from \"Picture\" and \"Effects\" "
      "menu will be disabled!\nDo you want to convert this picture to 24-bit truecolor format?\n\nIf you select "

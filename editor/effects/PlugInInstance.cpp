@@ -95,6 +95,8 @@ PpPlugInInstance MakePlugInInstance(const std::string& module, const std::string
     return QnCreate<PlugInInstance>(module, entry1, entry2, dataWord, archive);
 }
 
+PpPlugInInstance CopyPlugInInstance(const PlugInInstance& other) { return QnCreate<PlugInInstance>(other); }
+
 PpQnExpr RunEffectModuleFunction(QnMachineContext& m, int, QnEvalControl* control)
 {
     const PpPlugInInstance instance = QnCheckedCast<PlugInInstance>(QnValueOf(*m.arg_get(1)), kFile, __LINE__);

@@ -87,6 +87,10 @@ PpPlugInInstance MakePlugInInstance(const std::string& module, const std::string
 PpPlugInInstance MakePlugInInstance(const std::string& module, const std::string& entry1, const std::string& entry2,
                                     intptr_t* dataWord, fw::Archive& archive);
 
+// A copy with the same module, entries, data word and parameters that asks
+// for the parameters again on its next run.
+PpPlugInInstance CopyPlugInInstance(const PlugInInstance& other);
+
 // The run of instance on picture within mask with two colours (0x00BBGGRR),
 // as an expression: it evaluates to an FlRectPict.
 PpQnExpr MakeRunEffectModuleExpr(const PpPlugInInstance& instance, const PpQnExpr& picture, const PpQnExpr& mask,

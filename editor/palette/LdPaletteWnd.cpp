@@ -1,10 +1,12 @@
 #include "editor/palette/LdPaletteWnd.h"
 
+#include "editor/document/DocStrings.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/document/StringDlg.h"
 #include "editor/palette/CustomImage.h"
 #include "editor/palette/PaletteCommands.h"
 #include "editor/palette/PaletteMenus.h"
+#include "editor/palette/PalettePreview.h"
 #include "editor/ui/ChooseStringDlg.h"
 #include "editor/ui/SysColor.h"
 #include "editor/ui/SystemFont.h"
@@ -21,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -222,6 +225,7 @@ void CLdPaletteWnd::OnCommand(uint32_t id)
 {
     switch (id) {
     case ID_PALETTE_APPLY: Apply(); break;
+    case ID_PALETTE_CUSTOMIZE: Customize(); break;
     case ID_PALETTE_RENAME: Rename(); break;
     case ID_PALETTE_DELETE_TOOL: DeleteSelected(); break;
     case ID_PALETTE_ADD_TOOL: AddTool(); break;
@@ -278,7 +282,9 @@ void CLdPaletteWnd::AddTool()
     const auto found = commands.find(dialog.selection);
     if (found == commands.end() || !Pane())
         return;
-    layout_.AddEffectItem(size_t(currentPane_), found->second, host_.Background(), host_.Foreground());
+    CLdPaletteItem& added =
+        layout_.AddEffectItem(size_t(currentPane_), found->second, host_.Background(), host_.Foreground());
+    LdRenderPreview(added);
     UpdateScrollRange();
     update();
 }
@@ -298,12 +304,31 @@ void CLdPaletteWnd::UseImageOf(CLodo40Doc& document)
         return;
     const std::string path = LdProgramFolderFile("Custom.bmp");
     LdWriteBitmapFile(path, image);
+    RenderAllFrom(path);
+}
+
+void CLdPaletteWnd::UseDefaultImage() { RenderAllFrom(LdDefaultImagePath()); }
+
+void CLdPaletteWnd::RenderAllFrom(const std::string& path)
+{
     LdSetImageSourcePath(path);
+    for (CLdPaletteLayout::Pane& pane : layout_.Panes())
+        for (auto& item : pane)
+            LdSetImageSource(*item, LdImageSourcePath());
     update();
 }
 
-void CLdPaletteWnd::UseDefaultImage()
+void CLdPaletteWnd::Customize()
 {
-    LdSetImageSourcePath(LdDefaultImagePath());
+    CLdPaletteItem* item = Selected();
+    if (!item)
+        return;
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(LdImageSourcePath(), failed)) {
+        if (fw::MessageBox(DocString(IDS_NO_VALID_DATA_FILE), fw::MB_OKCANCEL | fw::MB_ICONEXCLAMATION) != fw::IDOK)
+            return;
+        UseDefaultImage();
+    }
+    LdUpdateImage(*item, host_.Background(), host_.Foreground());
     update();
 }

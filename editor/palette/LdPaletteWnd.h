@@ -67,6 +67,10 @@ private:
     void PickImage();
     void UseImageOf(CLodo40Doc& document);
     void UseDefaultImage();
+    // Every tool of every tab rendered again from the picture at path.
+    void RenderAllFrom(const std::string& path);
+    // The selected tool's effect asks for its parameters again.
+    void Customize();
 
     CLdPaletteLayout& layout_;
     CLdPaletteHost& host_;

@@ -8,6 +8,7 @@
 #include "editor/ui/PreviewFunction.h"
 #include "editor/ui/ProgramCursor.h"
 #include "editor/ui/SysColor.h"
+#include "editor/ui/WaitCursor.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
 #include "lang/MachineContext.h"
@@ -34,14 +35,6 @@ int32_t Clamp(int32_t v, int32_t c, int32_t p)
     return v;
 }
 
-// The system wait cursor while an effect is evaluated.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

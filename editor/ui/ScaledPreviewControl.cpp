@@ -5,6 +5,7 @@
 #include "editor/operations/TileWalk.h"
 #include "editor/ui/QtRegion.h"
 #include "editor/ui/SysColor.h"
+#include "editor/ui/WaitCursor.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
 #include "lang/MachineContext.h"
@@ -22,11 +23,6 @@ namespace {
 // Reduce with method 2, 1 : 1 and enlarge with method 1.
 constexpr int kSmoothStretch = 0x112;
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 

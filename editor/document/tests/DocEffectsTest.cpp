@@ -44,15 +44,7 @@ protected:
     void SetUp() override
     {
         DocTest::SetUp();
-        SetEffectModuleFolder(QN_PROGRAM_FOLDER);
-        setenv("QN_CONFIG_HOME", (folder / "config").c_str(), 1);
-        // The modules asked once which host runs them; the editor it is.
-        for (const char* stem : {"rubber", "OVARTG", "Fxrun", "edges"}) {
-            std::filesystem::create_directories(folder / "config" / stem);
-            platform::IniFile ini((folder / "config" / stem / (std::string(stem) + ".INI")).string());
-            ini.WriteInt("Host", "Hostnum", 0);
-            ini.WriteInt("Host", "Hostsign", int32_t(PI_HOST_SIG_EDITOR));
-        }
+        UseProgramEffectModules(QN_PROGRAM_FOLDER, folder / "config");
         fw::SetDialogHook([this](fw::Dialog& d) {
             dialogs.push_back(d.windowTitle().toStdString());
             d.PressButton(cancel ? fw::IDCANCEL : fw::IDOK);

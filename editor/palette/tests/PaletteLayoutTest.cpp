@@ -63,8 +63,10 @@ TEST(PaletteDefault, FourTabsOfEffectTools)
     EXPECT_EQ(layout.Panes()[2][0]->Name(), "Canvas");
     EXPECT_EQ(layout.Panes()[2][2]->Name(), "Mosaic");
     EXPECT_EQ(artwork[0]->Background(), 0xFFFFFFu);
-    // No effect runs in this program yet: the tools are kept but not applied.
-    EXPECT_FALSE(artwork[0]->CanApply());
+    // Every default tool is an effect of this program.
+    for (const auto& pane : layout.Panes())
+        for (const auto& item : pane)
+            EXPECT_TRUE(item->CanApply()) << item->Name();
 }
 
 TEST_F(PaletteFile, WrittenAndReadBack)
