@@ -11,6 +11,7 @@
 
 #include "base/QnLittleEndian.h"
 #include "editor/loadable/LdExports.h"
+#include "editor/loadable/LdModule.h"
 #include "editor/loadable/LdTool.h"
 #include "framework/Clipboard.h"
 #include "platform/Module.h"
@@ -249,6 +250,7 @@ TEST_F(WrenkitTools, TheModuleCarriesTheStringsAndPicturesOfEveryOtherTool)
         EXPECT_EQ(any->LoadResString(row.titleId), row.caption);
         EXPECT_EQ(any->LoadResString(row.titleId + 1), row.tip);
         EXPECT_EQ(any->LoadResString(row.titleId + 2), row.comment);
+        ExpectButtonPicture(any->GetModule()->FindBitmap(row.bitmapId));
     }
     EXPECT_EQ(any->LoadResString(255), "Clipboard is empty");
 }
