@@ -14,6 +14,8 @@
 #include "editor/loadable/LdModule.h"
 #include "editor/loadable/LdTool.h"
 #include "framework/Clipboard.h"
+#include "framework/CmdUI.h"
+#include "framework/FrameWnd.h"
 #include "platform/Module.h"
 
 namespace {
@@ -344,4 +346,51 @@ TEST_F(WrenkitTools, RubberAndPageCurlSayTheirPanelIsNotBuilt)
         EXPECT_EQ(static_cast<CLdTool&>(*tool).CreateOptionsPanel(&bar, &at, 0, 0), nullptr);
         EXPECT_EQ(messages, name == std::string("Wirl") ? Calls{} : Calls{"Dialog isn't implemented"});
     }
+}
+
+namespace {
+
+// The editor's main window as far as the tools see it: it handles every
+// command of its menus and keeps those that reach it.
+class CommandFrame : public fw::FrameWnd {
+public:
+    bool OnCmdMsg(uint32_t id, fw::CmdCode code, fw::CmdUI* ui) override
+    {
+        if (code == fw::CmdCode::Command)
+            commands.push_back(id);
+        else if (code == fw::CmdCode::UpdateUI && ui)
+            ui->Enable(id != kDisabled);
+        return true;
+    }
+    static constexpr uint32_t kDisabled = 32811;
+    std::vector<uint32_t> commands;
+};
+
+}  // namespace
+
+// With the application's own editor host: the popup's items are the main
+// window's, so a choice runs through its command routing and an item it
+// disables cannot be chosen; a plain main window has no picture window.
+TEST_F(WrenkitTools, ThroughTheApplicationsMainWindowAChoiceIsItsCommand)
+{
+    CLdWizardServices::SetEditor(nullptr);
+    CommandFrame frame;
+    app_->SetMainWnd(&frame);
+    for (uint32_t item : {32812u, CommandFrame::kDisabled, 0u}) {
+        choice = item;
+        std::unique_ptr<CLdLoadable> tool = Make("Effects");
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->Execute(), 0);
+    }
+    EXPECT_EQ(frame.commands, std::vector<uint32_t>{32812});
+
+    std::string shown;
+    fw::SetDialogHook([&](fw::Dialog& dialog) {
+        shown = dialog.windowTitle().toStdString();
+        dialog.PressButton(1056);
+    });
+    EXPECT_EQ(Make("FunHouse")->Execute(), 0);
+    EXPECT_EQ(shown, "Select source");
+    EXPECT_EQ(frame.commands, (std::vector<uint32_t>{32812, 32773}));
+    app_->SetMainWnd(nullptr);
 }
