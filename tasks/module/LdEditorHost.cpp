@@ -3,6 +3,12 @@
 #include "framework/App.h"
 #include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
+#include "framework/MDIFrameWnd.h"
+#include "framework/MenuBuilder.h"
+#include "framework/PopupMenu.h"
+
+#include <QMenu>
+#include <memory>
 
 namespace {
 
@@ -16,6 +22,23 @@ public:
         // travels back into the wizard that asked for it.
         if (fw::FrameWnd* frame = Frame())
             fw::GuardedCall([&] { frame->SendCommand(id); });
+    }
+
+    void TrackPopup(const fw::MenuItem& popup, const QPoint& at) override
+    {
+        fw::FrameWnd* frame = Frame();
+        if (!frame)
+            return;
+        // The frame's own items: its update handlers set their states and a
+        // choice goes through its command routing.
+        std::unique_ptr<QMenu> menu(fw::CreatePopupMenu(*frame, popup, frame));
+        fw::TrackPopupMenu(*menu, at);
+    }
+
+    bool HasActivePicture() override
+    {
+        auto* frame = dynamic_cast<fw::MDIFrameWnd*>(Frame());
+        return frame && frame->MDIGetActive();
     }
 
     void MinimizeMainWindow() override

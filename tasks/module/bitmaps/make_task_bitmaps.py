@@ -4,6 +4,7 @@
 The pictures are our own. Pixels of RGB(0, 128, 128) are the bar's
 transparent colour, so the background is painted with it.
 Run it in this folder to redraw them: python3 make_task_bitmaps.py
+(make_tool_bitmaps.py draws the other tools with its helpers.)
 """
 import math
 import struct
@@ -149,8 +150,9 @@ def write_bmp(path, img):
         f.write(file_header + header + pixels)
 
 
-for name, draw in (("start", start), ("easy", easy), ("retouch", retouch),
-                   ("artwork", artwork), ("finish", finish)):
-    write_bmp("task_%s.bmp" % name, draw())
-for name, draw in (("wallpaper", wallpaper), ("screensave", screensave)):
-    write_bmp("tool_%s.bmp" % name, draw())
+if __name__ == "__main__":
+    for name, draw in (("start", start), ("easy", easy), ("retouch", retouch),
+                       ("artwork", artwork), ("finish", finish)):
+        write_bmp("task_%s.bmp" % name, draw())
+    for name, draw in (("wallpaper", wallpaper), ("screensave", screensave)):
+        write_bmp("tool_%s.bmp" % name, draw())

@@ -1,12 +1,15 @@
-// The wizards' world in a test: a fresh config folder (the registry store
-// and the picture files), a recording editor, desktop wallpaper and program
+// The wizards' and tools' world in a test: a fresh config folder (the
+// registry store and the picture files), a recording editor (whose popups
+// are plain menus that record the command chosen), desktop wallpaper and program
 // launcher in place of the real ones, message boxes answered and kept, and
 // packed DIBs whose pixels tell where they came from.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QWidget>
 
 #include <cstdlib>
@@ -14,7 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/ControlId.h"
 #include "framework/Dialog.h"
+#include "framework/MenuTemplate.h"
+#include "framework/PopupMenu.h"
 #include "framework/MessageBox.h"
 #include "platform/Dib.h"
 #include "platform/RegistryStore.h"
@@ -28,10 +34,35 @@ class RecordingEditor : public CLdEditorHost {
 public:
     QWidget* MainWindow() override { return nullptr; }
     void SendCommand(uint32_t id) override { calls.push_back("command " + std::to_string(id)); }
+    void TrackPopup(const fw::MenuItem& popup, const QPoint& at) override
+    {
+        calls.push_back("popup " + popup.text);
+        QMenu menu;
+        Append(menu, popup.children);
+        fw::TrackPopupMenu(menu, at);
+    }
+    bool HasActivePicture() override { return activePicture; }
     void MinimizeMainWindow() override { calls.push_back("minimize"); }
     void RestoreMainWindow() override { calls.push_back("restore"); }
 
     std::vector<std::string> calls;
+    bool activePicture = false;
+
+private:
+    void Append(QMenu& menu, const std::vector<fw::MenuItem>& items)
+    {
+        for (const fw::MenuItem& item : items) {
+            if (item.kind == fw::MenuItem::Kind::Popup) {
+                Append(*menu.addMenu(QString::fromStdString(item.text)), item.children);
+            } else if (item.kind == fw::MenuItem::Kind::Separator) {
+                menu.addSeparator();
+            } else {
+                QAction* action = menu.addAction(QString::fromStdString(item.text));
+                fw::SetControlId(action, item.id);
+                QObject::connect(action, &QAction::triggered, [this, id = item.id] { SendCommand(id); });
+            }
+        }
+    }
 };
 
 class RecordingWallpaper : public CLdWallpaperBackend {

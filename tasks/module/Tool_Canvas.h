@@ -1,0 +1,12 @@
+// Canvas: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Canvas : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Canvas)
+
+public:
+    CTool_Canvas();
+};

@@ -1,0 +1,12 @@
+// Clean background: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_CleanBk : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_CleanBk)
+
+public:
+    CTool_CleanBk();
+};

@@ -1,0 +1,12 @@
+// Cracks: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Cracks : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Cracks)
+
+public:
+    CTool_Cracks();
+};

@@ -1,0 +1,11 @@
+// The editor's Crop: a new picture from the selected area.
+#pragma once
+
+#include "tasks/module/WrenkitCommandTool.h"
+
+class CTool_Crop : public CWrenkitCommandTool<32781> {
+    FW_DECLARE_DYNCREATE(CTool_Crop)
+
+public:
+    CTool_Crop();
+};

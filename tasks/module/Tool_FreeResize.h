@@ -1,0 +1,12 @@
+// Free size: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_FreeResize : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_FreeResize)
+
+public:
+    CTool_FreeResize();
+};

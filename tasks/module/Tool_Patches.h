@@ -1,0 +1,12 @@
+// Patches: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Patches : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Patches)
+
+public:
+    CTool_Patches();
+};

@@ -1,0 +1,12 @@
+// Punch: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Punch : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Punch)
+
+public:
+    CTool_Punch();
+};

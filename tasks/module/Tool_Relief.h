@@ -1,0 +1,12 @@
+// Relief: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Relief : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Relief)
+
+public:
+    CTool_Relief();
+};

@@ -1,0 +1,12 @@
+// Stitch: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Stitch : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Stitch)
+
+public:
+    CTool_Stitch();
+};

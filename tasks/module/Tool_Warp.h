@@ -1,0 +1,12 @@
+// Warp: a tool the bar makes current (its effect is the editor's); no
+// option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Warp : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Warp)
+
+public:
+    CTool_Warp();
+};

@@ -1,0 +1,12 @@
+// Whirl, filed as "Wirl": a tool the bar makes current (its effect is the
+// editor's); no option panel.
+#pragma once
+
+#include "editor/loadable/LdTool.h"
+
+class CTool_Whirl : public CLdTool {
+    FW_DECLARE_DYNCREATE(CTool_Whirl)
+
+public:
+    CTool_Whirl();
+};
