@@ -5,6 +5,8 @@
 #include "tasks/module/Task_Finish.h"
 #include "tasks/module/Task_Retouch.h"
 #include "tasks/module/Task_Start.h"
+#include "tasks/module/Tool_Clone.h"
+#include "tasks/module/Tool_Paint.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Wallpaper.h"
 
@@ -27,6 +29,9 @@ constexpr size_t kToolCount = 61;
 std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
 {
     std::array<const fw::RuntimeClass*, kToolCount> tools{};
+    // Tools with an option panel.
+    tools[6] = FW_RUNTIME_CLASS(CTool_Paint);
+    tools[52] = FW_RUNTIME_CLASS(CTool_Clone);
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
