@@ -2,6 +2,7 @@
 
 #include "editor/loadable/ToolParams.h"
 #include "framework/ControlId.h"
+#include "framework/EventGuard.h"
 #include "tasks/module/panels/LdBitmapMenu.h"
 #include "tasks/module/panels/LdEditorResources.h"
 
@@ -124,10 +125,13 @@ void CLdBrushFramesPanel::mousePressEvent(QMouseEvent* event)
         for (const Frame& frame : frames_) {
             if (!frame.widget->geometry().contains(event->position().toPoint()))
                 continue;
-            CLdBitmapMenu menu(this);
-            if (menu.Create(frame.strip, FirstChoiceId(frame.field), LdBrushStripOf(frame.field).count))
-                if (const uint32_t id = menu.Track(event->globalPosition().toPoint(), true))
-                    OnCommand(id);
+            const QPoint at = event->globalPosition().toPoint();
+            fw::GuardedCall([&] {
+                CLdBitmapMenu menu(this);
+                if (menu.Create(frame.strip, FirstChoiceId(frame.field), LdBrushStripOf(frame.field).count))
+                    if (const uint32_t id = menu.Track(at, true))
+                        OnCommand(id);
+            });
             return;
         }
     }
