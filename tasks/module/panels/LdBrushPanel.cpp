@@ -8,6 +8,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+namespace {
+
+// The editor's name of a brush type. The strings after the five name other
+// things, so a type beyond them has no name.
+std::string TypeName(int32_t type)
+{
+    return type >= 0 && type < LdBrushStripOf(LdBrushField::Type).count
+               ? LdLoadEditorString(CLdBrushPanel::IDS_FIRST_BRUSH_TYPE + uint32_t(type))
+               : std::string();
+}
+
+}  // namespace
+
 // 325 x 47 dialog units.
 CLdBrushPanel::CLdBrushPanel(QWidget* parent)
     : CLdBrushFramesPanel({LdBrushField::Shape, LdBrushField::Size, LdBrushField::Smooth, LdBrushField::Type},
@@ -26,7 +39,7 @@ void CLdBrushPanel::CreateControls()
 bool CLdBrushPanel::OnInitDialog()
 {
     if (CBrushParams* brush = GetParams())
-        typeText = LdLoadEditorString(IDS_FIRST_BRUSH_TYPE + uint32_t(brush->mode));
+        typeText = TypeName(brush->mode);
     return CLdBrushFramesPanel::OnInitDialog();
 }
 
@@ -35,5 +48,5 @@ void CLdBrushPanel::DoDataExchange(fw::DataExchange& dx) { fw::DDX_Text(dx, IDC_
 void CLdBrushPanel::OnValueChosen(LdBrushField field, int index)
 {
     if (field == LdBrushField::Type)
-        typeText = LdLoadEditorString(IDS_FIRST_BRUSH_TYPE + uint32_t(index));
+        typeText = TypeName(index);
 }

@@ -223,6 +223,15 @@ TEST_F(BrushPanels, TheClonePanelPaintsColourAndALaterPaintPanelSaysSo)
     EXPECT_EQ(ShownCell(*paint, LdBrushField::Type), 0);
 }
 
+TEST_F(BrushPanels, ATypeBeyondTheFiveHasNoName)
+{
+    for (int32_t type : {-1, 5, 9}) {
+        brush_.mode = type;
+        auto panel = Open<CLdBrushPanel>();
+        EXPECT_EQ(TypeText(*panel), "") << type;
+    }
+}
+
 TEST_F(BrushPanels, EnterAndEscapeLeaveThePanelOpen)
 {
     auto panel = Open<CLdBrushPanel>();
