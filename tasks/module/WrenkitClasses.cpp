@@ -41,6 +41,8 @@
 #include "tasks/module/Tool_Rubber.h"
 #include "tasks/module/Tool_Save.h"
 #include "tasks/module/Tool_Scan.h"
+#include "tasks/module/Tool_Clone.h"
+#include "tasks/module/Tool_Paint.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Send.h"
 #include "tasks/module/Tool_SmartTune.h"
@@ -119,6 +121,9 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     tools[50] = FW_RUNTIME_CLASS(CTool_Edge);
     tools[51] = FW_RUNTIME_CLASS(CTool_SmartTune);
     tools[59] = FW_RUNTIME_CLASS(CTool_FunHouse);
+    // Tools with an option panel.
+    tools[6] = FW_RUNTIME_CLASS(CTool_Paint);
+    tools[52] = FW_RUNTIME_CLASS(CTool_Clone);
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);

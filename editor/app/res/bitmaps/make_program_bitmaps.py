@@ -3,7 +3,9 @@
 buttons (20 x 20, 24-bit BMP; RGB(0, 128, 128) is the bars' transparent
 colour), the bars' background texture (pure blue, red and green stand for
 the desktop's button face, highlight and shadow colours), the splash
-picture, the painter's brush shapes and the two short click sounds of the bar buttons.
+picture, the painter's brush shapes, the cells the brush panels offer
+(sizes, smoothness, brush types) and the two short click sounds of the bar
+buttons.
 
 The pictures and sounds are our own. Run it in this folder to redraw them:
 python3 make_program_bitmaps.py
@@ -172,6 +174,59 @@ def brush_shapes():
     return cells
 
 
+WHITE = (255, 255, 255)
+INK = (20, 20, 20)
+
+
+def soft_disc(img, cx, cy, r, soft, top):
+    """A disc of radius r whose edge fades to white over soft pixels."""
+    for y in range(int(cy - r - 1), int(cy + r + 2)):
+        for x in range(int(cx - r - 1), int(cx + r + 2)):
+            d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
+            t = 1.0 if d <= r - soft else max(0.0, (r - d) / soft) if soft else 0.0
+            if t > 0:
+                put(img, x, y, tuple(int(255 + (c - 255) * t) for c in top))
+
+
+def brush_sizes():
+    """Four 50 x 50 cells one under the other: the four brush sizes as
+    discs, small to large."""
+    img = canvas(50, 200, WHITE)
+    for i, r in enumerate((2, 7, 14, 21)):
+        disc(img, 25, 50 * i + 25, r, INK)
+    return img
+
+
+def brush_smoothness():
+    """Four 50 x 50 cells: one disc with a harder to softer edge."""
+    img = canvas(50, 200, WHITE)
+    for i, soft in enumerate((0, 6, 12, 20)):
+        soft_disc(img, 25, 50 * i + 25, 20, soft, INK)
+    return img
+
+
+def brush_types():
+    """Five 50 x 50 cells: colour brush, air brush, smudge, lighter and
+    darker, each a stroke of its kind."""
+    img = canvas(50, 250, WHITE)
+    line(img, 10, 38, 40, 12, 4, (200, 40, 30))
+    for k in range(160):
+        a, d = k * 2.39996, 17 * math.sqrt(((k * 7919) % 160) / 160)
+        put(img, 25 + d * math.cos(a), 75 + d * math.sin(a), (30, 70, 170))
+    for k in range(12):
+        line(img, 10 + k, 138 - k, 40 - 2 * k // 3, 112 + k // 2, 3, tuple(min(255, 40 + 17 * k) for _ in range(3)))
+    for y in range(150, 200):
+        for x in range(5, 45):
+            put(img, x, y, (120 + 2 * (y - 150), 120 + 2 * (y - 150), 120 + 2 * (y - 150)))
+    line(img, 25, 160, 25, 190, 2, WHITE)
+    line(img, 10, 175, 40, 175, 2, WHITE)
+    for y in range(200, 250):
+        for x in range(5, 45):
+            put(img, x, y, (220 - 3 * (y - 200), 220 - 3 * (y - 200), 220 - 3 * (y - 200)))
+    line(img, 10, 225, 40, 225, 2, INK)
+    return img
+
+
 def write_bmp1(name, bits):
     """A 1-bit BMP, black (index 0) where bits are True, white elsewhere."""
     h, w = len(bits), len(bits[0])
@@ -214,5 +269,8 @@ if __name__ == "__main__":
     write_bmp("bar_texture.bmp", texture())
     write_bmp("splash.bmp", splash())
     write_bmp1("brush_shapes.bmp", brush_shapes())
+    write_bmp("brush_sizes.bmp", brush_sizes())
+    write_bmp("brush_smoothness.bmp", brush_smoothness())
+    write_bmp("brush_types.bmp", brush_types())
     write_click("hover.wav", 1800, 25)
     write_click("press.wav", 900, 45)
