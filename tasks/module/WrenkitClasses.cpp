@@ -5,6 +5,7 @@
 #include "tasks/module/Task_Finish.h"
 #include "tasks/module/Task_Retouch.h"
 #include "tasks/module/Task_Start.h"
+#include "tasks/module/Tool_Calendar.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Wallpaper.h"
 
@@ -30,6 +31,7 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
+    tools[56] = FW_RUNTIME_CLASS(CTool_Calendar);
     return tools;
 }
 
