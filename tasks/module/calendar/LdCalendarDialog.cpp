@@ -114,7 +114,6 @@ void CLdCalendarDialog::CreateControls()
     side->addStretch();
     layout->addLayout(side);
 
-    QObject::connect(portraitBox, &QCheckBox::clicked, this, [this] { OnCommand(IDC_PORTRAIT); });
     QObject::connect(monthCombo_, &QComboBox::currentIndexChanged, this, [this] { OnMonthChanged(); });
     QObject::connect(yearEdit_, &QLineEdit::textChanged, this, [this] { OnYearChanged(); });
     yearEdit_->installEventFilter(this);
