@@ -122,6 +122,7 @@ TEST_F(CalendarWizard, OpensOnThisMonthWithTheModulesNamesAndTheWholePicture)
                   ASSERT_EQ(page.Sketch().GetShapes().size(), 4u);
                   EXPECT_EQ(page.Sketch().GetShapes()[0].get(), page.MonthText());
                   EXPECT_EQ(page.Sketch().GetShapes()[3].get(), page.PictureShape());
+                  GrabWhenAsked(dialog, "calendar");
               }),
               0);
     EXPECT_TRUE(editor.calls.empty());
