@@ -197,15 +197,19 @@ void CLdCalendarDialog::OnMonthChanged()
     RepaintView();
 }
 
-void CLdCalendarDialog::OnYearChanged()
+bool CLdCalendarDialog::ReadYear()
 {
-    if (!ready)
-        return;
     bool ok = false;
     const int32_t typed = yearEdit_->text().trimmed().toInt(&ok);
-    if (!ok)
+    if (ok)
+        year = typed;
+    return ok;
+}
+
+void CLdCalendarDialog::OnYearChanged()
+{
+    if (!ready || !ReadYear())
         return;
-    year = typed;
     if (year > kFirstYear && year < kLastYear) {
         page_.SetYear(year);
         RepaintView();
@@ -216,11 +220,7 @@ void CLdCalendarDialog::OnYearLeft()
 {
     if (!ready)
         return;
-    bool ok = false;
-    const int32_t typed = yearEdit_->text().trimmed().toInt(&ok);
-    if (ok)
-        year = typed;
-    if (ok && year >= kFirstYear && year <= kLastYear)
+    if (ReadYear() && year >= kFirstYear && year <= kLastYear)
         return;
     // The editor's message for a number out of its range.
     char text[128];

@@ -95,6 +95,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The year box into year; false when it holds no number.
+    bool ReadYear();
     // A menu of the cells of a module bitmap strip; the cell chosen or -1.
     int RunCellMenu(int32_t bitmapId, int cells);
     // A menu of texts with item checked; the item chosen or -1.

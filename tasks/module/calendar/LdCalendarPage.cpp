@@ -200,66 +200,49 @@ void CLdCalendarPage::Store(fw::Archive& ar) const
     pictureShape_->Store(ar);
 }
 
-void CLdCalendarPage::Load(fw::Archive& ar)
+uint32_t CLdCalendarPage::ReadShapes(fw::Archive& ar, CVShape_Text& year, CVShape_Text& month, CVShape_Cal& grid,
+                                     CVShape_Line& picture)
 {
-    if (!yearText_)
-        return;
     if (ar.ReadString() != kSignature)
         BadFormat(ar);
     uint32_t level = 0;
     ar >> level;
     if (level > uint32_t(kMaxWhiteLevel))
         BadFormat(ar);
+    for (CVShape* shape : {static_cast<CVShape*>(&year), static_cast<CVShape*>(&month), static_cast<CVShape*>(&grid),
+                           static_cast<CVShape*>(&picture)}) {
+        CheckNextRect(ar);
+        shape->Load(ar);
+    }
+    return level;
+}
 
-    // Each shape is read into a stand-in over the present shape's polygon,
-    // so it is fitted as the page's own would be; the page takes them over
-    // only once the whole file has been read.
-    CVShape_Text year, month;
-    CVShape_Cal grid;
-    CVShape_Line picture;
-    year.points = yearText_->points;
-    month.points = monthText_->points;
-    grid.points = grid_->points;
-    picture.points = pictureShape_->points;
-    CheckNextRect(ar);
-    year.Load(ar);
-    CheckNextRect(ar);
-    month.Load(ar);
-    CheckNextRect(ar);
-    grid.Load(ar);
-    CheckNextRect(ar);
-    picture.Load(ar);
-
+void CLdCalendarPage::Load(fw::Archive& ar)
+{
+    if (!yearText_)
+        return;
+    // Read once into stand-ins over the present polygons, so that a damaged
+    // file is found before the page changes; then again into the page.
+    fw::File& file = *ar.GetFile();
+    const uint64_t start = file.GetPosition();
+    {
+        CVShape_Text year, month;
+        CVShape_Cal grid;
+        CVShape_Line picture;
+        year.points = yearText_->points;
+        month.points = monthText_->points;
+        grid.points = grid_->points;
+        picture.points = pictureShape_->points;
+        ReadShapes(ar, year, month, grid, picture);
+    }
+    file.Seek(start);
     const int mode = CVSketch::GetCreationMode();
-    if (int32_t(level) != whiteLevel_)
-        SetWhiteLevel(int32_t(level));
-    const auto takeText = [](CVShape_Text& to, CVShape_Text& from) {
-        to.points = std::move(from.points);
-        to.color = from.color;
-        to.face = std::move(from.face);
-        to.italic = from.italic;
-        to.bold = from.bold;
-    };
-    takeText(*yearText_, year);
-    takeText(*monthText_, month);
+    const int32_t level = int32_t(ReadShapes(ar, *yearText_, *monthText_, *grid_, *pictureShape_));
+    if (level != whiteLevel_)
+        SetWhiteLevel(level);
+    // The month, year and picture stay the page's own.
     yearText_->SetText(std::to_string(year_));
     monthText_->SetText(names_.months[size_t(month_)]);
-
-    grid_->points = std::move(grid.points);
-    grid_->headerColor = grid.headerColor;
-    grid_->headerFace = std::move(grid.headerFace);
-    grid_->headerItalic = grid.headerItalic;
-    grid_->headerBold = grid.headerBold;
-    grid_->datesColor = grid.datesColor;
-    grid_->datesFace = std::move(grid.datesFace);
-    grid_->datesItalic = grid.datesItalic;
-    grid_->datesBold = grid.datesBold;
-    grid_->headerSelected = grid.headerSelected;
-    grid_->datesSelected = grid.datesSelected;
-    grid_->gridStyle = grid.gridStyle;
-    grid_->dayNameOption = grid.dayNameOption;
     grid_->SetMonth(month_, year_);
-
-    pictureShape_->points = std::move(picture.points);
     CVSketch::SetCreationMode(mode);
 }

@@ -78,6 +78,10 @@ public:
     static constexpr const char* kSignature = "Telvy 1.1";
 
 private:
+    // The file's shapes after its signature and white level, which it
+    // returns; raises for a damaged file.
+    static uint32_t ReadShapes(fw::Archive& ar, CVShape_Text& year, CVShape_Text& month, CVShape_Cal& grid,
+                               CVShape_Line& picture);
     void Whiten();
     CVShape* Add(int mode, const QnRect& r);
 
