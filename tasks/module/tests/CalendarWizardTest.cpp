@@ -15,6 +15,7 @@
 #include <ctime>
 
 #include "framework/Archive.h"
+#include "framework/ColorDialog.h"
 #include "framework/Exception.h"
 #include "framework/MemFile.h"
 #include "tasks/module/LdSourceDialog.h"
@@ -159,6 +160,38 @@ TEST_F(CalendarWizard, MonthAndYearChangesReachTheGridAndTitles)
         EXPECT_EQ(messages, std::vector<std::string>{"The number has to be between 1970 and 2037."});
         EXPECT_EQ(dialog.year, ThisYear());
         EXPECT_EQ(page.YearText()->text, std::to_string(ThisYear()));
+    });
+}
+
+TEST_F(CalendarWizard, StackingAndColourGoToTheShapesTheUserPicks)
+{
+    RunWizard([&](CLdCalendarDialog& dialog) {
+        CLdCalendarPage& page = dialog.Page();
+        // The stacking menu shows the front shape checked; Picture puts the
+        // picture in front.
+        std::vector<bool> checked;
+        fw::SetPopupMenuHook([&](QMenu& menu, const QPoint&) -> QAction* {
+            for (QAction* action : menu.actions())
+                checked.push_back(action->isChecked());
+            return menu.actions()[CLdCalendarPage::kTopPicture];
+        });
+        dialog.PressButton(CLdCalendarDialog::IDC_TOP);
+        EXPECT_EQ(checked, (std::vector<bool>{false, true, false, false}));
+        EXPECT_EQ(dialog.topIndex, CLdCalendarPage::kTopPicture);
+        EXPECT_EQ(page.Sketch().GetShapes()[0].get(), page.PictureShape());
+
+        // Color edits the selected shape only.
+        std::vector<fw::ColorRef> asked;
+        fw::SetColorDialogHook([&](fw::ColorRef initial) -> std::optional<fw::ColorRef> {
+            asked.push_back(initial);
+            return 0x0000FFu;
+        });
+        page.Sketch().Select(page.YearText());
+        dialog.PressButton(CLdCalendarDialog::IDC_COLOR);
+        fw::SetColorDialogHook({});
+        EXPECT_EQ(asked, std::vector<fw::ColorRef>{0});
+        EXPECT_EQ(page.YearText()->color, 0x0000FFu);
+        EXPECT_EQ(page.MonthText()->color, 0u);
     });
 }
 
