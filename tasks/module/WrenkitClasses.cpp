@@ -43,6 +43,7 @@
 #include "tasks/module/Tool_Scan.h"
 #include "tasks/module/Tool_Clone.h"
 #include "tasks/module/Tool_Paint.h"
+#include "tasks/module/Tool_Calendar.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Send.h"
 #include "tasks/module/Tool_SmartTune.h"
@@ -127,6 +128,7 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
+    tools[56] = FW_RUNTIME_CLASS(CTool_Calendar);
     return tools;
 }
 

@@ -59,3 +59,27 @@ TEST_F(WrenkitWizardTools, FiledByShortNameWithTheirStringsPicturesAndAnswers)
         EXPECT_EQ(static_cast<CLdTool*>(tool.get())->CreateOptionsPanel(nullptr, nullptr, 0, 0), nullptr);
     }
 }
+
+TEST_F(WrenkitWizardTools, TheCalendarIsFiledWithItsIdsAndWantsThePicture)
+{
+    CLdRegistry& registry = Load(kWrenkitTools);
+    const CLoadableRTI* filed = registry.Find("Calendar");
+    ASSERT_NE(filed, nullptr);
+    EXPECT_STREQ(filed->classRecord.className, "CTool_Calendar");
+    EXPECT_TRUE(registry.IsToolName("Calendar"));
+    std::unique_ptr<CLdLoadable> tool = registry.CreateLoadable("Calendar");
+    ASSERT_NE(dynamic_cast<CLdTool*>(tool.get()), nullptr);
+    EXPECT_EQ(tool->GetTitleId(), 7);
+    EXPECT_EQ(tool->GetToolTipId(), 8);
+    EXPECT_EQ(tool->GetCommentId(), 9);
+    EXPECT_EQ(tool->GetBitmapId(), 132);
+    EXPECT_EQ(tool->GetHelpId(), 67);
+    EXPECT_EQ(tool->WantsPicture(), 1);
+    EXPECT_EQ(tool->NeedsDocument(), 1);
+    EXPECT_EQ(tool->AcceptsAnyPicture(), 0);
+    EXPECT_EQ(tool->IsGuided(), 0);
+    EXPECT_EQ(static_cast<CLdTool*>(tool.get())->CreateOptionsPanel(nullptr, nullptr, 0, 0), nullptr);
+    // The dialog's month names come from the module.
+    EXPECT_EQ(tool->LoadResString(19), "January");
+    EXPECT_EQ(tool->LoadResString(37), "Saturday");
+}
