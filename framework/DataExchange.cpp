@@ -245,6 +245,26 @@ void DDX_Radio(DataExchange& dx, uint32_t id, int& value)
     }
 }
 
+void DDX_Radio(DataExchange& dx, std::initializer_list<uint32_t> ids, int& value)
+{
+    std::vector<QAbstractButton*> group;
+    for (uint32_t id : ids)
+        group.push_back(As<QAbstractButton>(dx, dx.PrepareCtrl(id)));
+    if (dx.saveAndValidate) {
+        value = -1;
+        for (size_t i = 0; i < group.size(); ++i)
+            if (group[i]->isChecked())
+                value = static_cast<int>(i);
+        return;
+    }
+    for (size_t i = 0; i < group.size(); ++i) {
+        const bool exclusive = group[i]->autoExclusive();
+        group[i]->setAutoExclusive(false);
+        group[i]->setChecked(static_cast<int>(i) == value);
+        group[i]->setAutoExclusive(exclusive);
+    }
+}
+
 void DDX_CBIndex(DataExchange& dx, uint32_t id, int& value)
 {
     auto* combo = As<QComboBox>(dx, dx.PrepareCtrl(id));
