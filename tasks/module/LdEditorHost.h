@@ -1,6 +1,7 @@
-// What the wizards ask of the editor while they run on its behalf: its main
-// window (the owner of their dialogs, minimised while the wallpaper dialog
-// is up) and its menu commands (File > Open, Open From Album). The editor's
+// What the wizards and option panels ask of the editor while they run on its
+// behalf: its main window (the owner of their dialogs, minimised while the
+// wallpaper dialog is up), its menu commands (File > Open, Open From Album)
+// and a repaint of the picture the user works on. The editor's
 // own host is its application's main frame; tests put a recording one in
 // its place through CLdWizardServices.
 #pragma once
@@ -21,6 +22,10 @@ public:
     virtual void MinimizeMainWindow() = 0;
     // Back to the state it had before it was minimised.
     virtual void RestoreMainWindow() = 0;
+    // Repaints (without erasing) the active view of the active picture
+    // window, when there is one, so that what it shows of a tool's
+    // settings follows them.
+    virtual void InvalidateActiveView() = 0;
 
     // The main frame of the current application (the editor's).
     static CLdEditorHost& Application();

@@ -5,7 +5,15 @@
 #include "tasks/module/Task_Finish.h"
 #include "tasks/module/Task_Retouch.h"
 #include "tasks/module/Task_Start.h"
+#include "tasks/module/Tool_Emboss.h"
+#include "tasks/module/Tool_Facet.h"
+#include "tasks/module/Tool_Fill.h"
+#include "tasks/module/Tool_HandDr.h"
+#include "tasks/module/Tool_Mosaic.h"
+#include "tasks/module/Tool_Scatter.h"
 #include "tasks/module/Tool_ScreenSave.h"
+#include "tasks/module/Tool_Select.h"
+#include "tasks/module/Tool_Text.h"
 #include "tasks/module/Tool_Wallpaper.h"
 
 #include <array>
@@ -27,6 +35,15 @@ constexpr size_t kToolCount = 61;
 std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
 {
     std::array<const fw::RuntimeClass*, kToolCount> tools{};
+    // Tools with an option panel.
+    tools[0] = FW_RUNTIME_CLASS(CTool_HandDr);
+    tools[1] = FW_RUNTIME_CLASS(CTool_Scatter);
+    tools[2] = FW_RUNTIME_CLASS(CTool_Facet);
+    tools[3] = FW_RUNTIME_CLASS(CTool_Mosaic);
+    tools[4] = FW_RUNTIME_CLASS(CTool_Emboss);
+    tools[8] = FW_RUNTIME_CLASS(CTool_Text);
+    tools[26] = FW_RUNTIME_CLASS(CTool_Select);
+    tools[53] = FW_RUNTIME_CLASS(CTool_Fill);
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);

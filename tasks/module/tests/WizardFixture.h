@@ -30,6 +30,7 @@ public:
     void SendCommand(uint32_t id) override { calls.push_back("command " + std::to_string(id)); }
     void MinimizeMainWindow() override { calls.push_back("minimize"); }
     void RestoreMainWindow() override { calls.push_back("restore"); }
+    void InvalidateActiveView() override { calls.push_back("invalidate"); }
 
     std::vector<std::string> calls;
 };
