@@ -7,8 +7,8 @@
 QWidget* LdPlacePanel(std::unique_ptr<CLdOptionsPanel> panel, QWidget* parent, const QPoint* at)
 {
     // A child widget, not a dialog window: it lives inside the bar.
-    panel->setWindowFlags(Qt::Widget);
     CLdOptionsPanel* placed = panel.release();
+    placed->setParent(parent, Qt::Widget);
     placed->Create(parent);
     placed->adjustSize();
     if (at)
