@@ -221,16 +221,12 @@ void DDX_Check(DataExchange& dx, uint32_t id, int& value)
         box->setChecked(value != 0);
 }
 
-void DDX_Radio(DataExchange& dx, uint32_t id, int& value)
+namespace {
+
+// The index of the checked button of group, or the button of value checked
+// alone; exclusive buttons stay exclusive.
+void ExchangeRadioGroup(DataExchange& dx, const std::vector<QAbstractButton*>& group, int& value)
 {
-    dx.PrepareCtrl(id);
-    std::vector<QRadioButton*> group;
-    for (uint32_t i = id;; ++i) {
-        auto* radio = qobject_cast<QRadioButton*>(dx.dialog.GetDlgItem(i));
-        if (!radio)
-            break;
-        group.push_back(radio);
-    }
     if (dx.saveAndValidate) {
         value = -1;
         for (size_t i = 0; i < group.size(); ++i)
@@ -239,10 +235,34 @@ void DDX_Radio(DataExchange& dx, uint32_t id, int& value)
         return;
     }
     for (size_t i = 0; i < group.size(); ++i) {
+        const bool exclusive = group[i]->autoExclusive();
         group[i]->setAutoExclusive(false);
         group[i]->setChecked(static_cast<int>(i) == value);
-        group[i]->setAutoExclusive(true);
+        group[i]->setAutoExclusive(exclusive);
     }
+}
+
+}  // namespace
+
+void DDX_Radio(DataExchange& dx, uint32_t id, int& value)
+{
+    dx.PrepareCtrl(id);
+    std::vector<QAbstractButton*> group;
+    for (uint32_t i = id;; ++i) {
+        auto* radio = qobject_cast<QRadioButton*>(dx.dialog.GetDlgItem(i));
+        if (!radio)
+            break;
+        group.push_back(radio);
+    }
+    ExchangeRadioGroup(dx, group, value);
+}
+
+void DDX_Radio(DataExchange& dx, std::initializer_list<uint32_t> ids, int& value)
+{
+    std::vector<QAbstractButton*> group;
+    for (uint32_t id : ids)
+        group.push_back(As<QAbstractButton>(dx, dx.PrepareCtrl(id)));
+    ExchangeRadioGroup(dx, group, value);
 }
 
 void DDX_CBIndex(DataExchange& dx, uint32_t id, int& value)

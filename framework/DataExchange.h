@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 class QWidget;
@@ -45,6 +46,9 @@ void DDX_Check(DataExchange& dx, uint32_t id, int& value);
 // The index of the checked radio button of the group that starts at id and
 // runs over the following ids while radio buttons have them; -1 none.
 void DDX_Radio(DataExchange& dx, uint32_t id, int& value);
+// The same for a group of checkable buttons (radio buttons or push-like
+// ones) given by their ids in group order, whatever the ids are.
+void DDX_Radio(DataExchange& dx, std::initializer_list<uint32_t> ids, int& value);
 // Combo box and list box selection by index (-1 none) or by text.
 void DDX_CBIndex(DataExchange& dx, uint32_t id, int& value);
 void DDX_CBString(DataExchange& dx, uint32_t id, std::string& value);

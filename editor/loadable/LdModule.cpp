@@ -21,9 +21,19 @@ std::optional<std::string> CLdModule::FindString(int32_t id) const
 
 std::vector<uint8_t> CLdModule::FindBitmap(int32_t id) const
 {
+    return FindBytes(platform::ResourceType::Bitmap, id);
+}
+
+std::vector<uint8_t> CLdModule::FindIcon(int32_t id) const
+{
+    return FindBytes(platform::ResourceName("ICON"), id);
+}
+
+std::vector<uint8_t> CLdModule::FindBytes(const platform::ResourceName& type, int32_t id) const
+{
     if (id < 0)
         return {};
-    auto bytes = resources_.Find(platform::ResourceType::Bitmap, uint32_t(id));
+    auto bytes = resources_.Find(type, uint32_t(id));
     if (!bytes)
         return {};
     return {bytes->begin(), bytes->end()};

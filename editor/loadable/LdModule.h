@@ -24,8 +24,12 @@ public:
     std::optional<std::string> FindString(int32_t id) const;
     // The bitmap as the resource holds it (a packed DIB); empty when absent.
     std::vector<uint8_t> FindBitmap(int32_t id) const;
+    // The icon as the resource holds it (PNG bytes); empty when absent.
+    std::vector<uint8_t> FindIcon(int32_t id) const;
 
 private:
+    std::vector<uint8_t> FindBytes(const platform::ResourceName& type, int32_t id) const;
+
     std::string path_;
     platform::ResourceTable resources_;
 };

@@ -1,7 +1,7 @@
 #include "editor/ui/ResizeDlg.h"
 
 #include "editor/ui/DeviceResolution.h"
-#include "editor/ui/LdFocusLost.h"
+#include "framework/FocusLost.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/CommandIds.h"
 #include "framework/DataExchange.h"
@@ -70,7 +70,7 @@ void ResizeDlg::CreateControls()
     auto addEdit = [&](int line, const char* caption, uint32_t id, void (ResizeDlg::*handler)()) {
         auto* edit = new QLineEdit(size);
         fw::SetControlId(edit, id);
-        LdOnFocusLost(edit, [this, handler] { (this->*handler)(); });
+        fw::OnFocusLost(edit, [this, handler] { (this->*handler)(); });
         auto* label = new QLabel(caption, size);
         label->setBuddy(edit);
         sizeGrid->addWidget(label, line, 0);
@@ -114,7 +114,7 @@ void ResizeDlg::CreateControls()
         combo->setEditable(true);
         combo->addItems({"72", "96", "200", "300", "600"});
         connect(combo, &QComboBox::activated, this, [this, id] { fw::GuardedCall([&] { OnSelChangeResolution(id); }); });
-        LdOnFocusLost(combo, [this] { OnRefresh(); });
+        fw::OnFocusLost(combo, [this] { OnRefresh(); });
         auto* label = new QLabel(caption, resolution);
         label->setBuddy(combo);
         resGrid->addWidget(label, line, 0);

@@ -1,6 +1,6 @@
 #include "editor/ui/RotateFlipBase.h"
 
-#include "editor/ui/LdFocusLost.h"
+#include "framework/FocusLost.h"
 #include "editor/ui/ScaledPreviewControl.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/DataExchange.h"
@@ -33,7 +33,7 @@ void RotateFlipBase::CreateControls()
     angleBox->addItems({"0", "45", "90", "135", "180", "225", "270", "315"});
     angleBox->lineEdit()->setMaxLength(int(kMaxAngleChars));
     connect(angleBox, &QComboBox::activated, this, [this] { fw::GuardedCall([&] { OnSelChangeAngle(); }); });
-    LdOnFocusLost(angleBox, [this] { OnSettingChanged(); });
+    fw::OnFocusLost(angleBox, [this] { OnSettingChanged(); });
     auto* label = new QLabel("&Angle:", this);
     label->setBuddy(angleBox);
     grid->addWidget(label, 0, 1);

@@ -1,6 +1,6 @@
 #include "editor/ui/StitchDlg.h"
 
-#include "editor/ui/LdFocusLost.h"
+#include "framework/FocusLost.h"
 #include "editor/ui/StitchPreview.h"
 #include "framework/CommandIds.h"
 #include "framework/DataExchange.h"
@@ -94,7 +94,7 @@ void StitchDlg::CreateControls()
     xSpin_ = addNumber(grid, 1, "&X Shift:", IDC_X_LABEL, IDC_X_SHIFT, IDC_X_SPIN);
     ySpin_ = addNumber(grid, 2, "&Y Shift:", IDC_Y_LABEL, IDC_Y_SHIFT, IDC_Y_SPIN);
     for (uint32_t id : {IDC_X_SHIFT, IDC_Y_SHIFT})
-        LdOnFocusLost(GetDlgItem(id), [this] { OnPlacementChanged(); });
+        fw::OnFocusLost(GetDlgItem(id), [this] { OnPlacementChanged(); });
     left->addWidget(position, 3, 0, 1, 4);
 
     auto* buttons = new QVBoxLayout;

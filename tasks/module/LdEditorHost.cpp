@@ -3,9 +3,11 @@
 #include "framework/App.h"
 #include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
+#include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/MenuBuilder.h"
 #include "framework/PopupMenu.h"
+#include "framework/View.h"
 
 #include <QMenu>
 #include <memory>
@@ -51,6 +53,14 @@ public:
     {
         if (fw::FrameWnd* frame = Frame())
             frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    }
+
+    void InvalidateActiveView() override
+    {
+        if (auto* frame = dynamic_cast<fw::MDIFrameWnd*>(Frame()))
+            if (fw::MDIChildWnd* child = frame->MDIGetActive())
+                if (fw::View* view = child->GetActiveView())
+                    view->viewport()->update();
     }
 
 private:

@@ -1,8 +1,8 @@
 // What the tools and wizards ask of the editor while they run on its
 // behalf: its main window (the owner of their dialogs, minimised while the
 // wallpaper dialog is up), its menu commands (File > Open, Open From Album,
-// the picture commands), popups of its menus and whether a picture window
-// is active. The editor's
+// the picture commands), popups of its menus, whether a picture window
+// is active and a repaint of the picture the user works on. The editor's
 // own host is its application's main frame; tests put a recording one in
 // its place through CLdWizardServices.
 #pragma once
@@ -33,6 +33,10 @@ public:
     virtual void MinimizeMainWindow() = 0;
     // Back to the state it had before it was minimised.
     virtual void RestoreMainWindow() = 0;
+    // Repaints (without erasing) the active view of the active picture
+    // window, when there is one, so that what it shows of a tool's
+    // settings follows them.
+    virtual void InvalidateActiveView() = 0;
 
     // The main frame of the current application (the editor's).
     static CLdEditorHost& Application();

@@ -50,6 +50,15 @@
 #include "tasks/module/Tool_Stitch.h"
 #include "tasks/module/Tool_Strokes.h"
 #include "tasks/module/Tool_Textures.h"
+#include "tasks/module/Tool_Emboss.h"
+#include "tasks/module/Tool_Facet.h"
+#include "tasks/module/Tool_Fill.h"
+#include "tasks/module/Tool_HandDr.h"
+#include "tasks/module/Tool_Mosaic.h"
+#include "tasks/module/Tool_Scatter.h"
+#include "tasks/module/Tool_ScreenSave.h"
+#include "tasks/module/Tool_Select.h"
+#include "tasks/module/Tool_Text.h"
 #include "tasks/module/Tool_Wallpaper.h"
 #include "tasks/module/Tool_Warp.h"
 #include "tasks/module/Tool_Wave.h"
@@ -125,6 +134,15 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     // Tools with an option panel.
     tools[6] = FW_RUNTIME_CLASS(CTool_Paint);
     tools[52] = FW_RUNTIME_CLASS(CTool_Clone);
+    // Tools with an option panel.
+    tools[0] = FW_RUNTIME_CLASS(CTool_HandDr);
+    tools[1] = FW_RUNTIME_CLASS(CTool_Scatter);
+    tools[2] = FW_RUNTIME_CLASS(CTool_Facet);
+    tools[3] = FW_RUNTIME_CLASS(CTool_Mosaic);
+    tools[4] = FW_RUNTIME_CLASS(CTool_Emboss);
+    tools[8] = FW_RUNTIME_CLASS(CTool_Text);
+    tools[26] = FW_RUNTIME_CLASS(CTool_Select);
+    tools[53] = FW_RUNTIME_CLASS(CTool_Fill);
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);

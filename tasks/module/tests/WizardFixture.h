@@ -44,6 +44,7 @@ public:
     bool HasActivePicture() override { return activePicture; }
     void MinimizeMainWindow() override { calls.push_back("minimize"); }
     void RestoreMainWindow() override { calls.push_back("restore"); }
+    void InvalidateActiveView() override { calls.push_back("invalidate"); }
 
     std::vector<std::string> calls;
     bool activePicture = false;

@@ -1,4 +1,4 @@
-#include "editor/ui/LdFocusLost.h"
+#include "framework/FocusLost.h"
 
 #include "framework/Dialog.h"
 #include "framework/EventGuard.h"
@@ -8,7 +8,18 @@
 #include <QLineEdit>
 #include <QObject>
 
+namespace fw {
+
 namespace {
+
+// The nearest dialog holding the control.
+Dialog* DialogOf(QWidget* control)
+{
+    for (QWidget* w = control; w; w = w->parentWidget())
+        if (auto* dialog = dynamic_cast<Dialog*>(w))
+            return dialog;
+    return nullptr;
+}
 
 class FocusLostFilter : public QObject {
 public:
@@ -21,9 +32,11 @@ public:
     {
         // Only while the dialog runs: a focus lost as the dialog is torn
         // down must not reach a handler of a dialog that is half gone.
-        auto* dialog = dynamic_cast<fw::Dialog*>(watched_->window());
-        if (event->type() == QEvent::FocusOut && dialog && dialog->IsOpen())
-            fw::GuardedCall([&] { handler_(); });
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        Dialog* dialog = DialogOf(watched_);
+        if (dialog && dialog->IsOpen())
+            GuardedCall([&] { handler_(); });
         return false;
     }
 
@@ -34,10 +47,12 @@ private:
 
 }  // namespace
 
-void LdOnFocusLost(QWidget* control, std::function<void()> handler)
+void OnFocusLost(QWidget* control, std::function<void()> handler)
 {
     QWidget* watched = control;
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         watched = combo->lineEdit();
     watched->installEventFilter(new FocusLostFilter(watched, std::move(handler)));
 }
+
+}  // namespace fw
