@@ -2,9 +2,14 @@
 # Copies the hand-written pages and the stylesheet, and writes one page per
 # line of each folder's popups.txt and topics.txt. A topic given twice is an
 # error, so a table line never hides a written page.
+cmake_policy(VERSION 3.25)
 
+# The table's lines less comments and blank ones; a ";" in a text (a CMake
+# list separator) travels as @SEMICOLON@ until the page is written.
 function(read_table file out_lines)
-  file(STRINGS ${file} lines ENCODING UTF-8)
+  file(READ ${file} content)
+  string(REPLACE ";" "@SEMICOLON@" content "${content}")
+  string(REPLACE "\n" ";" lines "${content}")
   set(kept)
   foreach(line IN LISTS lines)
     if(line MATCHES "^[ \t]*(#|$)")
@@ -30,6 +35,7 @@ function(write_page book file title body)
   endif()
   list(APPEND written_${book} ${file})
   set(written_${book} "${written_${book}}" PARENT_SCOPE)
+  string(REPLACE "@SEMICOLON@" ";" body "${body}")
   file(WRITE ${OUTPUT}/${book}/${file}.html
 "<!DOCTYPE html>
 <html lang=\"en\">
