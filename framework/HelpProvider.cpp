@@ -55,7 +55,8 @@ void HelpProvider::Show(const std::string& helpFile, uint32_t data, uint32_t com
     }
     if (request.page.empty() || !QFileInfo::exists(QString::fromStdString(request.page)))
         return;
-    if (command == HELP_CONTEXTPOPUP) {
+    // Help on a control (F1 or a right click on it) is a pop-up too.
+    if (command == HELP_CONTEXTPOPUP || command == HELP_WM_HELP || command == HELP_CONTEXTMENU) {
         QFile file(QString::fromStdString(request.page));
         if (!file.open(QIODevice::ReadOnly))
             return;

@@ -86,7 +86,10 @@ TEST(EditorHelpPages, EveryTopicOfTheDialogsAndBarsHasAPage)
     }
     for (uint32_t id = IDH_BAR_CANCEL; id <= IDH_TOOL_BAR; ++id)
         topics.insert(id);
-    EXPECT_EQ(fw::TopicsWithoutPage(kHelpFile, topics), std::vector<uint32_t>{});
+    std::string missing;
+    for (uint32_t id : fw::TopicsWithoutPage(kHelpFile, topics))
+        missing += ' ' + std::to_string(id);
+    EXPECT_EQ(missing, "") << "topics without a page";
 }
 
 TEST(EditorHelpPages, F1InADialogOpensItsPage)
