@@ -18,6 +18,7 @@
 #include "framework/PrintDialog.h"
 #include "framework/ProfileStore.h"
 #include "framework/RecentFileList.h"
+#include "platform/ProgramLocation.h"
 #include "platform/SettingsLocation.h"
 
 namespace fw {
@@ -28,7 +29,11 @@ namespace {
 std::atomic<App*> theApp{nullptr};
 }
 
-App::App(std::string appName) : appName_(std::move(appName)), profile_(std::make_unique<MemoryProfile>())
+App::App(std::string appName)
+    : appName_(std::move(appName)),
+      profile_(std::make_unique<MemoryProfile>()),
+      // The help file is named after the program and lies beside it.
+      helpFile_(platform::ProgramLocation::ProgramFolder() + appName_ + ".HLP")
 {
     theApp = this;
 }
@@ -247,8 +252,22 @@ const MessageMap* App::GetMessageMap() const
     static const MessageMap map = MessageMap(CmdTarget::GetMessageMap())
                                       .OnCommandEx(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, &App::OnOpenRecentFile)
                                       .OnUpdate(ID_FILE_MRU_FILE1, &App::OnUpdateRecentFileMenu)
-                                      .OnCommand(ID_APP_EXIT, &App::OnAppExit);
+                                      .OnCommand(ID_APP_EXIT, &App::OnAppExit)
+                                      .OnCommand(ID_HELP_FINDER, &App::OnHelpFinder)
+                                      .OnCommand(ID_HELP_INDEX, &App::OnHelpFinder)
+                                      .OnCommand(ID_DEFAULT_HELP, &App::OnHelpFinder)
+                                      .OnCommand(ID_HELP, &App::OnHelp);
     return &map;
+}
+
+void App::OnHelpFinder()
+{
+    WinHelp(0, HELP_FINDER);
+}
+
+void App::OnHelp()
+{
+    WinHelp(kHelpBaseResource + kMainFrameResource, HELP_CONTEXT);
 }
 
 void App::OnFileNew()

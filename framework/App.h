@@ -39,6 +39,11 @@ enum HelpCommand : uint32_t {
     HELP_CONTEXTMENU = 0x000A,
 };
 
+// A window's help topic is this base plus its resource id; the main window's
+// resource is 128.
+inline constexpr uint32_t kHelpBaseResource = 0x20000;
+inline constexpr uint32_t kMainFrameResource = 128;
+
 class App : public CmdTarget {
     FW_DECLARE_DYNAMIC(App)
 
@@ -121,7 +126,8 @@ public:
     // The main window was destroyed: the event loop ends.
     virtual void OnMainWindowDestroyed(FrameWnd* frame);
 
-    // Help: context help by id through the help provider.
+    // Help: context help by id through the help provider. The help file is
+    // "<program folder>/<program name>.HLP" unless set.
     virtual void WinHelp(uint32_t data, uint32_t command = HELP_CONTEXT);
     void SetHelpFile(std::string path) { helpFile_ = std::move(path); }
     const std::string& GetHelpFile() const { return helpFile_; }
@@ -137,6 +143,10 @@ public:
     void OnFilePrintSetup();
     void OnAppExit();
     bool OnOpenRecentFile(uint32_t id);
+    // "Help Topics": the contents page.
+    void OnHelpFinder();
+    // Help with no dialog or control to ask about: the main window's topic.
+    void OnHelp();
     void OnUpdateRecentFileMenu(CmdUI& ui);
 
 private:

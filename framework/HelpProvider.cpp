@@ -24,12 +24,23 @@ HelpProvider::Backend HelpProvider::SetBackend(Backend backend)
     return backend;
 }
 
+std::string HelpProvider::PageFolder(const std::string& helpFile)
+{
+    if (helpFile.empty())
+        return {};
+    const QFileInfo info(QString::fromStdString(helpFile));
+    if (info.isDir())
+        return info.absoluteFilePath().toStdString();
+    // Help files keep the name the programs give them (".HLP" or ".hlp").
+    return (info.absolutePath() + QStringLiteral("/help/") + info.completeBaseName()).toStdString();
+}
+
 std::string HelpProvider::TopicPage(const std::string& helpFile, uint32_t id)
 {
-    const QFileInfo info(QString::fromStdString(helpFile));
-    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-    const QString name = id == 0 ? QStringLiteral("index.html") : QString::number(id) + QStringLiteral(".html");
-    return (folder + '/' + name).toStdString();
+    const std::string folder = PageFolder(helpFile);
+    if (folder.empty())
+        return {};
+    return folder + '/' + (id == 0 ? std::string("index.html") : std::to_string(id) + ".html");
 }
 
 void HelpProvider::Show(const std::string& helpFile, uint32_t data, uint32_t command)
@@ -44,7 +55,8 @@ void HelpProvider::Show(const std::string& helpFile, uint32_t data, uint32_t com
     }
     if (request.page.empty() || !QFileInfo::exists(QString::fromStdString(request.page)))
         return;
-    if (command == HELP_CONTEXTPOPUP) {
+    // Help on a control (F1 or a right click on it) is a pop-up too.
+    if (command == HELP_CONTEXTPOPUP || command == HELP_WM_HELP || command == HELP_CONTEXTMENU) {
         QFile file(QString::fromStdString(request.page));
         if (!file.open(QIODevice::ReadOnly))
             return;

@@ -18,6 +18,15 @@ public:
     // Puts the template's texts on the controls, then shows the fields.
     bool OnInitDialog() override;
 
+    // The library's help file: "Zvblt35.HLP" in the library's folder.
+    static std::string HelpFile();
+
+protected:
+    // F1 on a control with a help id, or a right click on one, pops up the
+    // control's topic from the library's help file.
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     ZvDialogTexts texts_;
 };

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr uint32_t kHelpBaseResource = 0x20000;
-
 CLdHelpDlg::MenuHook& Hook()
 {
     static CLdHelpDlg::MenuHook hook;
@@ -43,7 +41,7 @@ CLdHelpDlg::MenuHook CLdHelpDlg::SetMenuHook(MenuHook hook)
 
 CLdHelpDlg::CLdHelpDlg(uint32_t templateId, QWidget* parent) : fw::Dialog(parent), templateId_(templateId)
 {
-    helpId = kHelpBaseResource + templateId;
+    helpId = fw::kHelpBaseResource + templateId;
     setFont(LdMakeFont(LdPointFont(80, "MS Sans Serif")));
 }
 

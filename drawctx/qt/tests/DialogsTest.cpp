@@ -2,11 +2,16 @@
 #include "drawctx/qt/ZvGammaDlg.h"
 #include "drawctx/qt/ZvWaTmbWnd.h"
 #include "drawctx/qt/ZvWindowClass.h"
+#include "framework/App.h"
 #include "framework/ControlId.h"
+#include "framework/HelpProvider.h"
+#include "framework/HelpTopics.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QTest>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,4 +154,36 @@ TEST(ColorOptDlg, ApplyOkAndCancel)
     }
     EXPECT_EQ(options, ZV_CDOPTFV(1, 0, 16777216, 2 * 8 | 1, 1));
     EXPECT_EQ(c.changed, 3);
+}
+
+TEST(LibraryDialogs, EveryControlTopicHasAPageAndF1PopsItUp)
+{
+    std::set<uint32_t> topics{0};
+    std::vector<fw::HelpRequest> shown;
+    fw::HelpProvider::Instance().SetBackend([&](const fw::HelpRequest& r) { shown.push_back(r); });
+    {
+        HookScope hook([&](fw::Dialog& d) {
+            const std::set<uint32_t> own = fw::HelpTopicsOf(d);
+            topics.insert(own.begin(), own.end());
+            if (QWidget* edit = d.GetDlgItem(104)) {
+                d.show();
+                edit->setFocus();
+                QTest::keyClick(edit, Qt::Key_F1);
+            }
+        });
+        ZV_MG gamma(100, 100, 100);
+        SelectGamma(nullptr, gamma, nullptr, nullptr, 0);
+        ZV_CDOPTFV options(1, 0, 16777216, 1, 1);
+        SelectColorDitherOptions(nullptr, WA_TYPE_RGB, options, IsFast, IsAvailable, nullptr, nullptr, 0);
+    }
+    fw::HelpProvider::Instance().SetBackend({});
+    EXPECT_GT(topics.size(), 10u);
+    std::string missing;
+    for (uint32_t id : fw::TopicsWithoutPage(ZvTemplateDialog::HelpFile(), topics))
+        missing += ' ' + std::to_string(id);
+    EXPECT_EQ(missing, "") << "topics without a page";
+    // F1 in the red gamma's box.
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].data, 3066u);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(shown[0].page))) << shown[0].page;
 }

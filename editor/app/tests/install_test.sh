@@ -25,6 +25,10 @@ done
 for file in Telvy12.INI Wrenkit.so libqnbase.so rubber.8bf; do
   [ -e "$prefix/lib/quendle/$file" ] || { echo "$file not installed"; exit 1; }
 done
+# Help pages lie beside the programs, where their help lookup finds them.
+for page in Telvy12/index.html OVALBUM/index.html rubber/index.html help.css; do
+  [ -f "$prefix/lib/quendle/help/$page" ] || { echo "help page $page not installed"; exit 1; }
+done
 if ls "$prefix/lib/quendle" | grep -q -e '^qnrc$' -e testmodule; then
   echo "build tools or test modules were installed"; exit 1
 fi

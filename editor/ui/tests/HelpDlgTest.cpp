@@ -106,11 +106,11 @@ TEST_F(ContextHelp, HelpButtonAndF1)
 TEST_F(ContextHelp, RequestsGoThroughTheApplicationsHelpFile)
 {
     fw::App app("Telvy12");
-    app.SetHelpFile("/opt/telvy/help/Telvy12.hlp");
+    app.SetHelpFile("/opt/telvy/Telvy12.hlp");
     std::vector<std::string> files;
     fw::HelpProvider::Instance().SetBackend([&](const fw::HelpRequest& r) { files.push_back(r.page); });
     TwoFields dialog;
     fw::SetDialogHook([](fw::Dialog& d) { d.PressButton(fw::ID_HELP); });
     dialog.DoModal();
-    EXPECT_EQ(files, std::vector<std::string>{"/opt/telvy/help/131205.html"});
+    EXPECT_EQ(files, std::vector<std::string>{"/opt/telvy/help/Telvy12/131205.html"});
 }
