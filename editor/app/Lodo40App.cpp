@@ -301,7 +301,7 @@ void CLodo40App::ResetToStart(CLdBarLogic* bar)
 void CLodo40App::SetForeground(fw::ColorRef colour)
 {
     settings_.foreground = colour;
-    textParams_.ints[1] = int32_t(colour);
+    textParams_.ints[5] = int32_t(colour);
     brushParams_.color = colour;
     fillParams_.color1 = colour;
 }
@@ -319,7 +319,7 @@ void CLodo40App::SetBackground(fw::ColorRef colour)
 
 void CLodo40App::SetTextColour(fw::ColorRef colour)
 {
-    textParams_.ints[1] = int32_t(colour);
+    textParams_.ints[5] = int32_t(colour);
 }
 
 void CLodo40App::SetFillColours(fw::ColorRef fore, fw::ColorRef back)

@@ -1,6 +1,8 @@
 // The editor's settings, its command line and its plug-in folder.
 #include "editor/app/AppSettings.h"
 #include "editor/app/CommandLine.h"
+#include "editor/app/Lodo40App.h"
+#include "editor/loadable/ToolParams.h"
 #include "framework/ProfileStore.h"
 
 #include <gtest/gtest.h>
@@ -89,4 +91,17 @@ TEST(CommandLine, FixedSwitchesAndEveryOtherWordAFile)
     EXPECT_TRUE(LdIsCommandSwitch("/Embedding", &name));
     EXPECT_EQ(name, "Embedding");
     EXPECT_FALSE(LdIsCommandSwitch("/HWx", nullptr));
+}
+
+TEST(AppColours, TheForegroundIsTheTextsColourAndLeavesItsStyleAlone)
+{
+    CLodo40App app;
+    auto& text = static_cast<CTextParams&>(*app.TextParams());
+    app.SetForeground(0x00336699);
+    EXPECT_EQ(text.ints[5], 0x00336699);
+    app.SetTextColour(0x000000FF);
+    EXPECT_EQ(text.ints[5], 0x000000FF);
+    // Italic, bold, underline and alignment stay as they were.
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(text.ints[i], 0) << i;
 }
