@@ -3,7 +3,7 @@
 // picture whose save goes through the picture library, as the editor's does.
 #include <gtest/gtest.h>
 
-#include "editor/ui/MailState.h"
+#include "editor/mail/MailState.h"
 #include "editor/ui/PictureFileSave.h"
 #include "editor/ui/SendMail.h"
 #include "framework/CmdUI.h"

@@ -8,11 +8,14 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
 #include "framework/HelpProvider.h"
+#include "framework/PopupMenu.h"
+
+#include <QMenu>
 
 namespace {
 
@@ -46,15 +49,16 @@ protected:
     void SetUp() override
     {
         fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
-        CLdHelpDlg::SetMenuHook([this](const std::string& text, const QPoint&) {
-            menus.push_back(text);
-            return choose;
+        fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
+            for (QAction* item : menu.actions())
+                menus.push_back({item->text().toStdString(), fw::ControlId(item)});
+            return choose ? menu.actions().value(0) : nullptr;
         });
     }
     void TearDown() override
     {
         fw::HelpProvider::Instance().SetBackend({});
-        CLdHelpDlg::SetMenuHook({});
+        fw::SetPopupMenuHook({});
         fw::SetDialogHook({});
     }
     // Right-clicks the middle of a control of a running dialog.
@@ -66,7 +70,12 @@ protected:
     }
 
     std::vector<Shown> shown;
-    std::vector<std::string> menus;
+    struct Item {
+        std::string text;
+        uint32_t command;
+        bool operator==(const Item&) const = default;
+    };
+    std::vector<Item> menus;
     bool choose = true;
 };
 
@@ -84,7 +93,7 @@ TEST_F(ContextHelp, WhatsThisShowsTheControlsTopicAsAPopup)
         RightClick(dialog.withoutTopic);
     });
     dialog.DoModal();
-    EXPECT_EQ(menus, (std::vector<std::string>(3, "&What's This?")));
+    EXPECT_EQ(menus, (std::vector<Item>(3, {"&What's This?", CLdHelpDlg::ID_WHATS_THIS})));
     // A control without a topic of its own gets the dialog's.
     EXPECT_EQ(shown, (std::vector<Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
 }
