@@ -5,6 +5,9 @@
 #include "tasks/module/Task_Finish.h"
 #include "tasks/module/Task_Retouch.h"
 #include "tasks/module/Task_Start.h"
+#include "tasks/module/Tool_Copier.h"
+#include "tasks/module/Tool_Fax.h"
+#include "tasks/module/Tool_Frame.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Wallpaper.h"
 
@@ -30,6 +33,9 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     // Wizards.
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
+    tools[57] = FW_RUNTIME_CLASS(CTool_Copier);
+    tools[58] = FW_RUNTIME_CLASS(CTool_Fax);
+    tools[60] = FW_RUNTIME_CLASS(CTool_Frame);
     return tools;
 }
 
