@@ -56,7 +56,9 @@ TEST(WrenkitEntries, ToolsSitAtTheirFixedIndexes)
     auto* init = wrenkit.Entry<LdInitProc>(kLdToolInit);
     ASSERT_TRUE(count && init);
     EXPECT_EQ(count(), 61);
-    for (const auto& [index, name] : {std::pair{54u, "CTool_Wallpaper"}, std::pair{55u, "CTool_ScreenSave"}}) {
+    for (const auto& [index, name] : {std::pair{54u, "CTool_Wallpaper"}, std::pair{55u, "CTool_ScreenSave"},
+                                      std::pair{57u, "CTool_Copier"}, std::pair{58u, "CTool_Fax"},
+                                      std::pair{60u, "CTool_Frame"}}) {
         const fw::RuntimeClass* record = init(index);
         ASSERT_NE(record, nullptr) << index;
         EXPECT_STREQ(record->className, name);

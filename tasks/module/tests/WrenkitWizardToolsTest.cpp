@@ -59,3 +59,42 @@ TEST_F(WrenkitWizardTools, FiledByShortNameWithTheirStringsPicturesAndAnswers)
         EXPECT_EQ(static_cast<CLdTool*>(tool.get())->CreateOptionsPanel(nullptr, nullptr, 0, 0), nullptr);
     }
 }
+
+// The copier, fax and frame wizards: filed by their short names with their
+// ids; the copier alone needs no picture window, fax and frame want the
+// picture.
+TEST_F(WrenkitWizardTools, CopierFaxAndFrameRecordsAndAnswers)
+{
+    CLdRegistry& registry = Load(kWrenkitTools);
+    const struct {
+        const char* name;
+        const char* className;
+        int32_t titleId, tipId, commentId, bitmapId;
+        int helpId;
+        int wantsPicture, needsDocument;
+    } cases[] = {
+        {"Copier", "CTool_Copier", 10, 11, 12, 133, 68, 0, 0},
+        {"Fax", "CTool_Fax", 13, 14, 15, 134, 69, 1, 1},
+        {"Frame", "CTool_Frame", 264, 265, 266, 200, 220, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CLoadableRTI* filed = registry.Find(c.name);
+        ASSERT_NE(filed, nullptr);
+        EXPECT_STREQ(filed->classRecord.className, c.className);
+        EXPECT_TRUE(registry.IsToolName(c.name));
+        std::unique_ptr<CLdLoadable> tool = registry.CreateLoadable(c.name);
+        ASSERT_NE(dynamic_cast<CLdTool*>(tool.get()), nullptr);
+        EXPECT_EQ(tool->GetName(), c.name);
+        EXPECT_EQ(tool->GetTitleId(), c.titleId);
+        EXPECT_EQ(tool->GetToolTipId(), c.tipId);
+        EXPECT_EQ(tool->GetCommentId(), c.commentId);
+        EXPECT_EQ(tool->GetBitmapId(), c.bitmapId);
+        EXPECT_EQ(tool->GetHelpId(), c.helpId);
+        EXPECT_EQ(tool->WantsPicture(), c.wantsPicture);
+        EXPECT_EQ(tool->NeedsDocument(), c.needsDocument);
+        EXPECT_EQ(tool->AcceptsAnyPicture(), 0);
+        EXPECT_EQ(tool->IsGuided(), 0);
+        EXPECT_EQ(static_cast<CLdTool*>(tool.get())->CreateOptionsPanel(nullptr, nullptr, 0, 0), nullptr);
+    }
+}
