@@ -3,19 +3,14 @@
 // control open the dialog's own topic.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "editor/helpdlg/LdHelpDlg.h"
+#include "editor/helpdlg/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
-#include "framework/ControlId.h"
-#include "framework/HelpProvider.h"
-#include "framework/PopupMenu.h"
-
-#include <QMenu>
 
 namespace {
 
@@ -38,45 +33,11 @@ protected:
     }
 };
 
-struct Shown {
-    uint32_t data;
-    uint32_t command;
-    bool operator==(const Shown&) const = default;
-};
-
 class ContextHelp : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
-        fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
-            for (QAction* item : menu.actions())
-                menus.push_back({item->text().toStdString(), fw::ControlId(item)});
-            return choose ? menu.actions().value(0) : nullptr;
-        });
-    }
-    void TearDown() override
-    {
-        fw::HelpProvider::Instance().SetBackend({});
-        fw::SetPopupMenuHook({});
-        fw::SetDialogHook({});
-    }
-    // Right-clicks the middle of a control of a running dialog.
-    static void RightClick(QWidget* control)
-    {
-        const QPoint local = control->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, local, control->mapToGlobal(local));
-        QApplication::sendEvent(control, &event);
-    }
+    void TearDown() override { fw::SetDialogHook({}); }
 
-    std::vector<Shown> shown;
-    struct Item {
-        std::string text;
-        uint32_t command;
-        bool operator==(const Item&) const = default;
-    };
-    std::vector<Item> menus;
-    bool choose = true;
+    HelpRecorder help;
 };
 
 }  // namespace
@@ -86,16 +47,16 @@ TEST_F(ContextHelp, WhatsThisShowsTheControlsTopicAsAPopup)
     TwoFields dialog;
     fw::SetDialogHook([&](fw::Dialog&) {
         dialog.show();
-        RightClick(dialog.withTopic);
-        choose = false;
-        RightClick(dialog.withTopic);  // menu dismissed: nothing
-        choose = true;
-        RightClick(dialog.withoutTopic);
+        HelpRecorder::RightClick(dialog.withTopic);
+        help.choose = false;
+        HelpRecorder::RightClick(dialog.withTopic);  // menu dismissed: nothing
+        help.choose = true;
+        HelpRecorder::RightClick(dialog.withoutTopic);
     });
     dialog.DoModal();
-    EXPECT_EQ(menus, (std::vector<Item>(3, {"&What's This?", CLdHelpDlg::ID_WHATS_THIS})));
+    EXPECT_EQ(help.menus, (std::vector<HelpRecorder::MenuItem>(3, {"&What's This?", CLdHelpDlg::ID_WHATS_THIS})));
     // A control without a topic of its own gets the dialog's.
-    EXPECT_EQ(shown, (std::vector<Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
 }
 
 TEST_F(ContextHelp, HelpButtonAndF1)
@@ -109,7 +70,7 @@ TEST_F(ContextHelp, HelpButtonAndF1)
         EXPECT_TRUE(d.IsOpen());
     });
     dialog.DoModal();
-    EXPECT_EQ(shown, (std::vector<Shown>{{0x20000 + 133, fw::HELP_CONTEXT}, {0x80850406, fw::HELP_CONTEXTPOPUP}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x20000 + 133, fw::HELP_CONTEXT}, {0x80850406, fw::HELP_CONTEXTPOPUP}}));
 }
 
 TEST_F(ContextHelp, RequestsGoThroughTheApplicationsHelpFile)

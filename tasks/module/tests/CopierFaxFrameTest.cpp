@@ -7,10 +7,10 @@
 #include <QPlainTextEdit>
 
 #include <filesystem>
-#include <fstream>
 
 #include "editor/loadable/LdModule.h"
 #include "editor/mail/MailState.h"
+#include "editor/mail/tests/RecordingXdgEmail.h"
 #include "tasks/module/LdFaxDialog.h"
 #include "tasks/module/LdPictureFile.h"
 #include "tasks/module/LdSourceDialog.h"
@@ -64,36 +64,12 @@ protected:
     void SetUp() override
     {
         WizardFixture::SetUp();
-        oldPath_ = std::getenv("PATH");
-        fs::create_directories(bin);
         fs::create_directories(folder / "lib");
-        setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
     }
     void TearDown() override
     {
         CLdMailState::Get().WaitForSends();
-        setenv("PATH", oldPath_.c_str(), 1);
         WizardFixture::TearDown();
-    }
-
-    // An xdg-email that records its arguments and a copy of the file it was
-    // given, then does what ending says.
-    void InstallXdgEmail(const std::string& ending, const std::string& shebang = "#!/bin/sh") const
-    {
-        const std::string script = bin + "/xdg-email";
-        std::ofstream(script) << shebang << "\n"
-                              << "printf '%s\\0' \"$@\" > '" << argsFile << "'\n"
-                              << "cp \"$2\" '" << seenFile << "'\n"
-                              << ending << "\n";
-        fs::permissions(script, fs::perms::owner_all);
-    }
-    Calls Args() const
-    {
-        Calls args;
-        std::ifstream in(argsFile, std::ios::binary);
-        for (std::string arg; std::getline(in, arg, '\0');)
-            args.push_back(arg);
-        return args;
     }
 
     // Runs the wizard on the picture; the "Fax" dialog gets subject and
@@ -116,34 +92,29 @@ protected:
         CLdMailState::Get().WaitForSends();
     }
 
-    const std::string bin = folder / "bin";
-    const std::string argsFile = folder / "args";
-    const std::string seenFile = folder / "seen";
+    RecordingXdgEmail xdg{folder.Path()};
     // The module as the editor loaded it, its resources those of the real one.
     const std::string faxFile = folder / "lib/Wrenkit.BMP";
     const CLdModule module{folder / "lib/Wrenkit.so", platform::ResourceTable::FromFile(WRENKIT_PATH)};
     const std::vector<uint8_t> dib = PatternDib(16, 8, 5);
     int faxDialogs = 0;
-
-private:
-    std::string oldPath_;
 };
 
 TEST_F(FaxWizard, PictureBesideTheModuleGoesToTheComposerWithSubjectAndNotes)
 {
-    InstallXdgEmail("exit 0");
+    xdg.Install("exit 0");
     Fax("Holiday", "Two lines,\nsecond one");
     EXPECT_EQ(faxDialogs, 1);
-    EXPECT_EQ(Args(), (Calls{"--attach", faxFile, "--subject", "Holiday", "--body", "Two lines,\nsecond one"}));
+    EXPECT_EQ(xdg.Args(), (Calls{"--attach", faxFile, "--subject", "Holiday", "--body", "Two lines,\nsecond one"}));
     const std::vector<uint8_t> expected = CLdPictureFile::Make(dib.data(), uint32_t(dib.size()));
-    EXPECT_EQ(TestFolder::Read(seenFile), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(TestFolder::Read(xdg.seenFile), std::string(expected.begin(), expected.end()));
     EXPECT_TRUE(messages.empty());
     // The file stays for the composer.
     EXPECT_TRUE(fs::exists(faxFile));
 
     // Cancel in the "Fax" dialog still sends, without subject and notes.
     Fax("ignored", "ignored", fw::IDCANCEL);
-    EXPECT_EQ(Args(), (Calls{"--attach", faxFile}));
+    EXPECT_EQ(xdg.Args(), (Calls{"--attach", faxFile}));
 }
 
 TEST_F(FaxWizard, FailuresAreToldInTheModulesWords)
@@ -162,12 +133,12 @@ TEST_F(FaxWizard, FailuresAreToldInTheModulesWords)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        fs::remove(bin + "/xdg-email");
+        xdg.Remove();
         fs::remove(faxFile);
         messages.clear();
-        setenv("PATH", (c.ending ? bin + ":/usr/bin:/bin" : bin).c_str(), 1);
+        xdg.OnPath(c.ending != nullptr);
         if (c.ending)
-            InstallXdgEmail(c.ending, c.shebang);
+            xdg.Install(c.ending, c.shebang);
         Fax("s", "n");
         EXPECT_EQ(messages, Calls{c.message});
         // Without xdg-email nothing is written and no dialog is shown; a
@@ -194,7 +165,7 @@ TEST_F(FaxWizard, FileBesideTheModuleOrInTheSuitesFolder)
 
 TEST_F(FaxWizard, WithoutAPictureTheSourceDialogSendsTheEditorsCommand)
 {
-    InstallXdgEmail("exit 0");
+    xdg.Install("exit 0");
     const struct {
         uint32_t button;
         Calls sent;
@@ -218,5 +189,5 @@ TEST_F(FaxWizard, WithoutAPictureTheSourceDialogSendsTheEditorsCommand)
         EXPECT_EQ(result, int(c.button));
         EXPECT_EQ(editor.calls, c.sent);
     }
-    EXPECT_FALSE(fs::exists(argsFile));
+    EXPECT_FALSE(fs::exists(xdg.argsFile));
 }

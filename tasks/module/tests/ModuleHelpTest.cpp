@@ -4,20 +4,15 @@
 // dialog's.
 #include "tasks/module/tests/WizardFixture.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include <functional>
 #include <memory>
 
 #include "base/QnRcStr.h"
+#include "editor/helpdlg/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
-#include "framework/HelpProvider.h"
-#include "framework/PopupMenu.h"
 #include "platform/ResourceStringSource.h"
 #include "tasks/module/LdChooseDialog.h"
 #include "tasks/module/LdFaxDialog.h"
@@ -28,18 +23,6 @@
 #include "tasks/module/LdWallpaperSetter.h"
 
 namespace {
-
-struct Shown {
-    uint32_t data;
-    uint32_t command;
-    bool operator==(const Shown&) const = default;
-};
-
-struct MenuItem {
-    std::string text;
-    uint32_t command;
-    bool operator==(const MenuItem&) const = default;
-};
 
 // The topic the help compiler gives a control of a dialog template.
 constexpr uint32_t Topic(uint32_t templateId, uint32_t controlId)
@@ -55,30 +38,13 @@ protected:
         // The module's own strings, read from its file as the module hands
         // them to its libraries when it is loaded.
         LdModuleStrings().SetResourceModule(platform::ResourceStringSource::FromFile(WRENKIT_PATH));
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
-        fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
-            for (QAction* item : menu.actions())
-                menus.push_back({item->text().toStdString(), fw::ControlId(item)});
-            return choose ? menu.actions().value(0) : nullptr;
-        });
     }
     void TearDown() override
     {
-        fw::SetPopupMenuHook({});
-        fw::HelpProvider::Instance().SetBackend({});
         LdModuleStrings().SetResourceModule(nullptr);
         WizardFixture::TearDown();
     }
-    static void RightClick(QWidget* control)
-    {
-        const QPoint local = control->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, local, control->mapToGlobal(local));
-        QApplication::sendEvent(control, &event);
-    }
-
-    std::vector<Shown> shown;
-    std::vector<MenuItem> menus;
-    bool choose = true;
+    HelpRecorder help;
 };
 
 }  // namespace
@@ -101,7 +67,7 @@ TEST_F(ModuleHelp, HelpButtonOpensEachDialogsTopic)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        shown.clear();
+        help.shown.clear();
         std::unique_ptr<CLdHelpDlg> dialog = c.make();
         EXPECT_EQ(dialog->GetWhatsThisCommand(), 256u);
         fw::SetDialogHook([](fw::Dialog& d) {
@@ -110,7 +76,7 @@ TEST_F(ModuleHelp, HelpButtonOpensEachDialogsTopic)
                 d.OnCommand(fw::ID_HELP);
         });
         dialog->DoModal();
-        EXPECT_EQ(shown, (std::vector<Shown>{{c.topic, fw::HELP_CONTEXT}}));
+        EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{c.topic, fw::HELP_CONTEXT}}));
     }
 }
 
@@ -121,17 +87,17 @@ TEST_F(ModuleHelp, WhatsThisAndF1ShowTheControlsTopic)
         d.show();
         auto* subject = d.GetDlgItem(CLdFaxDialog::IDC_SUBJECT);
         auto* notes = d.GetDlgItem(CLdFaxDialog::IDC_NOTES);
-        RightClick(subject);
-        choose = false;
-        RightClick(notes);  // menu dismissed: nothing
-        choose = true;
+        HelpRecorder::RightClick(subject);
+        help.choose = false;
+        HelpRecorder::RightClick(notes);  // menu dismissed: nothing
+        help.choose = true;
         notes->setFocus();
         QTest::keyClick(notes, Qt::Key_F1);
         EXPECT_TRUE(d.IsOpen());
     });
     dialog.DoModal();
-    EXPECT_EQ(menus, (std::vector<MenuItem>(2, {"&What's This?", 256})));
-    EXPECT_EQ(shown, (std::vector<Shown>{{Topic(201, 1032), fw::HELP_CONTEXTPOPUP},
+    EXPECT_EQ(help.menus, (std::vector<HelpRecorder::MenuItem>(2, {"&What's This?", 256})));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{Topic(201, 1032), fw::HELP_CONTEXTPOPUP},
                                          {Topic(201, 1033), fw::HELP_CONTEXTPOPUP}}));
 }
 
@@ -144,7 +110,7 @@ TEST_F(ModuleHelp, TopicsGoThroughTheEditorsHelpFile)
     CLdSourceDialog dialog;
     fw::SetDialogHook([&](fw::Dialog& d) {
         d.show();
-        RightClick(d.GetDlgItem(CLdSourceDialog::IDC_FROM_ALBUM));
+        HelpRecorder::RightClick(d.GetDlgItem(CLdSourceDialog::IDC_FROM_ALBUM));
     });
     dialog.DoModal();
     EXPECT_EQ(pages, std::vector<std::string>{"/opt/telvy/help/" + std::to_string(Topic(220, 1056)) + ".html"});
