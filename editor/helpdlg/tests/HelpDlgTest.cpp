@@ -56,7 +56,8 @@ TEST_F(ContextHelp, WhatsThisShowsTheControlsTopicAsAPopup)
     dialog.DoModal();
     EXPECT_EQ(help.menus, (std::vector<HelpRecorder::MenuItem>(3, {"&What's This?", CLdHelpDlg::ID_WHATS_THIS})));
     // A control without a topic of its own gets the dialog's.
-    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP},
+                                                           {0x20000 + 133, fw::HELP_CONTEXT}}));
 }
 
 TEST_F(ContextHelp, HelpButtonAndF1)
@@ -70,7 +71,8 @@ TEST_F(ContextHelp, HelpButtonAndF1)
         EXPECT_TRUE(d.IsOpen());
     });
     dialog.DoModal();
-    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x20000 + 133, fw::HELP_CONTEXT}, {0x80850406, fw::HELP_CONTEXTPOPUP}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x20000 + 133, fw::HELP_CONTEXT},
+                                                           {0x80850406, fw::HELP_CONTEXTPOPUP}}));
 }
 
 TEST_F(ContextHelp, RequestsGoThroughTheApplicationsHelpFile)

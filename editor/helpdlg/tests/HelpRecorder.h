@@ -30,7 +30,8 @@ public:
 
     HelpRecorder()
     {
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
+        fw::HelpProvider::Instance().SetBackend(
+            [this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
         fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
             for (QAction* item : menu.actions())
                 menus.push_back({item->text().toStdString(), fw::ControlId(item)});

@@ -80,8 +80,11 @@ protected:
         fw::SetDialogHook([&](fw::Dialog& d) {
             ++faxDialogs;
             ASSERT_NE(dynamic_cast<CLdFaxDialog*>(&d), nullptr);
-            static_cast<QPlainTextEdit*>(d.GetDlgItem(CLdFaxDialog::IDC_SUBJECT))->setPlainText(QString::fromStdString(subject));
-            static_cast<QPlainTextEdit*>(d.GetDlgItem(CLdFaxDialog::IDC_NOTES))->setPlainText(QString::fromStdString(notes));
+            const auto set = [&](uint32_t id, const std::string& text) {
+                static_cast<QPlainTextEdit*>(d.GetDlgItem(id))->setPlainText(QString::fromStdString(text));
+            };
+            set(CLdFaxDialog::IDC_SUBJECT, subject);
+            set(CLdFaxDialog::IDC_NOTES, notes);
             d.PressButton(button);
         });
         CTool_Fax fax;
