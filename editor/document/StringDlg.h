@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 class QLineEdit;
 

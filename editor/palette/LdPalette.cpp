@@ -1,6 +1,6 @@
 #include "editor/palette/LdPalette.h"
 
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "framework/Exception.h"
 #include "framework/MessageBox.h"
 

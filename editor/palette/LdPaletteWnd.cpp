@@ -9,7 +9,7 @@
 #include "editor/palette/PalettePreview.h"
 #include "editor/ui/ChooseStringDlg.h"
 #include "editor/ui/SysColor.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/ui/TexturedBackground.h"
 #include "editor/view/Lodo40View.h"
 #include "framework/Dialog.h"

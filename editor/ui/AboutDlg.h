@@ -2,7 +2,7 @@
 // machine's physical memory and the free space where the editor works.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 class CAboutDlg : public CLdHelpDlg {
 public:

@@ -7,7 +7,7 @@
 
 #include "editor/ui/BarButtonPicture.h"
 #include "editor/ui/BarButtonState.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "platform/Dib.h"
 
 #include <QAbstractButton>

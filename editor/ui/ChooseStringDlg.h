@@ -3,7 +3,7 @@
 // listed once. A double click chooses at once.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <deque>
 #include <string>

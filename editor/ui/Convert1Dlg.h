@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor/ui/Conversion.h"
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include "render/RenderObj.h"
 

@@ -2,7 +2,7 @@
 // keep, 0 to 65535 (the spin arrows stop at 32767).
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 namespace fw { class SpinButton; }
 

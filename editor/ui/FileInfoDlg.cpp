@@ -1,6 +1,6 @@
 #include "editor/ui/FileInfoDlg.h"
 
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "framework/DataExchange.h"
 
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // font so that its columns align.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "editor/operations/PicFactory.h"
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <QImage>
 #include <cstdint>

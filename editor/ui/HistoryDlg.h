@@ -2,7 +2,7 @@
 // chosen line is the state to go back to. A double click chooses at once.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <string>
 #include <vector>

@@ -8,7 +8,7 @@
 #include "editor/ui/LdBarIds.h"
 #include "editor/ui/ProgramEnvironment.h"
 #include "editor/ui/SysColor.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/ui/TexturedBackground.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/App.h"

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "editor/ui/MaskPixels.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "render/Rect.h"
 
 #include <QSize>

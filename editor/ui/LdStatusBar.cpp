@@ -2,7 +2,7 @@
 
 #include "editor/ui/PictureViewProbe.h"
 #include "editor/ui/ProgramEnvironment.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/App.h"
 #include "framework/ControlId.h"

@@ -1,7 +1,7 @@
 #include "editor/ui/LodoProgress.h"
 
 #include "editor/ui/SysColor.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"

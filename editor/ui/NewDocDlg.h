@@ -3,7 +3,7 @@
 // stop at 32767.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <string>
 

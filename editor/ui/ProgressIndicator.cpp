@@ -1,6 +1,6 @@
 #include "editor/ui/ProgressIndicator.h"
 
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/ui/UiStrings.h"
 #include "framework/ControlId.h"
 

@@ -4,7 +4,7 @@
 // the picture's aspect; Reset goes back to the values the dialog opened with.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <cstdint>
 #include <string>

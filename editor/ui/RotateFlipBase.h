@@ -3,7 +3,7 @@
 // live preview of the result on a reduced copy of the picture.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 #include "lang/Expr.h"
 #include "render/RenderObj.h"
 

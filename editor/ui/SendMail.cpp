@@ -2,9 +2,9 @@
 
 #include "base/QnExcept.h"
 #include "editor/ui/CursorProgInd.h"
-#include "editor/ui/MailState.h"
+#include "editor/mail/MailState.h"
 #include "editor/ui/UiStrings.h"
-#include "editor/ui/XdgEmail.h"
+#include "editor/mail/XdgEmail.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
@@ -18,14 +18,11 @@ void Tell(int id)
     fw::MessageBox(LdUiString(id), fw::MB_OK);
 }
 
-void Report(CLdXdgEmail::Result result)
+CLdMailState::Report Report()
 {
-    switch (result) {
-    case CLdXdgEmail::Sent: break;
-    case CLdXdgEmail::NoMailSystem: Tell(IDP_FAILED_MAPI_LOAD); break;
-    case CLdXdgEmail::InvalidMailSystem: Tell(IDP_INVALID_MAPI_DLL); break;
-    case CLdXdgEmail::SendFailed: Tell(IDP_FAILED_MAPI_SEND); break;
-    }
+    return CLdMailState::Tell({{CLdXdgEmail::NoMailSystem, LdUiString(IDP_FAILED_MAPI_LOAD)},
+                               {CLdXdgEmail::InvalidMailSystem, LdUiString(IDP_INVALID_MAPI_DLL)},
+                               {CLdXdgEmail::SendFailed, LdUiString(IDP_FAILED_MAPI_SEND)}});
 }
 
 std::string DefaultExtension(const fw::Document& doc)
@@ -60,7 +57,7 @@ void CLdSendMail::OnFileSendMail(fw::Document& doc)
     std::optional<CLdMailAttachment> attachment = ChooseAttachment(doc);
     if (!attachment)
         return;
-    CLdMailState::Get().Send(program, std::move(*attachment), Report);
+    CLdMailState::Get().Send(program, std::move(*attachment), Report());
 }
 
 void CLdSendMail::OnUpdateFileSendMail(fw::CmdUI* ui)

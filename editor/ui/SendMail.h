@@ -5,7 +5,7 @@
 // The picture document routes ID_FILE_SEND_MAIL and its update here.
 #pragma once
 
-#include "editor/ui/MailAttachment.h"
+#include "editor/mail/MailAttachment.h"
 
 #include <ctime>
 #include <functional>

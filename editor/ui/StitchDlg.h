@@ -4,7 +4,7 @@
 // opens a window that shows both and lets the user drag and align them.
 #pragma once
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 #include "editor/ui/StitchGeometry.h"
 #include "render/RenderObj.h"
 

@@ -34,7 +34,6 @@ const QnStringTableEntry kUiStrings[] = {
     {IDS_CONVERT_8BIT, "Convert to 8-bit paletted"},
     {IDS_RASTER_NONE, "None"},
     {IDS_RASTER_DIFFUSION, "Error diffusion"},
-    {IDS_WHATS_THIS, "&What's This?"},
     {IDS_PERCENT_DONE, "%i%% done (%s)"},
     {IDS_READY, "Ready"},
     {IDS_CANT_CANCEL, "Can't cancel"},

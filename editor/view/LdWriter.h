@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "editor/loadable/ToolParams.h"
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "editor/view/Lodo40View.h"
 #include "editor/view/ViewTool.h"
 

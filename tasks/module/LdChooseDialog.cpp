@@ -4,13 +4,17 @@
 #include "framework/DataExchange.h"
 #include "framework/EventGuard.h"
 #include "framework/MessageBox.h"
+#include "tasks/module/LdModuleHelp.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CLdChooseDialog::CLdChooseDialog(QWidget* parent) : fw::Dialog(parent) { setWindowTitle("Choose"); }
+CLdChooseDialog::CLdChooseDialog(QWidget* parent) : CLdHelpDlg(IDD, parent, LdModuleDialogStyle())
+{
+    setWindowTitle("Choose");
+}
 
 void CLdChooseDialog::CreateControls()
 {
@@ -38,7 +42,7 @@ bool CLdChooseDialog::OnInitDialog()
     }
     // With the list filled, the empty choice selects its first entry, so OK
     // alone takes the first saver.
-    return fw::Dialog::OnInitDialog();
+    return CLdHelpDlg::OnInitDialog();
 }
 
 void CLdChooseDialog::DoDataExchange(fw::DataExchange& dx) { fw::DDX_LBString(dx, IDC_LIST, choice); }

@@ -2,7 +2,7 @@
 // entry ends it with that entry as the choice.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <cstdint>
 #include <deque>
@@ -10,7 +10,7 @@
 
 class QListWidget;
 
-class CLdChooseDialog : public fw::Dialog {
+class CLdChooseDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 205;
     static constexpr uint32_t IDC_LIST = 1041;

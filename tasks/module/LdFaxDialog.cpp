@@ -3,6 +3,7 @@
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
+#include "tasks/module/LdModuleHelp.h"
 #include "tasks/sketch/SketchFont.h"
 
 #include <QHBoxLayout>
@@ -29,7 +30,7 @@ QPlainTextEdit* AddBox(QWidget* parent, QVBoxLayout* column, const char* label, 
 
 }  // namespace
 
-CLdFaxDialog::CLdFaxDialog(QWidget* parent) : fw::Dialog(parent)
+CLdFaxDialog::CLdFaxDialog(QWidget* parent) : CLdHelpDlg(IDD, parent, LdModuleDialogStyle())
 {
     setWindowTitle("Fax");
     setFont(SketchLogFont::FromPointSize(80, "Arial").MakeFont());

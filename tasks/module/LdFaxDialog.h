@@ -2,16 +2,16 @@
 // Both boxes take several lines (Return starts a new one).
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <cstdint>
 #include <string>
 
-class CLdFaxDialog : public fw::Dialog {
+class CLdFaxDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 201;
-    static constexpr uint32_t IDC_SUBJECT = 1000;
-    static constexpr uint32_t IDC_NOTES = 1001;
+    static constexpr uint32_t IDC_SUBJECT = 1032;
+    static constexpr uint32_t IDC_NOTES = 1033;
 
     explicit CLdFaxDialog(QWidget* parent = nullptr);
 

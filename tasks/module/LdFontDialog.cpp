@@ -6,8 +6,8 @@
 #include "framework/DataExchange.h"
 #include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
-#include "framework/HelpProvider.h"
 #include "framework/MessageBox.h"
+#include "tasks/module/LdModuleHelp.h"
 #include "tasks/module/LdFontFaces.h"
 #include "tasks/sketch/SketchDialogs.h"
 #include "tasks/sketch/SketchFont.h"
@@ -69,7 +69,7 @@ CLdFontDialog::FaceMenuHook CLdFontDialog::SetFaceMenuHook(FaceMenuHook hook)
     return hook;
 }
 
-CLdFontDialog::CLdFontDialog(QWidget* parent) : fw::Dialog(parent)
+CLdFontDialog::CLdFontDialog(QWidget* parent) : CLdHelpDlg(IDD, parent, LdModuleDialogStyle())
 {
     setWindowTitle("Choose font");
     helpId = kHelpContext;
@@ -114,7 +114,7 @@ bool CLdFontDialog::OnInitDialog()
 {
     for (const QString& family : QFontDatabase::families())
         LdInsertFace(faces, family.toStdString());
-    return fw::Dialog::OnInitDialog();
+    return CLdHelpDlg::OnInitDialog();
 }
 
 void CLdFontDialog::DoDataExchange(fw::DataExchange& dx)
@@ -127,18 +127,6 @@ void CLdFontDialog::OnOK()
 {
     if (UpdateData(true))
         EndDialog(fw::IDOK);
-}
-
-void CLdFontDialog::OnCommand(uint32_t id)
-{
-    if (id != fw::ID_HELP) {
-        fw::Dialog::OnCommand(id);
-        return;
-    }
-    if (fw::App* app = fw::App::Get())
-        app->WinHelp(helpId, fw::HELP_CONTEXT);
-    else
-        fw::HelpProvider::Instance().Show({}, helpId, fw::HELP_CONTEXT);
 }
 
 QRect CLdFontDialog::SampleRect() const

@@ -4,7 +4,7 @@
 // as fits two thirds of the box.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <QFont>
 #include <QPoint>
@@ -17,7 +17,7 @@
 class QFrame;
 class QPainter;
 
-class CLdFontDialog : public fw::Dialog {
+class CLdFontDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 136;
     static constexpr uint32_t IDC_ITALIC = 1000;
@@ -30,7 +30,6 @@ public:
     bool OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnOK() override;
-    void OnCommand(uint32_t id) override;
 
     // The sample's rectangle (in the sample box) and the font it is drawn in.
     QRect SampleRect() const;

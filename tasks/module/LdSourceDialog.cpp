@@ -2,13 +2,17 @@
 
 #include "framework/ControlId.h"
 #include "tasks/module/LdEditorHost.h"
+#include "tasks/module/LdModuleHelp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CLdSourceDialog::CLdSourceDialog(QWidget* parent) : fw::Dialog(parent) { setWindowTitle("Select source"); }
+CLdSourceDialog::CLdSourceDialog(QWidget* parent) : CLdHelpDlg(IDD, parent, LdModuleDialogStyle())
+{
+    setWindowTitle("Select source");
+}
 
 void CLdSourceDialog::CreateControls()
 {
@@ -26,7 +30,7 @@ void CLdSourceDialog::OnCommand(uint32_t id)
     if (id == IDC_FROM_FILE || id == IDC_FROM_ALBUM || id == IDC_CANCEL)
         EndDialog(int(id));
     else
-        fw::Dialog::OnCommand(id);
+        CLdHelpDlg::OnCommand(id);
 }
 
 void CLdSourceDialog::AskForPicture(CLdEditorHost& editor)

@@ -3,13 +3,13 @@
 // then sends the editor File > Open or Open From Album.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
 #include <cstdint>
 
 class CLdEditorHost;
 
-class CLdSourceDialog : public fw::Dialog {
+class CLdSourceDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 220;
     static constexpr uint32_t IDC_FROM_FILE = 1055;

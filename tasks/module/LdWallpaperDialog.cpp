@@ -1,11 +1,11 @@
 #include "tasks/module/LdWallpaperDialog.h"
 
-#include "framework/App.h"
 #include "framework/Clipboard.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
+#include "tasks/module/LdModuleHelp.h"
 #include "tasks/module/LdWallpaperPreview.h"
 
 #include <QCheckBox>
@@ -47,7 +47,7 @@ private:
 
 CLdWallpaperDialog::CLdWallpaperDialog(const void* dib, uint32_t dibSize, CLdWallpaperSetter& setter,
                                        QWidget* parent)
-    : fw::Dialog(parent), setter_(setter)
+    : CLdHelpDlg(IDD, parent, LdModuleDialogStyle()), setter_(setter)
 {
     setWindowTitle("Set Wallpaper");
     helpId = kHelpId;
@@ -92,7 +92,7 @@ bool CLdWallpaperDialog::OnInitDialog()
         screen = primary->availableGeometry().size();
     screenWidth = screen.width();
     screenHeight = screen.height();
-    fw::Dialog::OnInitDialog();
+    CLdHelpDlg::OnInitDialog();
     // Above the editor, which is minimised meanwhile, and in front.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     activateWindow();
@@ -117,12 +117,8 @@ void CLdWallpaperDialog::OnCommand(uint32_t id)
         UpdateData(true);
         preview_->update();
         break;
-    case fw::ID_HELP:
-        if (fw::App* app = fw::App::Get())
-            app->WinHelp(helpId);
-        break;
     default:
-        fw::Dialog::OnCommand(id);
+        CLdHelpDlg::OnCommand(id);
     }
 }
 

@@ -3,7 +3,7 @@
 // back what the desktop had) and Help. The work is CLdWallpaperSetter's.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 #include "tasks/module/LdWallpaperSetter.h"
 
 #include <QImage>
@@ -13,7 +13,7 @@
 
 class QPainter;
 
-class CLdWallpaperDialog : public fw::Dialog {
+class CLdWallpaperDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 131;
     static constexpr uint32_t IDC_PREVIEW = 1002;

@@ -44,6 +44,9 @@
 #include "tasks/module/Tool_Clone.h"
 #include "tasks/module/Tool_Paint.h"
 #include "tasks/module/Tool_Calendar.h"
+#include "tasks/module/Tool_Copier.h"
+#include "tasks/module/Tool_Fax.h"
+#include "tasks/module/Tool_Frame.h"
 #include "tasks/module/Tool_ScreenSave.h"
 #include "tasks/module/Tool_Send.h"
 #include "tasks/module/Tool_SmartTune.h"
@@ -147,6 +150,9 @@ std::array<const fw::RuntimeClass*, kToolCount> MakeTools()
     tools[54] = FW_RUNTIME_CLASS(CTool_Wallpaper);
     tools[55] = FW_RUNTIME_CLASS(CTool_ScreenSave);
     tools[56] = FW_RUNTIME_CLASS(CTool_Calendar);
+    tools[57] = FW_RUNTIME_CLASS(CTool_Copier);
+    tools[58] = FW_RUNTIME_CLASS(CTool_Fax);
+    tools[60] = FW_RUNTIME_CLASS(CTool_Frame);
     return tools;
 }
 

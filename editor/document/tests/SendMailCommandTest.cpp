@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "editor/operations/DibExport.h"
-#include "editor/ui/MailState.h"
+#include "editor/mail/MailState.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "imexp/ImExp.h"

@@ -3,7 +3,8 @@
 // picture whose save goes through the picture library, as the editor's does.
 #include <gtest/gtest.h>
 
-#include "editor/ui/MailState.h"
+#include "editor/mail/MailState.h"
+#include "editor/mail/tests/RecordingXdgEmail.h"
 #include "editor/ui/PictureFileSave.h"
 #include "editor/ui/SendMail.h"
 #include "framework/CmdUI.h"
@@ -84,12 +85,9 @@ class SendMail : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        oldPath_ = Env("PATH");
         oldTmp_ = Env("TMPDIR");
         fs::create_directories(temp);
-        fs::create_directories(bin);
         setenv("TMPDIR", temp.c_str(), 1);
-        setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
         fw::SetMessageBoxHook([this](const fw::MessageBoxRequest& r) {
             messages.push_back(r.text);
             return fw::IDOK;
@@ -107,7 +105,6 @@ protected:
         doc.picture = PpQnPicture();
         QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
         fw::SetMessageBoxHook({});
-        setenv("PATH", oldPath_.c_str(), 1);
         if (oldTmp_.empty())
             unsetenv("TMPDIR");
         else
@@ -120,26 +117,11 @@ protected:
         return v ? v : "";
     }
 
-    // An xdg-email that records its arguments, one a line, and a copy of
-    // the file it was given, then does what ending says.
     void InstallXdgEmail(const std::string& ending, const std::string& shebang = "#!/bin/sh")
     {
-        const std::string script = bin + "/xdg-email";
-        std::ofstream(script) << shebang << "\n"
-                              << "printf '%s\\n' \"$@\" > '" << argsFile << "'\n"
-                              << "cp \"$2\" '" << seenFile << "'\n"
-                              << ending << "\n";
-        fs::permissions(script, fs::perms::owner_all);
+        xdg.Install(ending, shebang);
     }
-
-    std::vector<std::string> Args() const
-    {
-        std::ifstream in(argsFile);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> Args() const { return xdg.Args(); }
 
     // Sends doc at 15:30:12 and waits for xdg-email to end.
     void Send()
@@ -159,16 +141,16 @@ protected:
 
     TestFolder folder;
     const std::string temp = folder / "tmp";
-    const std::string bin = folder / "bin";
-    const std::string argsFile = folder / "args";
-    const std::string seenFile = folder / "seen";
+    RecordingXdgEmail xdg{folder.Path()};
+    const std::string& bin = xdg.bin;
+    const std::string& argsFile = xdg.argsFile;
+    const std::string& seenFile = xdg.seenFile;
     fw::MultiDocTemplate tmpl{"\nPicture\nPicture\nBitmap (*.bmp)\n.BMP\nOvTelvy1.2.Document\nOrvane Telvy 1.2 Document",
                               nullptr, nullptr, nullptr};
     PictureDoc doc;
     std::vector<std::string> messages;
 
 private:
-    std::string oldPath_;
     std::string oldTmp_;
 };
 

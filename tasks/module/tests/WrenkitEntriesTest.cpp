@@ -56,9 +56,10 @@ TEST(WrenkitEntries, ToolsSitAtTheirFixedIndexes)
     auto* init = wrenkit.Entry<LdInitProc>(kLdToolInit);
     ASSERT_TRUE(count && init);
     EXPECT_EQ(count(), 61);
-    for (const auto& [index, name] : {std::pair{6u, "CTool_Paint"}, std::pair{52u, "CTool_Clone"},
-                                      std::pair{54u, "CTool_Wallpaper"}, std::pair{55u, "CTool_ScreenSave"},
-                                      std::pair{56u, "CTool_Calendar"}}) {
+    for (const auto& [index, name] :
+         {std::pair{6u, "CTool_Paint"}, std::pair{52u, "CTool_Clone"}, std::pair{54u, "CTool_Wallpaper"},
+          std::pair{55u, "CTool_ScreenSave"}, std::pair{56u, "CTool_Calendar"}, std::pair{57u, "CTool_Copier"},
+          std::pair{58u, "CTool_Fax"}, std::pair{60u, "CTool_Frame"}}) {
         const fw::RuntimeClass* record = init(index);
         ASSERT_NE(record, nullptr) << index;
         EXPECT_STREQ(record->className, name);

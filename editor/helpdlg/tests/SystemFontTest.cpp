@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 
 TEST(SystemFont, NamedFacesUseTheirLiberationStandIns)
 {

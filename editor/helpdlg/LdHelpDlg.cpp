@@ -1,13 +1,14 @@
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 
-#include "editor/ui/SystemFont.h"
-#include "editor/ui/UiStrings.h"
+#include "base/QnRcStr.h"
+#include "editor/helpdlg/SystemFont.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
 #include "framework/HelpProvider.h"
 #include "framework/MessageBox.h"
+#include "framework/PopupMenu.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
@@ -17,10 +18,23 @@
 
 namespace {
 
-CLdHelpDlg::MenuHook& Hook()
+constexpr uint32_t kControlTopicBase = 0x80000000;
+
+// The editor's texts of the dialog base, by the ids of its string table.
+constexpr int IDS_WHATS_THIS = 63014;
+const QnStringTableEntry kEditorStrings[] = {
+    {IDS_WHATS_THIS, "&What's This?"},
+};
+
+struct EditorTable {
+    EditorTable() { rc.SetTable(kEditorStrings); }
+    QnRcStr rc{0};
+};
+
+const QnRcStr& EditorStrings()
 {
-    static CLdHelpDlg::MenuHook hook;
-    return hook;
+    static const EditorTable table;
+    return table.rc;
 }
 
 void ShowHelp(uint32_t id, uint32_t command)
@@ -33,13 +47,14 @@ void ShowHelp(uint32_t id, uint32_t command)
 
 }  // namespace
 
-CLdHelpDlg::MenuHook CLdHelpDlg::SetMenuHook(MenuHook hook)
+const CLdHelpDlgStyle& CLdHelpDlgStyle::Editor()
 {
-    std::swap(Hook(), hook);
-    return hook;
+    static const CLdHelpDlgStyle editor{CLdHelpDlg::ID_WHATS_THIS, &EditorStrings(), IDS_WHATS_THIS, false};
+    return editor;
 }
 
-CLdHelpDlg::CLdHelpDlg(uint32_t templateId, QWidget* parent) : fw::Dialog(parent), templateId_(templateId)
+CLdHelpDlg::CLdHelpDlg(uint32_t templateId, QWidget* parent, const CLdHelpDlgStyle& style)
+    : fw::Dialog(parent), templateId_(templateId), style_(style)
 {
     helpId = fw::kHelpBaseResource + templateId;
     setFont(LdMakeFont(LdPointFont(80, "MS Sans Serif")));
@@ -49,8 +64,13 @@ bool CLdHelpDlg::OnInitDialog()
 {
     // Controls keep no menus of their own (an edit's Cut and Paste): a right
     // click anywhere reaches the dialog's "What's This?".
-    for (QWidget* child : findChildren<QWidget*>())
+    for (QWidget* child : findChildren<QWidget*>()) {
         child->setContextMenuPolicy(Qt::NoContextMenu);
+        const uint32_t id = fw::ControlId(child);
+        // OK and Cancel have no topic of their own.
+        if (style_.controlTopics && id > fw::IDCANCEL && fw::HelpId(child) == 0)
+            fw::SetHelpId(child, ControlTopic(templateId_, id));
+    }
     return fw::Dialog::OnInitDialog();
 }
 
@@ -65,6 +85,11 @@ bool CLdHelpDlg::OnHelpInfo(const LdHelpInfo& info)
     return true;
 }
 
+uint32_t CLdHelpDlg::ControlTopic(uint32_t templateId, uint32_t controlId)
+{
+    return kControlTopicBase + ((templateId & 0x7FFF) << 16) + (controlId & 0xFFFF);
+}
+
 QWidget* CLdHelpDlg::ControlAt(const QPoint& screenPoint) const
 {
     QWidget* w = childAt(mapFromGlobal(screenPoint));
@@ -76,17 +101,14 @@ QWidget* CLdHelpDlg::ControlAt(const QPoint& screenPoint) const
 void CLdHelpDlg::OnContextMenu(const QPoint& screenPoint)
 {
     menuPoint_ = screenPoint;
-    const std::string text = LdUiString(IDS_WHATS_THIS);
-    bool chosen = false;
-    if (Hook()) {
-        chosen = Hook()(text, screenPoint);
-    } else {
-        QMenu menu(this);
-        QAction* item = menu.addAction(QString::fromStdString(text));
-        chosen = menu.exec(screenPoint) == item;
-    }
-    if (chosen)
-        OnCommand(ID_WHATS_THIS);
+    const QnRcStr& strings = style_.strings ? *style_.strings : EditorStrings();
+    // At most 127 characters, as the string is loaded into its buffer.
+    const std::string text = strings(style_.whatsThisText).substr(0, 127);
+    QMenu menu(this);
+    QAction* item = menu.addAction(QString::fromStdString(text));
+    fw::SetControlId(item, style_.whatsThisCommand);
+    if (fw::TrackPopupMenu(menu, screenPoint) == item)
+        OnCommand(style_.whatsThisCommand);
 }
 
 void CLdHelpDlg::OnWhatsThis()
@@ -100,7 +122,7 @@ void CLdHelpDlg::OnWhatsThis()
 
 void CLdHelpDlg::OnCommand(uint32_t id)
 {
-    if (id == ID_WHATS_THIS) {
+    if (id == style_.whatsThisCommand) {
         OnWhatsThis();
         return;
     }

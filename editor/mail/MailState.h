@@ -5,12 +5,13 @@
 // an attachment whose hand-over failed goes at once.
 #pragma once
 
-#include "editor/ui/MailAttachment.h"
-#include "editor/ui/XdgEmail.h"
+#include "editor/mail/MailAttachment.h"
+#include "editor/mail/XdgEmail.h"
 
 #include <cstddef>
 #include <functional>
 #include <list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +29,13 @@ public:
     // Hands attachment to the composer through the xdg-email at program.
     // report hears every result but Sent, after which the attachment is
     // kept; after any other it is removed.
-    void Send(const std::string& program, CLdMailAttachment attachment, Report report);
+    void Send(const std::string& program, CLdMailAttachment attachment, Report report,
+              const CLdXdgEmail::Text& text = {});
+
+    // A report that shows the text given for a result in a message box
+    // (nothing for a result without one). Made here, so that a report still
+    // pending never runs code of a module unloaded meanwhile.
+    static Report Tell(std::map<CLdXdgEmail::Result, std::string> texts);
 
     // Messages whose xdg-email has not ended yet.
     size_t Running() const;

@@ -1,7 +1,7 @@
 // One message handed to the user's mail composer through xdg-email: a new
-// message with one attachment and nothing else, whose recipients, subject
-// and text the user gives in the composer. xdg-email names the attachment
-// after its file; it has no way to give it another title.
+// message with one attachment and, where the caller has them, a subject and
+// a text; the user gives the recipients in the composer. xdg-email names the
+// attachment after its file; it has no way to give it another title.
 #pragma once
 
 #include <QProcess>
@@ -18,13 +18,18 @@ public:
         SendFailed,        // xdg-email ran and failed
     };
     using Done = std::function<void(Result)>;
+    // What the message says; empty parts are left to the user.
+    struct Text {
+        std::string subject;
+        std::string body;
+    };
 
     // The xdg-email on PATH, or "" when there is none.
     static std::string Find();
     // What an ended xdg-email says by its exit code.
     static Result ResultOf(QProcess::ExitStatus status, int exitCode);
 
-    CLdXdgEmail(std::string program, std::string attachment, Done done);
+    CLdXdgEmail(std::string program, std::string attachment, Done done, const Text& text = {});
     CLdXdgEmail(const CLdXdgEmail&) = delete;
     CLdXdgEmail& operator=(const CLdXdgEmail&) = delete;
 

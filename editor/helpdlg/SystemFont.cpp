@@ -1,4 +1,4 @@
-#include "editor/ui/SystemFont.h"
+#include "editor/helpdlg/SystemFont.h"
 
 #include <QFontMetrics>
 #include <algorithm>

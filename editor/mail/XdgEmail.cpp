@@ -1,4 +1,4 @@
-#include "editor/ui/XdgEmail.h"
+#include "editor/mail/XdgEmail.h"
 
 #include <QStandardPaths>
 
@@ -23,11 +23,16 @@ CLdXdgEmail::Result CLdXdgEmail::ResultOf(QProcess::ExitStatus status, int exitC
     return exitCode == kNoTool ? NoMailSystem : SendFailed;
 }
 
-CLdXdgEmail::CLdXdgEmail(std::string program, std::string attachment, Done done)
+CLdXdgEmail::CLdXdgEmail(std::string program, std::string attachment, Done done, const Text& text)
     : attachment_(std::move(attachment)), done_(std::move(done))
 {
     process_.setProgram(QString::fromStdString(program));
-    process_.setArguments({QStringLiteral("--attach"), QString::fromStdString(attachment_)});
+    QStringList arguments{QStringLiteral("--attach"), QString::fromStdString(attachment_)};
+    if (!text.subject.empty())
+        arguments << QStringLiteral("--subject") << QString::fromStdString(text.subject);
+    if (!text.body.empty())
+        arguments << QStringLiteral("--body") << QString::fromStdString(text.body);
+    process_.setArguments(arguments);
     // Its complaints go where the editor's own go; it reads nothing.
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.setStandardOutputFile(QProcess::nullDevice());

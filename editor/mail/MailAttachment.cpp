@@ -1,4 +1,4 @@
-#include "editor/ui/MailAttachment.h"
+#include "editor/mail/MailAttachment.h"
 
 #include "base/QnExcept.h"
 #include "imexp/ImExp.h"

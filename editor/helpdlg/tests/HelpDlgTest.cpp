@@ -3,16 +3,14 @@
 // control open the dialog's own topic.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "editor/ui/LdHelpDlg.h"
+#include "editor/helpdlg/LdHelpDlg.h"
+#include "editor/helpdlg/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
-#include "framework/ControlId.h"
-#include "framework/HelpProvider.h"
 
 namespace {
 
@@ -35,39 +33,11 @@ protected:
     }
 };
 
-struct Shown {
-    uint32_t data;
-    uint32_t command;
-    bool operator==(const Shown&) const = default;
-};
-
 class ContextHelp : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) { shown.push_back({r.data, r.command}); });
-        CLdHelpDlg::SetMenuHook([this](const std::string& text, const QPoint&) {
-            menus.push_back(text);
-            return choose;
-        });
-    }
-    void TearDown() override
-    {
-        fw::HelpProvider::Instance().SetBackend({});
-        CLdHelpDlg::SetMenuHook({});
-        fw::SetDialogHook({});
-    }
-    // Right-clicks the middle of a control of a running dialog.
-    static void RightClick(QWidget* control)
-    {
-        const QPoint local = control->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, local, control->mapToGlobal(local));
-        QApplication::sendEvent(control, &event);
-    }
+    void TearDown() override { fw::SetDialogHook({}); }
 
-    std::vector<Shown> shown;
-    std::vector<std::string> menus;
-    bool choose = true;
+    HelpRecorder help;
 };
 
 }  // namespace
@@ -77,16 +47,17 @@ TEST_F(ContextHelp, WhatsThisShowsTheControlsTopicAsAPopup)
     TwoFields dialog;
     fw::SetDialogHook([&](fw::Dialog&) {
         dialog.show();
-        RightClick(dialog.withTopic);
-        choose = false;
-        RightClick(dialog.withTopic);  // menu dismissed: nothing
-        choose = true;
-        RightClick(dialog.withoutTopic);
+        HelpRecorder::RightClick(dialog.withTopic);
+        help.choose = false;
+        HelpRecorder::RightClick(dialog.withTopic);  // menu dismissed: nothing
+        help.choose = true;
+        HelpRecorder::RightClick(dialog.withoutTopic);
     });
     dialog.DoModal();
-    EXPECT_EQ(menus, (std::vector<std::string>(3, "&What's This?")));
+    EXPECT_EQ(help.menus, (std::vector<HelpRecorder::MenuItem>(3, {"&What's This?", CLdHelpDlg::ID_WHATS_THIS})));
     // A control without a topic of its own gets the dialog's.
-    EXPECT_EQ(shown, (std::vector<Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP}, {0x20000 + 133, fw::HELP_CONTEXT}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x80850406, fw::HELP_CONTEXTPOPUP},
+                                                           {0x20000 + 133, fw::HELP_CONTEXT}}));
 }
 
 TEST_F(ContextHelp, HelpButtonAndF1)
@@ -100,7 +71,8 @@ TEST_F(ContextHelp, HelpButtonAndF1)
         EXPECT_TRUE(d.IsOpen());
     });
     dialog.DoModal();
-    EXPECT_EQ(shown, (std::vector<Shown>{{0x20000 + 133, fw::HELP_CONTEXT}, {0x80850406, fw::HELP_CONTEXTPOPUP}}));
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{{0x20000 + 133, fw::HELP_CONTEXT},
+                                                           {0x80850406, fw::HELP_CONTEXTPOPUP}}));
 }
 
 TEST_F(ContextHelp, RequestsGoThroughTheApplicationsHelpFile)

@@ -1,4 +1,6 @@
-#include "editor/ui/MailState.h"
+#include "editor/mail/MailState.h"
+
+#include "framework/MessageBox.h"
 
 #include <QCoreApplication>
 
@@ -34,14 +36,25 @@ void CLdMailState::End()
     kept_.clear();
 }
 
-void CLdMailState::Send(const std::string& program, CLdMailAttachment attachment, Report report)
+CLdMailState::Report CLdMailState::Tell(std::map<CLdXdgEmail::Result, std::string> texts)
+{
+    return [texts = std::move(texts)](CLdXdgEmail::Result result) {
+        const auto found = texts.find(result);
+        if (found != texts.end())
+            fw::MessageBox(found->second, fw::MB_OK);
+    };
+}
+
+void CLdMailState::Send(const std::string& program, CLdMailAttachment attachment, Report report,
+                        const CLdXdgEmail::Text& text)
 {
     Sweep();
     Pending& send = pending_.emplace_back();
     send.attachment = std::move(attachment);
     send.process = std::make_unique<CLdXdgEmail>(
         program, send.attachment.Path(),
-        [this, &send, report = std::move(report)](CLdXdgEmail::Result result) { Handle(send, result, report); });
+        [this, &send, report = std::move(report)](CLdXdgEmail::Result result) { Handle(send, result, report); },
+        text);
     send.process->Start();
 }
 
