@@ -104,7 +104,7 @@ TEST_F(ModuleHelp, WhatsThisAndF1ShowTheControlsTopic)
 TEST_F(ModuleHelp, TopicsGoThroughTheEditorsHelpFile)
 {
     fw::App app("Telvy12");
-    app.SetHelpFile("/opt/telvy/help/Telvy12.hlp");
+    app.SetHelpFile("/opt/telvy/Telvy12.hlp");
     std::vector<std::string> pages;
     fw::HelpProvider::Instance().SetBackend([&](const fw::HelpRequest& r) { pages.push_back(r.page); });
     CLdSourceDialog dialog;
@@ -113,5 +113,5 @@ TEST_F(ModuleHelp, TopicsGoThroughTheEditorsHelpFile)
         HelpRecorder::RightClick(d.GetDlgItem(CLdSourceDialog::IDC_FROM_ALBUM));
     });
     dialog.DoModal();
-    EXPECT_EQ(pages, std::vector<std::string>{"/opt/telvy/help/" + std::to_string(Topic(220, 1056)) + ".html"});
+    EXPECT_EQ(pages, std::vector<std::string>{"/opt/telvy/help/Telvy12/" + std::to_string(Topic(220, 1056)) + ".html"});
 }
