@@ -37,6 +37,18 @@ unsigned WaOptPalDrawContext::SetEntries(unsigned first, unsigned count, const P
     return n;
 }
 
+bool WaOptPalDrawContext::StopAnimation()
+{
+    if (!animating_)
+        return false;
+    animating_ = false;
+    if (palette_)
+        *palette_ = saved_;
+    changes_.options = true;
+    MarkAllInvalid();
+    return true;
+}
+
 void WaOptPalDrawContext::FreePaletteObject()
 {
     if (!paletteObj_)

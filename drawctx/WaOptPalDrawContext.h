@@ -37,6 +37,10 @@ protected:
     // has them, into out, or from entries into it; answer how many.
     unsigned CopyEntries(unsigned first, unsigned count, PALETTEENTRY* out) const;
     unsigned SetEntries(unsigned first, unsigned count, const PALETTEENTRY* entries);
+    // Ends a running animation: the saved entries back, the options asked
+    // for settled again at the next draw, everything stale. False when none
+    // runs.
+    bool StopAnimation();
 
     void FreePaletteObject();
     // Whether the kept optimised palette can still be drawn with.

@@ -122,9 +122,7 @@ int WaPaletteDrawContext::BeginPaletteAnimation(ZvWindow* window, unsigned first
 int WaPaletteDrawContext::AnimatePalette(ZvWindow* window, unsigned first, unsigned count,
                                          const PALETTEENTRY* entries)
 {
-    if (!animating_)
-        return 0;
-    const unsigned n = SetEntries(first, count, entries);
+    const unsigned n = animating_ ? SetEntries(first, count, entries) : 0;
     if (n > 0)
         ZvServices().AnimateEntries(window, first, n, palette_->palPalEntry + first);
     return int(n);
@@ -132,12 +130,6 @@ int WaPaletteDrawContext::AnimatePalette(ZvWindow* window, unsigned first, unsig
 
 void WaPaletteDrawContext::EndPaletteAnimation(ZvWindow* window)
 {
-    if (!animating_)
-        return;
-    animating_ = false;
-    if (palette_)
-        *palette_ = saved_;
-    changes_.options = true;
-    MarkAllInvalid();
-    ZvServices().Invalidate(window, true);
+    if (StopAnimation())
+        ZvServices().Invalidate(window, true);
 }

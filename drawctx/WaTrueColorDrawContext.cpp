@@ -101,9 +101,7 @@ int WaTrueColorDrawContext::BeginPaletteAnimation(ZvWindow* window, unsigned fir
 int WaTrueColorDrawContext::AnimatePalette(ZvWindow* window, unsigned first, unsigned count,
                                            const PALETTEENTRY* entries)
 {
-    if (!animating_)
-        return 0;
-    const unsigned n = SetEntries(first, count, entries);
+    const unsigned n = animating_ ? SetEntries(first, count, entries) : 0;
     if (n > 0)
         ZvServices().Invalidate(window, false);
     return int(n);
@@ -111,15 +109,9 @@ int WaTrueColorDrawContext::AnimatePalette(ZvWindow* window, unsigned first, uns
 
 void WaTrueColorDrawContext::EndPaletteAnimation(ZvWindow* window)
 {
-    if (!animating_)
-        return;
-    animating_ = false;
-    if (palette_)
-        *palette_ = saved_;
     // Back to the options asked for, which may need no table at all; the
     // window would otherwise keep the animated colours until something
     // else repaints it.
-    changes_.options = true;
-    MarkAllInvalid();
-    ZvServices().Invalidate(window, false);
+    if (StopAnimation())
+        ZvServices().Invalidate(window, false);
 }

@@ -83,6 +83,23 @@ WA* RedPicture()
     return new WA(WA_TYPE_8BIT, 16, 16, palette);
 }
 
+// The red picture in a context on display, drawn once on the screen.
+struct RedScene {
+    RedScene(const ZvDisplay& display, ZV_REDRAWNTF* receiver = nullptr) : scope(display)
+    {
+        WA* wa = RedPicture();
+        ctx.reset(WACreateDrawContext(wa, receiver));
+        WARelease(wa);
+        screen.context = ctx.get();
+        screen.Paint();
+    }
+    WaDrawContext* Context() const { return static_cast<WaDrawContext*>(ctx.get()); }
+
+    DisplayScope scope;
+    SimulatedScreen screen;
+    ContextPtr ctx;
+};
+
 } // namespace
 
 TEST(PaletteAnimation, CanAnimatePaletteAgreesWithBegin)
@@ -128,13 +145,9 @@ TEST(PaletteAnimation, CanAnimatePaletteAgreesWithBegin)
 
 TEST(PaletteAnimation, TrueColourRepaintsWithTheChangedTable)
 {
-    DisplayScope d(kTrueColour);
-    WA* wa = RedPicture();
-    SimulatedScreen screen;
-    ContextPtr ctx(WACreateDrawContext(wa, nullptr));
-    WARelease(wa);
-    screen.context = ctx.get();
-    screen.Paint();
+    RedScene scene(kTrueColour);
+    SimulatedScreen& screen = scene.screen;
+    ZV_DRAWCONTEXT* ctx = scene.ctx.get();
     ASSERT_EQ(screen.dc.DevicePixel(5, 5), QnRGB(200, 0, 0));
     EXPECT_EQ(ctx->RealizeForeground(nullptr), 0); // no palette to realize
     ctx->RealizeBackground(nullptr);
@@ -178,15 +191,11 @@ TEST(PaletteAnimation, TrueColourPictureIsShownInFullColourAgainAfterTheEnd)
 
 TEST(PaletteAnimation, PaletteDisplayRealizesInForegroundAndBackground)
 {
-    DisplayScope d(kPaletteDisplay);
-    WA* wa = RedPicture();
     RecordingNtf ntf;
-    SimulatedScreen screen;
-    ContextPtr ctx(WACreateDrawContext(wa, &ntf));
-    WARelease(wa);
-    screen.context = ctx.get();
-    screen.Paint();
-    const int entries = static_cast<WaDrawContext*>(ctx.get())->DisplayPalette()->palNumEntries;
+    RedScene scene(kPaletteDisplay, &ntf);
+    SimulatedScreen& screen = scene.screen;
+    ZV_DRAWCONTEXT* ctx = scene.ctx.get();
+    const int entries = scene.Context()->DisplayPalette()->palNumEntries;
     const std::string all = std::to_string(entries);
 
     EXPECT_EQ(ctx->RealizeForeground(nullptr), 1);
@@ -221,14 +230,10 @@ TEST(PaletteAnimation, PaletteDisplayRealizesInForegroundAndBackground)
 
 TEST(PaletteAnimation, PaletteDisplayAnimatesEntriesLive)
 {
-    DisplayScope d(kPaletteDisplay);
-    WA* wa = RedPicture();
-    SimulatedScreen screen;
-    ContextPtr ctx(WACreateDrawContext(wa, nullptr));
-    WARelease(wa);
-    auto* w = static_cast<WaDrawContext*>(ctx.get());
-    screen.context = ctx.get();
-    screen.Paint();
+    RedScene scene(kPaletteDisplay);
+    SimulatedScreen& screen = scene.screen;
+    ZV_DRAWCONTEXT* ctx = scene.ctx.get();
+    WaDrawContext* w = scene.Context();
     ctx->RealizeForeground(nullptr);
     screen.Take();
     const uint8_t firstRed = w->DisplayPalette()->palPalEntry[0].peRed;
