@@ -5,6 +5,7 @@
 // benchmarks that need one say so and skip.
 #pragma once
 
+#include "OutsideTool.h"
 #include "ProcessMeasure.h"
 #include "picture/Picture.h"
 
@@ -12,13 +13,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-// Whether program can be found on the PATH.
-inline bool HaveTool(const std::string& program)
-{
-    const std::string probe = "command -v " + program + " >/dev/null 2>&1";
-    return std::system(probe.c_str()) == 0;
-}
 
 // Writes the scaled photograph to path; false when ImageMagick failed.
 inline bool MakePhoto(const std::string& path, int width, int height)

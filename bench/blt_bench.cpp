@@ -8,6 +8,7 @@
 // resize --kernel nearest`, from and to a memory-backed file) in the same run.
 // The picture serves 64 x 64 tile views of a few stored cells, as a tiled
 // picture does, so rendering costs what the stretch and the cache cost.
+#include "OutsideTool.h"
 #include "blt/Blt.h"
 #include "blt/MemoryDC.h"
 #include "render/PixConverter.h"
@@ -93,15 +94,8 @@ double BestMs(int runs, F&& f)
 
 double TimeCommandMs(const std::string& command, int runs)
 {
-    double best = -1;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        if (std::system((command + " >/dev/null 2>&1").c_str()) != 0)
-            return -1;
-        const double t = Ms(Clock::now() - start);
-        best = best < 0 ? t : std::min(best, t);
-    }
-    return best;
+    const double seconds = TimeCommand(command, runs);
+    return seconds < 0 ? -1 : seconds * 1000;
 }
 
 void Row(const char* what, double ms, double floor = 0)
@@ -163,7 +157,7 @@ int main(int argc, char** argv)
     const fs::path work = dir / ("qn-blt-bench-" + std::to_string(::getpid()));
     fs::create_directories(work);
     const bool noVips = argc > 1 && std::strcmp(argv[1], "--no-vips") == 0;
-    const bool haveVips = !noVips && std::system("command -v vips >/dev/null 2>&1") == 0;
+    const bool haveVips = !noVips && HaveTool("vips");
 
     auto picture = QnCreate<CellPicture>();
     const PpQnRenderObj object(picture);

@@ -7,6 +7,8 @@
 #include "drawctx/WaRowProducer.h"
 #include "drawctx/WaTrueColorDrawContext.h"
 
+#include "OutsideTool.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -23,19 +25,6 @@ namespace {
 constexpr int32_t kSource = 5000;
 
 double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-double TimeCommand(const std::string& command, int runs)
-{
-    double best = -1;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        if (std::system((command + " >/dev/null 2>&1").c_str()) != 0)
-            return -1;
-        const double t = Seconds(std::chrono::steady_clock::now() - start);
-        best = best < 0 ? t : std::min(best, t);
-    }
-    return best;
-}
 
 void Row(const char* what, double seconds)
 {

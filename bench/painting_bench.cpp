@@ -6,6 +6,7 @@
 // picture in megapixels a second, beside ImageMagick's gradient and radial
 // gradient of the same size. Each measured run is a process of its own.
 #include "EditorBenchSupport.h"
+#include "OutsideTool.h"
 #include "ProcessMeasure.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
@@ -152,11 +153,6 @@ int Fills()
     return 0;
 }
 
-bool Have(const char* tool)
-{
-    return RunProcess({"/bin/sh", "-c", std::string("command -v ") + tool + " >/dev/null"}, 1).ok;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -190,7 +186,7 @@ int main(int argc, char** argv)
     const Measure ours = RunProcess({argv[0], "--fills"}, 1);
     ok &= ours.ok;
     const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight);
-    if (Have("convert")) {
+    if (HaveTool("convert")) {
         const std::string out = "ppm:/tmp/qn-painting-bench-" + std::to_string(getpid()) + ".ppm";
         const Measure linear =
             RunProcess({"convert", "-limit", "thread", "1", "-size", size, "gradient:#302010-#D0E0F0", out}, 1);

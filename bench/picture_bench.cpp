@@ -5,6 +5,7 @@
 // own, so that its peak resident size is its own: ours re-runs this program
 // for one stage, the outside tools read memory-backed files. Our figures
 // exclude file input and output; theirs include it.
+#include "OutsideTool.h"
 #include "picture/CSConv.h"
 #include "picture/Layer.h"
 #include "picture/Picture.h"
@@ -168,14 +169,6 @@ void Row(const char* what, const Measure& m)
     else
         std::printf("  %-40s %7.3f s %8.1f Mpx/s %7ld MB peak\n", what, m.seconds, kMegapixels / m.seconds,
                     m.peakKb / 1024);
-}
-
-std::string FindImageMagick()
-{
-    for (const char* name : {"convert-im6.q16", "magick"})
-        if (std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0)
-            return name;
-    return "";
 }
 
 void WritePpm(const std::string& path, const std::vector<uint8_t>& bgrBottomUp)

@@ -9,9 +9,11 @@ scripts/ensure-packages.sh debian-packages.txt bench/packages.txt
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 
+# The programs share their folder with CMake's own files and folders (the
+# CMakeFiles folder is "executable" too): run regular executable files only.
 status=0
 for program in build-bench/bench/*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue
   echo "=== $(basename "$program")"
   "$program" "$@" || status=1
 done

@@ -8,6 +8,8 @@
 // discards it.
 #include "render/StretchRenderObj.h"
 
+#include "OutsideTool.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -88,35 +90,12 @@ bool Check(const TiledSource& source, const std::vector<uint8_t>& out, int32_t t
     return true;
 }
 
-// Best wall time of runs of a shell command; negative when it fails.
-double TimeCommand(const std::string& command, int runs)
-{
-    double best = -1;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        if (std::system((command + " >/dev/null 2>&1").c_str()) != 0)
-            return -1;
-        const double t = Seconds(std::chrono::steady_clock::now() - start);
-        best = best < 0 ? t : std::min(best, t);
-    }
-    return best;
-}
-
 void Row(const char* what, double seconds)
 {
     if (seconds < 0)
         std::printf("  %-44s   (not available)\n", what);
     else
         std::printf("  %-44s %8.3f s\n", what, seconds);
-}
-
-std::string FindImageMagick()
-{
-    // The versioned name: a plain "convert" earlier on PATH need not be ImageMagick.
-    for (const char* name : {"convert-im6.q16", "magick"})
-        if (std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0)
-            return name;
-    return "";
 }
 
 } // namespace

@@ -10,7 +10,8 @@ endfunction()
 
 # qn_add_test(<name> LABEL <library> SOURCES ... [LINKS ...] [NO_MAIN])
 # A GoogleTest program in build/tests whose cases ctest discovers one by one,
-# each in a process of its own, labelled with the library it tests.
+# each in a process of its own, labelled with the library it tests. The
+# locale is fixed, so that texts do not follow the machine's language.
 function(qn_add_test name)
   if(NOT QN_BUILD_TESTS)
     return()
@@ -33,7 +34,7 @@ function(qn_add_test name)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS ${A_LABEL} TIMEOUT ${A_TIMEOUT}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${A_ENVIRONMENT}")
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${A_ENVIRONMENT}")
 endfunction()
 
 # qn_add_bench(<name> SOURCES ... [LINKS ...])

@@ -13,6 +13,42 @@ WaOptPalDrawContext::WaOptPalDrawContext(WA* picture, ZV_REDRAWNTF* receiver, co
 
 WaOptPalDrawContext::~WaOptPalDrawContext() { FreePaletteObject(); }
 
+unsigned WaOptPalDrawContext::CopyEntries(unsigned first, unsigned count, PALETTEENTRY* out) const
+{
+    if (!palette_ || !out || first >= palette_->palNumEntries)
+        return 0;
+    const unsigned n = std::min<unsigned>(count, palette_->palNumEntries - first);
+    std::copy_n(palette_->palPalEntry + first, n, out);
+    return n;
+}
+
+unsigned WaOptPalDrawContext::SetEntries(unsigned first, unsigned count, const PALETTEENTRY* entries)
+{
+    if (!palette_ || !entries || first >= palette_->palNumEntries)
+        return 0;
+    const unsigned n = std::min<unsigned>(count, palette_->palNumEntries - first);
+    for (unsigned i = 0; i < n; ++i) {
+        // The entry keeps its flags: an animated palette stays marked so.
+        PALETTEENTRY& e = palette_->palPalEntry[first + i];
+        e.peRed = entries[i].peRed;
+        e.peGreen = entries[i].peGreen;
+        e.peBlue = entries[i].peBlue;
+    }
+    return n;
+}
+
+bool WaOptPalDrawContext::StopAnimation()
+{
+    if (!animating_)
+        return false;
+    animating_ = false;
+    if (palette_)
+        *palette_ = saved_;
+    changes_.options = true;
+    MarkAllInvalid();
+    return true;
+}
+
 void WaOptPalDrawContext::FreePaletteObject()
 {
     if (!paletteObj_)

@@ -33,6 +33,15 @@ public:
     bool Animating() const { return animating_; }
 
 protected:
+    // Entries first..first + count - 1 of the display palette, as far as it
+    // has them, into out, or from entries into it; answer how many.
+    unsigned CopyEntries(unsigned first, unsigned count, PALETTEENTRY* out) const;
+    unsigned SetEntries(unsigned first, unsigned count, const PALETTEENTRY* entries);
+    // Ends a running animation: the saved entries back, the options asked
+    // for settled again at the next draw, everything stale. False when none
+    // runs.
+    bool StopAnimation();
+
     void FreePaletteObject();
     // Whether the kept optimised palette can still be drawn with.
     bool OptimizedPaletteUsable();
@@ -46,6 +55,8 @@ protected:
 
     bool fallbackInUse_ = false;
     bool animating_ = false;
+    // The display palette as it was when an animation began.
+    LOGPALETTE saved_;
 
     ZvdPaletteObj* paletteObj_ = nullptr;
     std::vector<uint8_t> workBlock_;

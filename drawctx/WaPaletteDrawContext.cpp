@@ -2,6 +2,7 @@
 
 #include "dither/PaletteReduce.h"
 #include "drawctx/ZvColorRules.h"
+#include "drawctx/ZvWindowServices.h"
 
 namespace {
 
@@ -63,4 +64,72 @@ void WaPaletteDrawContext::PrepareBitmapInfo(const QnRect& r)
     if (!remap_.empty())
         for (size_t i = 0; i < 256; ++i)
             band_.table[i] = remap_[i];
+}
+
+int WaPaletteDrawContext::RealizeForeground(ZvWindow* window)
+{
+    if (!palette_)
+        return 0;
+    const int changed = ZvServices().RealizePalette(window, *palette_, false);
+    if (changed < 0)
+        return 0;
+    if (changed > 0 || backgroundPending_) {
+        ZvServices().Invalidate(window, true);
+        backgroundPending_ = false;
+    }
+    return 1;
+}
+
+void WaPaletteDrawContext::RealizeBackground(ZvWindow* window)
+{
+    backgroundPending_ = true;
+    if (!palette_ || ZvServices().RealizePalette(window, *palette_, true) <= 0)
+        return;
+    if (colourUpdates_ < 2 && !animating_) {
+        ++colourUpdates_;
+        if (!SendUpdateColors())
+            ZvServices().UpdateColors(window);
+        return;
+    }
+    // Remapped colours drift further from the picture with every update,
+    // and an animated palette cannot be remapped at all: repaint.
+    ZvServices().Invalidate(window, false);
+    colourUpdates_ = 0;
+}
+
+int WaPaletteDrawContext::BeginPaletteAnimation(ZvWindow* window, unsigned first, unsigned count, PALETTEENTRY* out)
+{
+    if (animating_)
+        return 0;
+    // Every entry becomes animatable: the palette is built anew with them
+    // marked so, and the window painted with it in the foreground before
+    // the first change.
+    animating_ = true;
+    changes_.options = true;
+    MarkAllInvalid();
+    ZvServices().Activate(window);
+    ZvServices().Invalidate(window, true);
+    ZvServices().UpdateNow(window);
+    ZvServices().RestoreActivation(window);
+    if (!palette_) {
+        animating_ = false;
+        return 0;
+    }
+    saved_ = *palette_;
+    return int(CopyEntries(first, count, out));
+}
+
+int WaPaletteDrawContext::AnimatePalette(ZvWindow* window, unsigned first, unsigned count,
+                                         const PALETTEENTRY* entries)
+{
+    const unsigned n = animating_ ? SetEntries(first, count, entries) : 0;
+    if (n > 0)
+        ZvServices().AnimateEntries(window, first, n, palette_->palPalEntry + first);
+    return int(n);
+}
+
+void WaPaletteDrawContext::EndPaletteAnimation(ZvWindow* window)
+{
+    if (StopAnimation())
+        ZvServices().Invalidate(window, true);
 }

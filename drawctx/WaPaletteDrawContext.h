@@ -24,11 +24,17 @@ public:
     int PrepareColors() override;
     void PrepareBitmapInfo(const QnRect& r) override;
 
-    int RealizeForeground(ZvWindow*) override { return 0; }
-    void RealizeBackground(ZvWindow*) override {}
-    int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }
-    int AnimatePalette(ZvWindow*, unsigned, unsigned, const PALETTEENTRY*) override { return 0; }
-    void EndPaletteAnimation(ZvWindow*) override {}
+    // The display palette realized in the window (see ZvWindowServices):
+    // in the foreground the window is repainted when the system palette
+    // changed or a background realization is still to be made good; in the
+    // background the window's colours are brought up to date twice in a
+    // row, and the third change repaints it.
+    int RealizeForeground(ZvWindow* window) override;
+    void RealizeBackground(ZvWindow* window) override;
+    // Animation of the display palette's entries live in the window.
+    int BeginPaletteAnimation(ZvWindow* window, unsigned first, unsigned count, PALETTEENTRY* out) override;
+    int AnimatePalette(ZvWindow* window, unsigned first, unsigned count, const PALETTEENTRY* entries) override;
+    void EndPaletteAnimation(ZvWindow* window) override;
 
 protected:
     // Builds the display palette of the effective options (which may fall
@@ -38,4 +44,5 @@ protected:
     std::vector<uint8_t> remap_;
     // Times the window's colours were brought up to date since the last draw.
     int colourUpdates_ = 0;
+    bool backgroundPending_ = false;
 };

@@ -1,6 +1,7 @@
 #include "drawctx/WaTrueColorDrawContext.h"
 
 #include "drawctx/ZvColorRules.h"
+#include "drawctx/ZvWindowServices.h"
 
 int WaTrueColorDrawContext::PrepareColors()
 {
@@ -74,4 +75,43 @@ void WaTrueColorDrawContext::CorrectOutputRow(uint8_t* row, int bits, int32_t wi
         row[1] = green[row[1]];
         row[2] = red[row[2]];
     }
+}
+
+int WaTrueColorDrawContext::BeginPaletteAnimation(ZvWindow* window, unsigned first, unsigned count,
+                                                  PALETTEENTRY* out)
+{
+    if (animating_)
+        return 0;
+    animating_ = true;
+    if (EffectiveOptions().colors > 256 || !Drawn()) {
+        // Drawn now with a colour table, so that there is one to animate.
+        changes_.options = true;
+        MarkAllInvalid();
+        ZvServices().Invalidate(window, true);
+        ZvServices().UpdateNow(window);
+    }
+    if (!palette_) {
+        animating_ = false;
+        return 0;
+    }
+    saved_ = *palette_;
+    return int(CopyEntries(first, count, out));
+}
+
+int WaTrueColorDrawContext::AnimatePalette(ZvWindow* window, unsigned first, unsigned count,
+                                           const PALETTEENTRY* entries)
+{
+    const unsigned n = animating_ ? SetEntries(first, count, entries) : 0;
+    if (n > 0)
+        ZvServices().Invalidate(window, false);
+    return int(n);
+}
+
+void WaTrueColorDrawContext::EndPaletteAnimation(ZvWindow* window)
+{
+    // Back to the options asked for, which may need no table at all; the
+    // window would otherwise keep the animated colours until something
+    // else repaints it.
+    if (StopAnimation())
+        ZvServices().Invalidate(window, false);
 }

@@ -22,9 +22,13 @@ public:
     // colour (palettes carry it for indexed rows).
     void CorrectOutputRow(uint8_t* row, int bits, int32_t width) override;
 
+    // No palette to realize.
     int RealizeForeground(ZvWindow*) override { return 0; }
     void RealizeBackground(ZvWindow*) override {}
-    int BeginPaletteAnimation(ZvWindow*, unsigned, unsigned, PALETTEENTRY*) override { return 0; }
-    int AnimatePalette(ZvWindow*, unsigned, unsigned, const PALETTEENTRY*) override { return 0; }
-    void EndPaletteAnimation(ZvWindow*) override {}
+    // Animation through the colour table of the bands: the window is drawn
+    // with at most 256 colours while it runs (see PrepareColors), and each
+    // change repaints it with the changed table.
+    int BeginPaletteAnimation(ZvWindow* window, unsigned first, unsigned count, PALETTEENTRY* out) override;
+    int AnimatePalette(ZvWindow* window, unsigned first, unsigned count, const PALETTEENTRY* entries) override;
+    void EndPaletteAnimation(ZvWindow* window) override;
 };

@@ -1,6 +1,6 @@
 #include "drawctx/ZvGammaModel.h"
 
-#include "drawctx/ZvLangResources.h"
+#include "drawctx/ZvLibraryResources.h"
 #include "drawctx/zvwa/WA.h"
 #include "platform/Dib.h"
 

@@ -18,12 +18,3 @@ std::string ZvLangSpPath(std::string_view exePath);
 // given). With neither key the answer is systemDefault; else
 // LANGUAGE | SUBLANGUAGE << 10 in 16 bits, a missing key counting 0.
 uint16_t ZvReadForcedLangId(const std::string& iniPath, uint16_t systemDefault);
-
-// The language id of a locale name such as "de_CH.UTF-8": the language and
-// its territory as the system numbers them. "C", "POSIX" and an empty name
-// are US English; a language the table lacks is the neutral language.
-uint16_t ZvLangIdOfLocale(std::string_view locale);
-
-// The system default language: the locale that LC_ALL, LC_MESSAGES or LANG
-// names, in that order.
-uint16_t ZvSystemDefaultLangId();

@@ -11,7 +11,7 @@ bool ResourceStringSource::Find(int id, std::string& text) const
 {
     if (id < 0)
         return false;
-    std::optional<std::string> found = table_.FindString(uint32_t(id));
+    std::optional<std::string> found = resources_.FindString(uint32_t(id));
     if (found)
         text = std::move(*found);
     return found.has_value();

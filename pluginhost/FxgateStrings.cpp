@@ -1,36 +1,25 @@
 #include "pluginhost/FxgateStrings.h"
 
-#include <span>
+#include "platform/LanguageId.h"
+#include "platform/OwnResources.h"
 
-namespace {
+#include <map>
+#include <mutex>
 
-const QnStringTableEntry kStrings[] = {
-    {IDS_PI_TOOL_ERROR, "Plug-In tool Error"},
-    {IDS_PI_INTERNAL_ERROR, "ERROR filtering image:\nInternal Error in plug-in module!"},
-    {IDS_PI_READ_ERROR, "ERROR filtering image:\nError reading file!"},
-    {IDS_PI_WRITE_ERROR, "ERROR filtering image:\nError writing file!"},
-    {IDS_PI_IO_ERROR, "ERROR filtering image:\nDisk I/O error!"},
-    {IDS_PI_OUT_OF_MEMORY, "ERROR filtering image:\nOut of memory.\nClose some applications and try again!"},
-    {IDS_PI_DISK_FULL, "ERROR filtering image:\nDisk full.\nFree some disk space and try again!"},
-    {IDS_PI_END_OF_FILE, "ERROR filtering image:\nPremature end of file encountered!"},
-    {IDS_PI_BAD_MODE, "ERROR filtering image:\nPlug-in doesn't support this image mode!"},
-    {IDS_PI_BAD_INTERFACE, "ERROR filtering image:\nA problem with the filter module interface!"},
-    {IDS_PI_HOST_INSUFFICIENT, "ERROR filtering image:\nPlug-in requires services not provided by this host!"},
-    {IDS_PI_CATEGORY_OTHER, "Other"},
-    {IDS_PI_SELECT_FOLDER, "Select Plug-in Directory"},
-    {IDS_PI_ADDING_PLUGINS, "Adding Plug-ins ..."},
-    {IDS_PI_WARNING_CAPTION, "Plug-in Warning"},
-    {IDS_PI_FOLDER_ALREADY_ADDED, "Directory %s is already added into listing of directories!"},
-    {IDS_PI_FOLDER_TOO_LONG, "Directory %s is too long to be added into listing of directories!"},
-};
-
-} // namespace
+const platform::LangResources& FxgateResources()
+{
+    // The language the system's own lookup picks for the user, once per
+    // process as the system picks it.
+    static const platform::LangResources resources(
+        platform::OwnResources(), platform::LangResources::OrdinaryLanguages(platform::SystemDefaultLangId()));
+    return resources;
+}
 
 const QnRcStr& FxgateRc()
 {
     static const QnRcStr* rc = [] {
         auto* table = new QnRcStr(0);
-        table->SetTable(kStrings);
+        table->SetResourceModule(std::make_shared<platform::ResourceStringSource>(FxgateResources()));
         return table;
     }();
     return *rc;
@@ -38,8 +27,23 @@ const QnRcStr& FxgateRc()
 
 const char* FxgateText(int id)
 {
-    for (const QnStringTableEntry& entry : kStrings)
-        if (entry.id == id)
-            return entry.text;
-    return nullptr;
+    // Callers keep the pointer: each text is kept for the life of the
+    // process once asked for.
+    static std::mutex mutex;
+    static std::map<int, std::string> texts;
+    const std::lock_guard lock(mutex);
+    if (const auto kept = texts.find(id); kept != texts.end())
+        return kept->second.c_str();
+    if (id < 0)
+        return nullptr;
+    std::optional<std::string> text = FxgateResources().FindString(uint32_t(id));
+    if (!text)
+        return nullptr;
+    return texts.emplace(id, std::move(*text)).first->second.c_str();
+}
+
+platform::DialogTexts FxgateDialogTexts(uint32_t dialogId)
+{
+    const auto bytes = FxgateResources().FindResource(dialogId, platform::ResourceType::Dialog);
+    return bytes ? platform::ParseDialogTexts(*bytes) : platform::DialogTexts();
 }

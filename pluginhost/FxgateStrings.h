@@ -1,7 +1,11 @@
-// Message texts of the plug-in host library, by id.
+// Message texts and dialog texts of the plug-in host library, by id, from
+// the resources it carries in the user's language.
 #pragma once
 
 #include "base/QnRcStr.h"
+#include "platform/LangResources.h"
+
+#include <cstdint>
 
 enum FxgateStringId : int {
     IDS_PI_TOOL_ERROR = 5000,
@@ -23,7 +27,11 @@ enum FxgateStringId : int {
     IDS_PI_FOLDER_TOO_LONG = 4003,
 };
 
+// The library's resources, looked up in the system default language.
+const platform::LangResources& FxgateResources();
 // The library's string table.
 const QnRcStr& FxgateRc();
 // The text of id, or null when the table has none.
 const char* FxgateText(int id);
+// The texts of dialog template dialogId (none when it has no template).
+platform::DialogTexts FxgateDialogTexts(uint32_t dialogId);

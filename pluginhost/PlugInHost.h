@@ -14,6 +14,7 @@
 #include "platform/Module.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,14 @@ private:
     Area RequestedArea(Fetch kind) const;
     // Fetches an area when the record names another one than last time.
     int32_t FetchIfChanged(Fetch kind);
+    // Reads a row of n pixels from column x of work-area row y (counted
+    // from the bottom); nonzero or no pixels is a failure.
+    using ReadRow = std::function<int32_t(int32_t x, int32_t y, int32_t n, const uint8_t*& pixels)>;
+    // The planes of area, every step-th pixel, into a buffer that the
+    // record's data pointer and row bytes then describe; an empty area
+    // leaves no buffer.
+    int32_t CopyPlanes(const Area& area, int32_t step, RowPrefetch& rows, const ReadRow& read,
+                       std::vector<uint8_t>& into, void*& data, int32_t& rowBytes);
     int32_t FetchInput(const Area& area);
     int32_t FetchOutput(const Area& area);
     int32_t FetchMask(const Area& area);

@@ -32,6 +32,17 @@ void TakePlanes(const uint8_t* pixels, uint8_t* out, int32_t width, int32_t step
     }
 }
 
+// The way back: planes lo..hi of width buffer pixels into a work-area row
+// of pixelSize-byte pixels, whose other bytes stay as they are.
+void PutPlanes(const uint8_t* in, uint8_t* pixels, int32_t width, int32_t pixelSize, int32_t lo, int32_t hi)
+{
+    for (int32_t i = 0; i < width; ++i) {
+        uint8_t* pixel = pixels + size_t(i) * size_t(pixelSize);
+        for (int32_t k = lo; k <= hi; ++k)
+            pixel[pixelSize - 1 - k] = *in++;
+    }
+}
+
 // The integer part of a sampling rate; 0 or less counts as 1.
 int32_t Sampling(Fixed rate) { return std::max<int32_t>(1, rate >> 16); }
 
@@ -80,66 +91,59 @@ int32_t PlugInHost::FetchIfChanged(Fetch kind)
     return kRunDone;
 }
 
-int32_t PlugInHost::FetchInput(const Area& area)
+int32_t PlugInHost::CopyPlanes(const Area& area, int32_t step, RowPrefetch& rows, const ReadRow& read,
+                               std::vector<uint8_t>& into, void*& data, int32_t& rowBytes)
 {
     if (Empty(area.rect)) {
-        std::vector<uint8_t>().swap(input_);
-        record_.inData = nullptr;
-        record_.inRowBytes = 0;
+        std::vector<uint8_t>().swap(into);
+        data = nullptr;
+        rowBytes = 0;
         return kRunDone;
     }
     if (!ValidArea(area, planes_))
         return Fail(kRunFailed, IDS_PI_BAD_INTERFACE);
     const Rect& r = area.rect;
     const int32_t width = r.right - r.left;
-    const int32_t planes = area.hiPlane - area.loPlane + 1;
-    const int32_t rowBytes = width * planes;
-    const int32_t n = Sampling(area.rate);
-    const int32_t pixelSize = planes_;
-    std::vector<uint8_t> buffer(size_t(rowBytes) * size_t(r.bottom - r.top));
+    const int32_t bytes = width * (area.hiPlane - area.loPlane + 1);
+    // Sampled rows read every step-th pixel from the rectangle's left edge.
+    const int32_t readWidth = step * (width - 1) + 1;
+    std::vector<uint8_t> buffer(size_t(bytes) * size_t(r.bottom - r.top));
     for (int32_t j = 0; j < r.bottom - r.top; ++j) {
-        const int32_t y = n * (r.top + j);
         const uint8_t* pixels = nullptr;
-        if (source_->ReadPixels(0, 0, n * r.left, height_ - 1 - y, n * (width - 1) + 1, pixels) || !pixels)
+        if (read(step * r.left, height_ - 1 - step * (r.top + j), readWidth, pixels) || !pixels)
             return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
-        sourceRows_.Took(j, r.bottom - r.top, pixels, size_t(n * (width - 1) + 1) * size_t(pixelSize));
-        TakePlanes(pixels, buffer.data() + size_t(j) * size_t(rowBytes), width, n, pixelSize, area.loPlane,
+        rows.Took(j, r.bottom - r.top, pixels, size_t(readWidth) * size_t(planes_));
+        TakePlanes(pixels, buffer.data() + size_t(j) * size_t(bytes), width, step, planes_, area.loPlane,
                    area.hiPlane);
     }
-    input_.swap(buffer);
-    record_.inData = input_.data();
-    record_.inRowBytes = rowBytes;
+    into.swap(buffer);
+    data = into.data();
+    rowBytes = bytes;
     return kRunDone;
+}
+
+int32_t PlugInHost::FetchInput(const Area& area)
+{
+    return CopyPlanes(
+        area, Sampling(area.rate), sourceRows_,
+        [this](int32_t x, int32_t y, int32_t n, const uint8_t*& pixels) {
+            return source_->ReadPixels(0, 0, x, y, n, pixels);
+        },
+        input_, record_.inData, record_.inRowBytes);
 }
 
 int32_t PlugInHost::FetchOutput(const Area& area)
 {
-    if (Empty(area.rect)) {
-        std::vector<uint8_t>().swap(output_);
-        record_.outData = nullptr;
-        record_.outRowBytes = 0;
-        return kRunDone;
-    }
-    if (!ValidArea(area, planes_))
-        return Fail(kRunFailed, IDS_PI_BAD_INTERFACE);
-    const Rect& r = area.rect;
-    const int32_t width = r.right - r.left;
-    const int32_t planes = area.hiPlane - area.loPlane + 1;
-    const int32_t rowBytes = width * planes;
-    std::vector<uint8_t> buffer(size_t(rowBytes) * size_t(r.bottom - r.top));
-    for (int32_t j = 0; j < r.bottom - r.top; ++j) {
-        const uint8_t* pixels = nullptr;
-        if (destination_->ReadBackPixels(0, 0, r.left, height_ - 1 - (r.top + j), width, pixels) || !pixels)
-            return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
-        destinationRows_.Took(j, r.bottom - r.top, pixels, size_t(width) * size_t(planes_));
-        TakePlanes(pixels, buffer.data() + size_t(j) * size_t(rowBytes), width, 1, planes_, area.loPlane,
-                   area.hiPlane);
-    }
-    output_.swap(buffer);
-    record_.outData = output_.data();
-    record_.outRowBytes = rowBytes;
-    outputPending_ = true;
-    return kRunDone;
+    const int32_t result = CopyPlanes(
+        area, 1, destinationRows_,
+        [this](int32_t x, int32_t y, int32_t n, const uint8_t*& pixels) {
+            return destination_->ReadBackPixels(0, 0, x, y, n, pixels);
+        },
+        output_, record_.outData, record_.outRowBytes);
+    // What the module writes into a fetched area goes back to the picture.
+    if (result == kRunDone && !Empty(area.rect))
+        outputPending_ = true;
+    return result;
 }
 
 int32_t PlugInHost::FetchMask(const Area& area)
@@ -208,12 +212,8 @@ int32_t PlugInHost::WritePendingOutput()
         if (destination_->ReadBackPixels(0, 0, r.left, row, width, current) || !current)
             return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
         std::copy(current, current + size_t(width) * size_t(planes_), rowScratch_.begin());
-        const uint8_t* in = output_.data() + size_t(j) * rowBytes;
-        for (int32_t i = 0; i < width; ++i) {
-            uint8_t* pixel = rowScratch_.data() + size_t(i) * size_t(planes_);
-            for (int32_t k = lastOutput_.loPlane; k <= lastOutput_.hiPlane; ++k)
-                pixel[planes_ - 1 - k] = *in++;
-        }
+        PutPlanes(output_.data() + size_t(j) * rowBytes, rowScratch_.data(), width, planes_, lastOutput_.loPlane,
+                  lastOutput_.hiPlane);
         if (destination_->WritePixels(0, 0, r.left, row, width, rowScratch_.data()))
             return Fail(kRunFailed, IDS_PI_TOOL_ERROR);
     }

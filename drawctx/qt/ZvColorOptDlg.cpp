@@ -1,6 +1,6 @@
 #include "drawctx/qt/ZvColorOptDlg.h"
 
-#include "drawctx/ZvLangResources.h"
+#include "drawctx/ZvLibraryResources.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
 #include "framework/MessageBox.h"

@@ -2,46 +2,26 @@
 
 #include "framework/App.h"
 #include "framework/ControlId.h"
+#include "framework/DialogTexts.h"
 #include "framework/EventGuard.h"
 #include "framework/HelpProvider.h"
 #include "platform/Module.h"
 
-#include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QGroupBox>
-#include <QLabel>
-
-void ZvTemplateDialog::ApplyTexts(const ZvDialogTexts& texts)
-{
-    for (const auto& [id, text] : texts) {
-        const QString t = QString::fromUtf8(text.c_str());
-        if (id == 0) {
-            setWindowTitle(t);
-            continue;
-        }
-        QWidget* control = fw::FindControl(this, id);
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
-            button->setText(t);
-        else if (auto* label = qobject_cast<QLabel*>(control))
-            label->setText(t);
-        else if (auto* group = qobject_cast<QGroupBox*>(control))
-            group->setTitle(t);
-    }
-}
 
 bool ZvTemplateDialog::OnInitDialog()
 {
-    ApplyTexts(texts_);
+    fw::ApplyDialogTexts(this, texts_);
     return fw::Dialog::OnInitDialog();
 }
 
-int ZvLoadDialog(const char* templateName, ZvTemplateDialog& dialog, const ZvLangResources& resources)
+int ZvLoadDialog(const char* templateName, ZvTemplateDialog& dialog, const platform::LangResources& resources)
 {
     const auto bytes = resources.FindResource(templateName, platform::ResourceType::Dialog);
     if (!bytes)
         return -1;
-    dialog.SetTexts(ZvParseDialogTexts(*bytes));
+    dialog.SetTexts(platform::ParseDialogTexts(*bytes));
     return dialog.DoModal();
 }
 

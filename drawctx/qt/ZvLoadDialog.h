@@ -4,7 +4,7 @@
 // one).
 #pragma once
 
-#include "drawctx/ZvLangResources.h"
+#include "drawctx/ZvLibraryResources.h"
 #include "framework/Dialog.h"
 
 class ZvTemplateDialog : public fw::Dialog {
@@ -12,8 +12,7 @@ public:
     explicit ZvTemplateDialog(QWidget* owner) : fw::Dialog(owner) {}
 
     // Caption (id 0) and the texts of the controls with those ids.
-    void ApplyTexts(const ZvDialogTexts& texts);
-    void SetTexts(ZvDialogTexts texts) { texts_ = std::move(texts); }
+    void SetTexts(platform::DialogTexts texts) { texts_ = std::move(texts); }
 
     // Puts the template's texts on the controls, then shows the fields.
     bool OnInitDialog() override;
@@ -28,11 +27,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    ZvDialogTexts texts_;
+    platform::DialogTexts texts_;
 };
 
 // Runs dialog modally with the texts of templateName, looked up in the
 // language of resources and else without one; its result, or -1 when no
 // such template exists.
 int ZvLoadDialog(const char* templateName, ZvTemplateDialog& dialog,
-                 const ZvLangResources& resources = ZvLibraryLangResources());
+                 const platform::LangResources& resources = ZvLibraryLangResources());

@@ -5,6 +5,7 @@
 
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
+#include "framework/DialogTexts.h"
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 
@@ -59,25 +60,24 @@ const fw::MessageMap* PlugInFoldersDialog::GetMessageMap() const
 
 void PlugInFoldersDialog::CreateControls()
 {
-    setWindowTitle(QStringLiteral("Plug-in folders"));
-
     list_ = new QListWidget(this);
     fw::SetControlId(list_, IDC_FOLDERS);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] { UpdateRemove(); });
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(AddButton(fw::IDOK, QStringLiteral("OK")));
-    buttons->addWidget(AddButton(fw::IDCANCEL, QStringLiteral("Cancel")));
+    buttons->addWidget(AddButton(fw::IDOK, QString()));
+    buttons->addWidget(AddButton(fw::IDCANCEL, QString()));
     buttons->addSpacing(16);
-    buttons->addWidget(AddButton(IDC_ADD, QStringLiteral("Add...")));
-    remove_ = AddButton(IDC_REMOVE, QStringLiteral("Remove"));
+    buttons->addWidget(AddButton(IDC_ADD, QString()));
+    remove_ = AddButton(IDC_REMOVE, QString());
     buttons->addWidget(remove_);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
+    fw::ApplyDialogTexts(this, FxgateDialogTexts(IDD));
     resize(420, 200);
     UpdateRemove();
 }

@@ -3,6 +3,8 @@
 #include "pluginhost/qt/PlugInQtMenu.h"
 
 #include "framework/ControlId.h"
+#include "framework/DialogTexts.h"
+#include "pluginhost/FxgateStrings.h"
 
 #include <algorithm>
 
@@ -20,10 +22,16 @@ namespace {
 
 // A module path can be far wider than the window; it is clipped rather
 // than let the window grow off the screen.
+QLabel* Label(QWidget* parent, uint32_t id)
+{
+    auto* label = new QLabel(parent);
+    fw::SetControlId(label, id);
+    return label;
+}
+
 QLabel* ClippedLine(QWidget* parent, uint32_t id)
 {
-    auto* line = new QLabel(parent);
-    fw::SetControlId(line, id);
+    QLabel* line = Label(parent, id);
     line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     line->setTextFormat(Qt::PlainText);
     return line;
@@ -49,8 +57,7 @@ void PlugInRegistrationDialog::CreateControls()
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
 
-    text_ = new QLabel(QStringLiteral("Plug-ins' registration ..."), frame);
-    fw::SetControlId(text_, IDC_TEXT);
+    text_ = Label(frame, IDC_TEXT);
     name_ = ClippedLine(frame, IDC_NAME);
     module_ = ClippedLine(frame, IDC_MODULE);
     progress_ = new QProgressBar(frame);
@@ -62,12 +69,13 @@ void PlugInRegistrationDialog::CreateControls()
     grid->setColumnStretch(2, 1);
     grid->addWidget(icon, 0, 0, 3, 1);
     grid->addWidget(text_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Plug-in name:"), frame), 1, 1);
+    grid->addWidget(Label(frame, IDC_NAME_LABEL), 1, 1);
     grid->addWidget(name_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Plug-in module:"), frame), 2, 1);
+    grid->addWidget(Label(frame, IDC_MODULE_LABEL), 2, 1);
     grid->addWidget(module_, 2, 2);
     grid->addWidget(progress_, 3, 0, 1, 3);
 
+    fw::ApplyDialogTexts(this, FxgateDialogTexts(IDD));
     setFixedWidth(380);
 }
 

@@ -18,6 +18,8 @@ public:
     static constexpr uint32_t IDC_NAME = 1008;
     static constexpr uint32_t IDC_MODULE = 1009;
     static constexpr uint32_t IDC_PROGRESS = 1010;
+    static constexpr uint32_t IDC_NAME_LABEL = 1011;
+    static constexpr uint32_t IDC_MODULE_LABEL = 1012;
 
     PlugInRegistrationDialog();
 

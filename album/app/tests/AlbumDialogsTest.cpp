@@ -18,6 +18,7 @@
 #include <QThread>
 #include <memory>
 
+#include "GrabChecks.h"
 #include "album/app/AboutDlg.h"
 #include "album/app/AlbumIds.h"
 #include "album/app/AlbumProgress.h"
@@ -110,8 +111,15 @@ TEST_F(DialogTest, QuestionsCloseWithTheirButtonsResult)
         std::string text;
         fw::SetDialogHook([&](fw::Dialog& d) {
             text = qobject_cast<QLabel*>(d.GetDlgItem(IDC_QUESTION_TEXT))->text().toStdString();
-            if (c.kind == Kind::MissingFile && c.button == IDC_IGNORE)
-                d.grab().save("/tmp/ovalbum-album-error.png");
+            if (c.kind == Kind::MissingFile && c.button == IDC_IGNORE) {
+                // The question and the three buttons are drawn, in place.
+                const QImage shot = albumapptest::Shot(&d);
+                EXPECT_GT(albumapptest::InkPixels(shot, albumapptest::PlaceIn(&d, d.GetDlgItem(IDC_QUESTION_TEXT))), 20);
+                for (uint32_t id : {uint32_t(fw::IDOK), uint32_t(fw::IDCANCEL), uint32_t(IDC_IGNORE)}) {
+                    albumapptest::ExpectDrawnInPlace(shot, &d, d.GetDlgItem(id));
+                    EXPECT_GT(albumapptest::InkPixels(shot, albumapptest::PlaceIn(&d, d.GetDlgItem(id))), 20) << id;
+                }
+            }
             d.PressButton(c.button);
         });
         EXPECT_EQ(dlg.DoModal(), c.want);

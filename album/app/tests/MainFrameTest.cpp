@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "AppTestSupport.h"
+#include "GrabChecks.h"
 #include "album/app/AlbumIds.h"
 #include "album/app/FakeAlbumScanner.h"
 #include "album/app/FrameSizeLimits.h"
@@ -139,7 +140,29 @@ TEST_F(MainFrameTest, StatusTextAndSmallestSize)
     EXPECT_GE(frame->height(), kAlbumFrameMinHeight);
     frame->resize(800, 600);
     frame->show();
-    frame->grab().save("/tmp/ovalbum-frame.png");
+
+    // The grab shows the status text and every button of the toolbar with
+    // its picture, where they sit.
+    const QImage shot = albumapptest::Shot(frame);
+    ASSERT_EQ(shot.size(), frame->size());
+    const QRect status = albumapptest::PlaceIn(frame, frame->GetStatusBar());
+    const int inked = albumapptest::InkPixels(shot, status);
+    frame->SetStatusText("");
+    EXPECT_GT(inked, albumapptest::InkPixels(albumapptest::Shot(frame), status) + 20);
+
+    QToolBar* bar = frame->ToolBar();
+    int buttons = 0;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator() || !action->isEnabled())
+            continue;
+        SCOPED_TRACE(fw::ControlId(action));
+        QWidget* button = bar->widgetForAction(action);
+        ASSERT_NE(button, nullptr);
+        albumapptest::ExpectDrawnInPlace(shot, frame, button);
+        EXPECT_TRUE(albumapptest::ShowsIcon(shot, albumapptest::PlaceIn(frame, button), action->icon(), bar->iconSize()));
+        ++buttons;
+    }
+    EXPECT_GE(buttons, 3);
 }
 
 TEST(FrameSizeLimits, TheDraggedEdgeGivesWay)

@@ -39,7 +39,7 @@ TEST(LoadDialog, TextsFollowTheLanguageWithFallback)
     using platform::ResourceType::Dialog;
     platform::ResourceSectionWriter w;
     w.Add(Dialog, "MONGAMMA", Bytes("0 Calibrate colors\n1101 &Red\n1 OK\n2 Cancel\n"));
-    w.Add(ZvLangResources::TaggedType(Dialog, 0x0407), "MONGAMMA",
+    w.Add(platform::LangResources::TaggedType(Dialog, 0x0407), "MONGAMMA",
           Bytes("0 Farben abgleichen\n1101 &Rot\n1 OK\n2 Abbrechen\n"));
     const std::vector<uint8_t> bytes = w.Bytes();
     const auto table = platform::ResourceTable::FromBytes(bytes);
@@ -55,7 +55,7 @@ TEST(LoadDialog, TextsFollowTheLanguageWithFallback)
     });
     {
         SmallDialog dlg;
-        EXPECT_EQ(ZvLoadDialog("MONGAMMA", dlg, ZvLangResources(table, 0x0407)), 1);
+        EXPECT_EQ(ZvLoadDialog("MONGAMMA", dlg, platform::LangResources(table, 0x0407)), 1);
         EXPECT_EQ(seen.caption, "Farben abgleichen");
         EXPECT_EQ(seen.label, "&Rot");
         EXPECT_EQ(seen.ok, "Abbrechen");
@@ -63,13 +63,13 @@ TEST(LoadDialog, TextsFollowTheLanguageWithFallback)
     {
         // French has no template of its own: the ordinary one.
         SmallDialog dlg;
-        EXPECT_EQ(ZvLoadDialog("mongamma", dlg, ZvLangResources(table, 0x040C)), 1);
+        EXPECT_EQ(ZvLoadDialog("mongamma", dlg, platform::LangResources(table, 0x040C)), 1);
         EXPECT_EQ(seen.caption, "Calibrate colors");
         EXPECT_EQ(seen.label, "&Red");
     }
     {
         SmallDialog dlg;
-        EXPECT_EQ(ZvLoadDialog("COLOROPT", dlg, ZvLangResources(table, 0x0407)), -1);
+        EXPECT_EQ(ZvLoadDialog("COLOROPT", dlg, platform::LangResources(table, 0x0407)), -1);
         EXPECT_EQ(runs, 2);
     }
     fw::SetDialogHook(old);

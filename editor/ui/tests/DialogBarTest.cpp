@@ -6,8 +6,10 @@
 
 #include "editor/ui/BarButton.h"
 #include "editor/ui/LdDialogBar.h"
+#include "editor/ui/SysColor.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 
 namespace {
 
@@ -51,6 +53,48 @@ protected:
 };
 
 using Strings = std::vector<std::string>;
+
+// In a grab of bar: every shown button's picture at its place, pixel for
+// pixel, and some of its caption in the caption's colour. Answers how many
+// buttons showed a picture.
+int ExpectButtonsDrawn(const CLdDialogBar& bar, const QImage& shot)
+{
+    int pictures = 0;
+    for (const CBarButton* button : bar.findChildren<CBarButton*>()) {
+        if (!button->isVisible() || button->Look() == CBarButtonLook::Disabled)
+            continue;
+        SCOPED_TRACE(button->text().toStdString());
+        const QRect r = QRect(button->mapTo(&bar, QPoint(0, 0)), button->size());
+        if (button->HasPicture()) {
+            const CBarButtonPicture& picture = button->Picture();
+            QImage alone(picture.Size(), QImage::Format_ARGB32);
+            alone.fill(Qt::transparent);
+            QPainter painter(&alone);
+            picture.Draw(painter, QPoint(0, 0));
+            painter.end();
+            const QPoint at = r.topLeft() + button->layout.PicturePos(QRect(QPoint(0, 0), r.size()), picture.Size(),
+                                                                     button->Look() == CBarButtonLook::Pressed);
+            int wrong = 0;
+            for (int y = 0; y < alone.height(); ++y)
+                for (int x = 0; x < alone.width(); ++x)
+                    if (!picture.IsTransparent(x, y) && shot.pixel(at + QPoint(x, y)) != alone.pixel(x, y))
+                        ++wrong;
+            EXPECT_EQ(wrong, 0);
+            ++pictures;
+        }
+        if (!button->text().isEmpty()) {
+            const QRect caption =
+                button->layout.CaptionRect(QRect(QPoint(0, 0), r.size()), button->Look()).translated(r.topLeft()) & r;
+            const QRgb ink = LdQColor(button->textColour).rgb();
+            bool inked = false;
+            for (int y = caption.top(); y <= caption.bottom() && !inked; ++y)
+                for (int x = caption.left(); x <= caption.right() && !inked; ++x)
+                    inked = shot.pixel(x, y) == ink;
+            EXPECT_TRUE(inked) << "no caption drawn";
+        }
+    }
+    return pictures;
+}
 
 }  // namespace
 
@@ -133,5 +177,10 @@ TEST_F(DialogBarFixture, GrabBothBars)
     toolBar_->TaskButton(IDC_BAR_TASK_FIRST)->click();
     Settle();
     GrabWhenAsked(*toolBar_, "tool-bar-text-tool", false);
-    EXPECT_FALSE(taskBar_->grab().isNull());
+
+    const QImage tasks = taskBar_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(tasks.size(), taskBar_->size());
+    EXPECT_GE(ExpectButtonsDrawn(*taskBar_, tasks), 3);
+    const QImage tools = toolBar_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(ExpectButtonsDrawn(*toolBar_, tools), 1);
 }

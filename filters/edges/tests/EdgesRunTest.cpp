@@ -5,6 +5,8 @@
 
 #include "filters/edges/MaskCatalogue.h"
 
+#include <algorithm>
+
 namespace {
 
 using EdgesRun = EdgesFixture;
@@ -18,6 +20,10 @@ TEST_F(EdgesRun, EveryGalleryMaskBlendsTheAreaTowardsTheColour)
     int32_t differing = 0;
     for (const int32_t resource : MaskResources()) {
         SCOPED_TRACE(resource);
+        const ReferenceMask mask = ReadMask(resource);
+        EXPECT_EQ(mask.w, 360);
+        EXPECT_EQ(mask.h, 360);
+        EXPECT_NE(*std::min_element(mask.b.begin(), mask.b.end()), *std::max_element(mask.b.begin(), mask.b.end()));
         auto host = MakeHost({PI_HOST_SIG_EDITOR, true, 37, 23, 3, {}, 0, kColour});
         Keep(*host, resource, 0);
         ASSERT_EQ(host->Run(false), 0);

@@ -2,15 +2,12 @@
 // and run on a picture: asked once, then run again with the kept block.
 #include "EdgesFixture.h"
 
-#include "pluginhost/Fxgate.h"
-#include "pluginhost/FxgateLibrary.h"
 #include "pluginhost/PIHostTypes.h"
-#include "pluginhost/tests/TestPicture.h"
+#include "pluginhost/tests/CatalogueRun.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTabBar>
-#include <filesystem>
 
 namespace {
 
@@ -18,11 +15,7 @@ using EdgesUnderFxgate = EdgesFixture;
 
 TEST_F(EdgesUnderFxgate, RunsFromTheCatalogue)
 {
-    const std::string folder = std::filesystem::path(EDGES_MODULE).parent_path();
-    const std::string catalogue = config / "Telvy12.DAT";
-    const PIInitPaths paths{catalogue.c_str(), folder.c_str()};
-    ASSERT_EQ(PIInitPluginSupport(&paths), 1);
-    const int32_t id = Fxgate()->catalogue.IdByName("Edges...");
+    const int32_t id = CatalogueModuleFolder(config.Path(), EDGES_MODULE, "Edges...");
     ASSERT_GT(id, 0);
 
     // "Rectangle" of the Vignette tab: the border is the colour, the middle
@@ -35,15 +28,10 @@ TEST_F(EdgesUnderFxgate, RunsFromTheCatalogue)
         QCoreApplication::sendEvent(gallery, &press);
     };
     TestPicture source(16, 60, 40);
-    for (size_t i = 0; i < source.Pixels().size(); ++i)
-        source.Pixels()[i] = uint8_t(i * 3 + 1);
-    int32_t within = 0;
+    FillRamp(source, 3);
     CPIInstance application{uint32_t(id)};
     for (int run = 0; run < 2; ++run) {
-        TestPicture destination = source;
-        PIRECT changed{};
-        ASSERT_NO_THROW(application.Execute(nullptr, PIColour(250, 10, 20), 0, &destination, &source, PIPOINT{0, 0},
-                                            nullptr, nullptr, nullptr, &changed, &within));
+        TestPicture destination = RunOnCopy(application, source, PIColour(250, 10, 20));
         // Blue, green, red in the work area.
         EXPECT_EQ(destination.At(0, 0)[0], 20) << run;
         EXPECT_EQ(destination.At(0, 0)[1], 10) << run;
@@ -54,13 +42,7 @@ TEST_F(EdgesUnderFxgate, RunsFromTheCatalogue)
     EXPECT_EQ(dialogs, 1);
 
     dialogOk = false;
-    TestPicture destination = source;
-    PIRECT changed{};
-    CPIInstance instance{uint32_t(id)};
-    EXPECT_THROW(instance.Execute(nullptr, 0, 0, &destination, &source, PIPOINT{0, 0}, nullptr, nullptr, nullptr,
-                                  &changed, &within),
-                 piInst_cancel);
-    EXPECT_EQ(destination.Pixels(), source.Pixels());
+    ExpectCancelledApplication(uint32_t(id), source);
 }
 
 } // namespace

@@ -7,37 +7,20 @@
 #include "RubberFixture.h"
 
 #include "filters/rubber/SevenLongParams.h"
-#include "pluginhost/Fxgate.h"
-#include "pluginhost/FxgateLibrary.h"
 #include "pluginhost/PlugInHost.h"
-#include "pluginhost/tests/TestPicture.h"
+#include "pluginhost/tests/CatalogueRun.h"
 
 #include <QAbstractButton>
 #include <QSlider>
-#include <filesystem>
 
 namespace {
 
 using AnalyticUnderFxgate = RubberFixture;
 
-std::vector<uint8_t> TopDown(TestPicture& picture)
-{
-    std::vector<uint8_t> pixels;
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        for (int32_t x = 0; x < picture.Width(); ++x)
-            for (int32_t k = 0; k < 3; ++k)
-                pixels.push_back(picture.At(x, y)[k]);
-    return pixels;
-}
-
 TEST_F(AnalyticUnderFxgate, WhirlsThePictureWithTheDialogsChoice)
 {
-    const std::string folder = std::filesystem::path(RUBBER_MODULE).parent_path();
-    const std::string catalogue = config / "Telvy12.DAT";
-    const PIInitPaths paths{catalogue.c_str(), folder.c_str()};
-    ASSERT_EQ(PIInitPluginSupport(&paths), 1);
     // Only Rubber and Perspective are catalogued; Whirl is run by name.
-    EXPECT_LE(Fxgate()->catalogue.IdByName("Whirl..."), 0);
+    EXPECT_LE(CatalogueModuleFolder(config.Path(), RUBBER_MODULE, "Whirl..."), 0);
     PlugInHost& host = Fxgate()->host;
     ASSERT_EQ(host.LoadModule(RUBBER_MODULE, "ENTRYPOINT10", nullptr), kRunDone);
 

@@ -5,25 +5,11 @@
 
 #include "RubberFixture.h"
 
-#include "pluginhost/Fxgate.h"
-#include "pluginhost/FxgateLibrary.h"
 #include "pluginhost/PlugInHost.h"
-#include "pluginhost/tests/TestPicture.h"
+#include "pluginhost/tests/CatalogueRun.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
-
-// The picture's pixels top-down, as the module receives them.
-inline std::vector<uint8_t> TopDown(TestPicture& picture)
-{
-    std::vector<uint8_t> pixels;
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        for (int32_t x = 0; x < picture.Width(); ++x)
-            for (int32_t k = 0; k < 3; ++k)
-                pixels.push_back(picture.At(x, y)[k]);
-    return pixels;
-}
 
 // A colour picture of gradients and checks, w x h.
 inline TestPicture CheckedPicture(int32_t w, int32_t h)
@@ -41,10 +27,7 @@ public:
     // The catalogue in config; the module's folder scanned.
     FxgateByName(const std::string& config, const char* entry)
     {
-        const std::string folder = std::filesystem::path(RUBBER_MODULE).parent_path();
-        catalogue_ = config + "/Telvy12.DAT";
-        const PIInitPaths paths{catalogue_.c_str(), folder.c_str()};
-        EXPECT_EQ(PIInitPluginSupport(&paths), 1);
+        CatalogueModuleFolder(config, RUBBER_MODULE, "");
         EXPECT_EQ(Fxgate()->host.LoadModule(RUBBER_MODULE, entry, nullptr), kRunDone);
     }
     ~FxgateByName() { FreeHostHandle(parameters); }
@@ -65,9 +48,6 @@ public:
 
     Handle parameters = nullptr;
     intptr_t data = 0;
-
-private:
-    std::string catalogue_;
 };
 
 // The pixels a field gives a whole colour picture under the library (its

@@ -217,13 +217,9 @@ bool ModuleMapped()
 
 TEST_F(PerspectiveRun, TheHostFindsItsOwnPropertyListAndRunsItByThatListAndByName)
 {
-    const std::string folder = std::filesystem::path(RUBBER_MODULE).parent_path();
-    const std::string catalogue = config / "Telvy12.DAT";
-    const PIInitPaths paths{catalogue.c_str(), folder.c_str()};
-    ASSERT_EQ(PIInitPluginSupport(&paths), 1);
+    const int32_t id = CatalogueModuleFolder(config.Path(), RUBBER_MODULE, "Perspe...");
     // The scan read the property lists from the file alone.
     EXPECT_FALSE(ModuleMapped());
-    const int32_t id = Fxgate()->catalogue.IdByName("Perspe...");
     ASSERT_GT(id, 0);
     const PlugInRecord& record = *Fxgate()->catalogue.FindById(uint32_t(id));
     EXPECT_STREQ(record.entry, "ENTRYPOINT14");
@@ -234,12 +230,8 @@ TEST_F(PerspectiveRun, TheHostFindsItsOwnPropertyListAndRunsItByThatListAndByNam
     std::filesystem::create_directories(config / stem);
     Ini().WriteInt("Perspective", "Vertical", 160);
     Ini().WriteInt("Perspective", "Horizontal", 55);
-    int32_t within = 0;
     CPIInstance perspective{uint32_t(id)};
-    TestPicture destination = source;
-    PIRECT changed{};
-    ASSERT_NO_THROW(perspective.Execute(nullptr, 0, 0, &destination, &source, PIPOINT{0, 0}, nullptr, nullptr, nullptr,
-                                        &changed, &within));
+    TestPicture destination = RunOnCopy(perspective, source);
     EXPECT_EQ(preselected, (std::vector<int>{5}));
     EXPECT_EQ(filterTitles, (std::vector<std::string>{"Perspective"}));
     ExpectFxgateField(source, destination, PerspectiveField(45, 31, 160, 55));

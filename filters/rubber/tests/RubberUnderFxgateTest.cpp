@@ -4,34 +4,15 @@
 // stretched by the drag, as does a second run with the kept parameters.
 #include "RubberFixture.h"
 
-#include "pluginhost/Fxgate.h"
-#include "pluginhost/FxgateLibrary.h"
-#include "pluginhost/tests/TestPicture.h"
-
-#include <filesystem>
+#include "pluginhost/tests/CatalogueRun.h"
 
 namespace {
 
 using RubberUnderFxgate = RubberFixture;
 
-// The picture's pixels top-down, as the module receives them.
-std::vector<uint8_t> TopDown(TestPicture& picture)
-{
-    std::vector<uint8_t> pixels;
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        for (int32_t x = 0; x < picture.Width(); ++x)
-            for (int32_t k = 0; k < 3; ++k)
-                pixels.push_back(picture.At(x, y)[k]);
-    return pixels;
-}
-
 TEST_F(RubberUnderFxgate, StretchesThePictureByTheDialogsDrag)
 {
-    const std::string folder = std::filesystem::path(RUBBER_MODULE).parent_path();
-    const std::string catalogue = config / "Telvy12.DAT";
-    const PIInitPaths paths{catalogue.c_str(), folder.c_str()};
-    ASSERT_EQ(PIInitPluginSupport(&paths), 1);
-    const int32_t id = Fxgate()->catalogue.IdByName("Rubber...");
+    const int32_t id = CatalogueModuleFolder(config.Path(), RUBBER_MODULE, "Rubber...");
     ASSERT_GT(id, 0);
 
     TestPicture source(16, 37, 21);
@@ -48,14 +29,10 @@ TEST_F(RubberUnderFxgate, StretchesThePictureByTheDialogsDrag)
         Drag(mesh, press, move);
         stored = RubberParams{40 * 1000 / pw, -25 * 1000 / ph, press.x() * 1000 / pw, press.y() * 1000 / ph, 0, 0};
     };
-    int32_t within = 0;
     CPIInstance application{uint32_t(id)};
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
-        TestPicture destination = source;
-        PIRECT changed{};
-        ASSERT_NO_THROW(application.Execute(nullptr, 0, 0, &destination, &source, PIPOINT{0, 0}, nullptr, nullptr,
-                                            nullptr, &changed, &within));
+        TestPicture destination = RunOnCopy(application, source);
         const std::vector<uint8_t> in = TopDown(source);
         const RefPicture picture{37, 21, 3, in.data()};
         const RubberField field(37, 21, stored);
@@ -74,13 +51,7 @@ TEST_F(RubberUnderFxgate, StretchesThePictureByTheDialogsDrag)
     // A cancelled dialog is a cancelled run for Fxgate.
     filterOk = false;
     rubberDialog = {};
-    TestPicture destination = source;
-    PIRECT changed{};
-    CPIInstance instance{uint32_t(id)};
-    EXPECT_THROW(instance.Execute(nullptr, 0, 0, &destination, &source, PIPOINT{0, 0}, nullptr, nullptr, nullptr,
-                                  &changed, &within),
-                 piInst_cancel);
-    EXPECT_EQ(destination.Pixels(), source.Pixels());
+    ExpectCancelledApplication(uint32_t(id), source);
 }
 
 } // namespace
