@@ -94,22 +94,21 @@ QTransform Xform(MetaBytes& r)
 }
 
 // Region data: its header (size, type, count, bytes, bounds) and rectangles.
-QRegion Region(MetaBytes r)
+std::vector<QRectF> Region(MetaBytes r)
 {
     r.Skip(8);
     const uint32_t count = r.U32();
     r.Skip(4 + 16);
-    QRegion region;
+    std::vector<QRectF> rects;
     if (uint64_t(count) * 16 > r.Left())
-        return region;
-    std::vector<QRect> rects;
+        return rects;
     rects.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
-        const QRectF f = Rect(r).normalized();
-        rects.push_back(QRect(QPoint(int(f.left()), int(f.top())), QPoint(int(f.right()) - 1, int(f.bottom()) - 1)));
+        const int32_t left = r.I32(), top = r.I32(), right = r.I32(), bottom = r.I32();
+        if (left < right && top < bottom)
+            rects.push_back(QRectF(QPointF(left, top), QPointF(right, bottom)));
     }
-    region.setRects(rects.data(), int(rects.size()));
-    return region;
+    return rects;
 }
 
 QString Utf16(MetaBytes text, uint32_t chars)
@@ -397,7 +396,7 @@ void EnhancedPlayer::Record(uint32_t type, MetaBytes& r, const MetaBytes& whole)
     case kExtSelectClipRgn: {
         const uint32_t bytes = r.U32();
         const int mode = int(r.U32());
-        dc_.SelectClipRegion(bytes ? Region(r) : QRegion(), mode);
+        dc_.SelectClipRegion(bytes ? Region(r) : std::vector<QRectF>(), mode);
         break;
     }
     case kFillRgn: {

@@ -16,6 +16,9 @@ constexpr size_t kMaxSaved = 4096;
 // much and show nothing a sketch shape could hold.
 constexpr double kMaxTextPixels = 8192;
 constexpr int kMaxFontPixels = 65535;
+// Rectangles of one region that are followed; a region is built one
+// rectangle at a time, in time growing with the square of their number.
+constexpr size_t kMaxRegionRects = 1024;
 
 constexpr uint32_t kPenStyleMask = 0xF, kPenNull = 5, kPenUserStyle = 7;
 constexpr uint32_t kPenCapMask = 0xF00, kPenCapSquare = 0x100, kPenCapFlat = 0x200;
@@ -263,10 +266,31 @@ void MetaPlayerDC::RestoreDC(int32_t n)
     saved_.resize(level);
 }
 
+QRectF MetaPlayerDC::Bounds() const { return QRectF(target_).adjusted(-1, -1, 1, 1); }
+
 QRegion MetaPlayerDC::DeviceRegion(const QRectF& logical) const
 {
-    const QPolygonF corners = Full().map(QPolygonF(logical.normalized()));
-    return QRegion(corners.toPolygon());
+    // Only the part over the target matters. Cutting to it first also keeps
+    // the coordinates small: a region is made in integers.
+    const QTransform full = Full();
+    const QPolygonF corners = full.map(QPolygonF(logical.normalized()));
+    for (const QPointF& p : corners)
+        if (!Finite(p))
+            return {};
+    if (full.type() <= QTransform::TxScale)
+        return QRegion(corners.boundingRect().intersected(Bounds()).toRect());
+    return QRegion(corners.intersected(QPolygonF(Bounds())).toPolygon());
+}
+
+QRegion MetaPlayerDC::DeviceRegion(const std::vector<QRectF>& rects) const
+{
+    QRegion region;
+    for (size_t i = 0; i < rects.size() && i < kMaxRegionRects; ++i) {
+        const QRectF r = base_.mapRect(rects[i]).intersected(Bounds());
+        if (!r.isEmpty())
+            region += r.toRect();
+    }
+    return region;
 }
 
 void MetaPlayerDC::Clip(const QRegion& device, int mode)
@@ -301,25 +325,31 @@ void MetaPlayerDC::ExcludeClipRect(const QRectF& r) { Clip(DeviceRegion(r), clip
 void MetaPlayerDC::OffsetClip(QPointF d)
 {
     const QPointF moved = Full().map(d) - Full().map(QPointF(0, 0));
-    if (Finite(moved))
-        state_.clip = state_.clip.translated(moved.toPoint()) & QRegion(target_);
+    if (!Finite(moved))
+        return;
+    // Moved further than the target is wide, the clip is empty either way.
+    const double w = target_.width() + 1.0, h = target_.height() + 1.0;
+    const QPoint by(int(std::clamp(moved.x(), -w, w)), int(std::clamp(moved.y(), -h, h)));
+    state_.clip = state_.clip.translated(by) & QRegion(target_);
 }
 
-void MetaPlayerDC::SelectClipRegion(const QRegion& region, int mode)
+void MetaPlayerDC::SelectClipRegion(const std::vector<QRectF>& rects, int mode)
 {
     // No region with the copy mode takes the clip away.
-    if (region.isEmpty() && mode == clipCopy) {
+    if (rects.empty() && mode == clipCopy) {
         state_.clip = QRegion(target_);
         return;
     }
-    Clip(base_.map(region), mode);
+    Clip(DeviceRegion(rects), mode);
 }
 
 void MetaPlayerDC::SelectClipPath(int mode)
 {
     if (!path_)
         return;
-    const QPainterPath device = Full().map(*path_);
+    QPainterPath bounds;
+    bounds.addRect(Bounds());
+    const QPainterPath device = Full().map(*path_).intersected(bounds);
     path_.reset();
     Clip(QRegion(device.toFillPolygon().toPolygon(), state_.fillRule), mode);
 }
@@ -525,7 +555,7 @@ void MetaPlayerDC::AngleArc(QPointF centre, double radius, double startDegrees, 
 void MetaPlayerDC::SetPixel(QPointF p, uint32_t colorref)
 {
     const QPointF d = Full().map(p);
-    if (!Finite(d) || !state_.clip.contains(QPoint(int(std::floor(d.x())), int(std::floor(d.y())))))
+    if (!Finite(d) || !Bounds().contains(d) || !state_.clip.contains(QPoint(int(std::floor(d.x())), int(std::floor(d.y())))))
         return;
     out_.setTransform(QTransform());
     out_.setClipRegion(state_.clip);
@@ -639,13 +669,13 @@ void MetaPlayerDC::PatBlt(const QRectF& r, uint32_t rop)
     out_.fillRect(r.normalized(), brush);
 }
 
-void MetaPlayerDC::FillRegion(const QRegion& region, const QBrush& brush)
+void MetaPlayerDC::FillRegion(const std::vector<QRectF>& rects, const QBrush& brush)
 {
     if (path_)
         return;
     Apply();
     out_.setTransform(QTransform());
-    const QRegion device = base_.map(region) & state_.clip;
+    const QRegion device = DeviceRegion(rects) & state_.clip;
     for (const QRect& r : device)
         out_.fillRect(r, brush);
 }

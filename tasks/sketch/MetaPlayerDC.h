@@ -97,8 +97,9 @@ public:
     void IntersectClipRect(const QRectF& r);
     void ExcludeClipRect(const QRectF& r);
     void OffsetClip(QPointF d);
-    // A region in the metafile's device units combined with the clip.
-    void SelectClipRegion(const QRegion& region, int mode);
+    // A region (rectangles in the metafile's device units) combined with
+    // the clip.
+    void SelectClipRegion(const std::vector<QRectF>& rects, int mode);
     void SelectClipPath(int mode);
 
     void MoveTo(QPointF p) { state_.position = p; }
@@ -126,7 +127,7 @@ public:
     // A rectangle filled by a raster operation without a source picture.
     void PatBlt(const QRectF& r, uint32_t rop);
     // A region in the metafile's device units filled with brush.
-    void FillRegion(const QRegion& region, const QBrush& brush);
+    void FillRegion(const std::vector<QRectF>& rects, const QBrush& brush);
 
     void BeginPath() { path_.emplace(); }
     void EndPath() { pathClosed_ = true; }
@@ -165,7 +166,10 @@ private:
     void Draw(QPainterPath path, bool fill, bool stroke, bool connect = false);
     void DrawPath(bool fill, bool stroke);
     void Clip(const QRegion& device, int mode);
+    // The target with a pixel's margin: all that drawing can reach.
+    QRectF Bounds() const;
     QRegion DeviceRegion(const QRectF& logical) const;
+    QRegion DeviceRegion(const std::vector<QRectF>& rects) const;
     QPainterPath ArcPath(const QRectF& box, QPointF start, QPointF end, ArcKind kind) const;
 
     QPainter& out_;

@@ -457,6 +457,18 @@ TEST(MetafileDraw, DamagedMetafilesDrawWhatTheyCanInsideTheirRectangle)
         bytes.insert(bytes.end() - 20, {43, 0, 0, 0, 0xF0, 0xFF, 0xFF, 0xFF});
         return bytes;
     }());
+    files.emplace_back("emf clipping far outside", [&] {
+        EmfWriter w;
+        PenAndBrush(w);
+        w.rec(36, EmfParams().f32(0.9f).f32(0.2f).f32(-0.2f).f32(0.9f).f32(4).f32(2).u(4).bytes)
+            .rec(30, EmfParams().rect(0, 0, 1694528256, 1761636864).bytes)
+            .rec(29, EmfParams().rect(INT32_MIN, INT32_MIN, INT32_MAX, 40).bytes)
+            .rec(75, EmfParams().u(48).u(2).u(32).u(1).u(1).u(16).rect(0, 0, 0, 0).rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX).bytes)
+            .rec(26, EmfParams().point(INT32_MAX, INT32_MIN).bytes)
+            .rec(15, EmfParams().point(INT32_MAX, INT32_MIN).u(0).bytes)
+            .rec(43, EmfParams().rect(0, 0, 64, 64).bytes);
+        return w.bytes();
+    }());
     files.emplace_back("wmf absurd counts and indexes", [&] {
         WmfWriter w;
         w.rec(0x324, WmfWriter::Words({30000, 1, 1}).bytes).rec(0x538, WmfWriter::Words({60000, 1}).bytes)
