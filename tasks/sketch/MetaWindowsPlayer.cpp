@@ -311,7 +311,19 @@ void WindowsPlayer::Record(uint16_t function, MetaBytes& r)
     }
 }
 
-// The window the file sets before it draws, which becomes its frame.
+bool Draws(uint16_t function)
+{
+    switch (function) {
+    case kLineTo: case kPolygon: case kPolyline: case kPolyPolygon: case kRectangle: case kEllipse:
+    case kRoundRect: case kArc: case kPie: case kChord: case kSetPixel: case kTextOut: case kExtTextOut:
+    case kPatBlt: case kDibBitBlt: case kDibStretchBlt: case kStretchDib:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The window the file sets before it first draws, which becomes its frame.
 std::optional<QRectF> Window(const uint8_t* bits, size_t size)
 {
     QPointF origin;
@@ -328,8 +340,7 @@ std::optional<QRectF> Window(const uint8_t* bits, size_t size)
             const QPointF e = YX(r);
             if (r.Ok() && e.x() != 0 && e.y() != 0)
                 extent = QSizeF(e.x(), e.y());
-        } else if (function != kSetMapMode && function != kSetViewportOrg && function != kSetViewportExt &&
-                   (function & 0xFF) > 0x0F && extent) {
+        } else if (Draws(function)) {
             break;
         }
         at += size_t(length);

@@ -378,6 +378,39 @@ TEST(MetafileDraw, FrameMapsOntoTheShapesRectangle)
     EXPECT_EQ(image.pixel(4, 4), 0xFFFFFFFFu);
 }
 
+TEST(MetafileDraw, WindowsFrameIsTheWindowSetBeforeDrawing)
+{
+    // A blue square over logical (0, 0)-(64, 64); where it lands on the
+    // 64-pixel target, as its centre pixel.
+    struct Case {
+        const char* name;
+        std::vector<int> origin, extent;  // y, x as the records list them
+        QPoint centre;
+    };
+    const Case cases[] = {
+        {"window of 128 from the origin", {0, 0}, {128, 128}, {16, 16}},
+        {"window moved", {-64, -64}, {128, 128}, {48, 48}},
+        {"y upwards from 128", {128, 0}, {-128, 128}, {16, 48}},
+        {"no window: one unit a pixel", {}, {}, {32, 32}},
+    };
+    for (const Case& c : cases) {
+        WmfWriter w;
+        if (!c.extent.empty())
+            w.rec(0x20B, WmfWriter::Words({c.origin[0], c.origin[1]}).bytes)
+                .rec(0x20C, WmfWriter::Words({c.extent[0], c.extent[1]}).bytes);
+        w.rec(0x2FC, ByteWriter().u16(0).u32(kBlue).u16(0).bytes).rec(0x12D, WmfWriter::Words({0}).bytes)
+            .rec(0x41B, WmfWriter::Words({64, 64, 0, 0}).bytes);
+        // A window set after drawing has begun moves no frame.
+        w.rec(0x20B, WmfWriter::Words({500, 500}).bytes);
+        CVFiller_Meta filler;
+        filler.SetBits(w.bytes());
+        const QImage image = Played(filler);
+        const QRect blue(c.centre - QPoint(12, 12), QSize(24, 24));
+        EXPECT_EQ(image.pixel(c.centre), 0xFF0000FFu) << c.name;
+        EXPECT_EQ(NotWhite(image.copy(blue)), 24 * 24) << c.name;
+    }
+}
+
 TEST(MetafileDraw, MaskedFillingKeepsTheOutputWhereTheMaskIsWhite)
 {
     EmfWriter w;
