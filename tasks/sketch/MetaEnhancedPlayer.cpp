@@ -294,10 +294,7 @@ void EnhancedPlayer::Record(uint32_t type, MetaBytes& r, const MetaBytes& whole)
         const uint32_t style = r.U32();
         const double width = r.I32();
         r.Skip(4);
-        MetaObject pen;
-        pen.kind = MetaObject::pen;
-        pen.penValue = MetaPlayerDC::MakePen(style, width, r.U32());
-        Create(index, std::move(pen));
+        Create(index, MetaObject::Pen(MetaPlayerDC::MakePen(style, width, r.U32())));
         break;
     }
     case kExtCreatePen: {
@@ -306,52 +303,26 @@ void EnhancedPlayer::Record(uint32_t type, MetaBytes& r, const MetaBytes& whole)
         const uint32_t style = r.U32();
         const double width = r.U32();
         r.Skip(4);  // brush style
-        MetaObject pen;
-        pen.kind = MetaObject::pen;
-        pen.penValue = MetaPlayerDC::MakePen(style, width, r.U32());
-        Create(index, std::move(pen));
+        Create(index, MetaObject::Pen(MetaPlayerDC::MakePen(style, width, r.U32())));
         break;
     }
     case kCreateBrush: {
         const uint32_t index = r.U32();
         const uint32_t style = r.U32(), colour = r.U32(), hatch = r.U32();
-        MetaObject brush;
-        brush.kind = MetaObject::brush;
-        brush.brushValue = MetaPlayerDC::MakeBrush(style, colour, hatch);
-        Create(index, std::move(brush));
+        Create(index, MetaObject::Brush(MetaPlayerDC::MakeBrush(style, colour, hatch)));
         break;
     }
     case kCreateMonoBrush: case kCreateDibPatternBrush: {
         const uint32_t index = r.U32();
         r.Skip(4);
         const uint32_t offBmi = r.U32(), cbBmi = r.U32(), offBits = r.U32(), cbBits = r.U32();
-        MetaObject brush;
-        brush.kind = MetaObject::brush;
-        brush.brushValue = MetaPlayerDC::MakePatternBrush(MetaDibImage(whole.Slice(offBmi, cbBmi), whole.Slice(offBits, cbBits)));
-        Create(index, std::move(brush));
+        Create(index, MetaObject::Brush(MetaPlayerDC::MakePatternBrush(MetaDibImage(whole.Slice(offBmi, cbBmi), whole.Slice(offBits, cbBits)))));
         break;
     }
     case kExtCreateFont: {
         const uint32_t index = r.U32();
-        MetaObject font;
-        font.kind = MetaObject::font;
-        MetaFont& f = font.fontValue;
-        f.height = r.I32();
-        r.Skip(4);  // width
-        f.escapement = r.I32();
-        r.Skip(4);  // orientation
-        f.weight = r.I32();
-        f.italic = r.U8();
-        f.underline = r.U8();
-        f.strikeOut = r.U8();
-        r.Skip(5);  // character set, precisions, quality, pitch
-        for (int i = 0; i < 32 && r.Left() >= 2; ++i) {
-            const QChar c(r.U16());
-            if (c.isNull())
-                break;
-            f.face.append(c);
-        }
-        Create(index, std::move(font));
+        const MetaFont font = MetaFont::Read(r, true);
+        Create(index, MetaObject::Font(font));
         break;
     }
     case kCreatePalette: Create(r.U32(), MetaObject{}); break;

@@ -61,6 +61,28 @@ QPainter::CompositionMode ModeOf(uint32_t rop)
 
 }  // namespace
 
+MetaFont MetaFont::Read(MetaBytes& r, bool wide)
+{
+    auto field = [&r, wide] { return wide ? r.I32() : int32_t(r.I16()); };
+    MetaFont f;
+    f.height = field();
+    field();  // width
+    f.escapement = field();
+    field();  // orientation
+    f.weight = field();
+    f.italic = r.U8();
+    f.underline = r.U8();
+    f.strikeOut = r.U8();
+    r.Skip(5);  // character set, precisions, quality, pitch
+    for (int i = 0; i < 32 && r.Left() >= (wide ? 2u : 1u); ++i) {
+        const QChar c = wide ? QChar(r.U16()) : QChar(r.U8());
+        if (c.isNull())
+            break;
+        f.face.append(c);
+    }
+    return f;
+}
+
 MetaPlayerDC::MetaPlayerDC(QPainter& out, const QRect& target) : out_(out), target_(target)
 {
     out_.save();

@@ -20,6 +20,8 @@
 #include <QString>
 #include <QTransform>
 
+#include "tasks/sketch/MetaBytes.h"
+
 class QPainter;
 
 struct MetaFont {
@@ -30,6 +32,10 @@ struct MetaFont {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+
+    // A logical font record: 32-bit fields and a face of UTF-16 characters
+    // in enhanced metafiles (wide), 16-bit fields and bytes in the others.
+    static MetaFont Read(MetaBytes& r, bool wide);
 };
 
 // What a metafile's object table holds: a pen, a brush, a font, or an
@@ -39,6 +45,10 @@ struct MetaObject {
     QPen penValue;
     QBrush brushValue;
     MetaFont fontValue;
+
+    static MetaObject Pen(QPen value) { MetaObject o; o.kind = pen; o.penValue = std::move(value); return o; }
+    static MetaObject Brush(QBrush value) { MetaObject o; o.kind = brush; o.brushValue = std::move(value); return o; }
+    static MetaObject Font(MetaFont value) { MetaObject o; o.kind = font; o.fontValue = std::move(value); return o; }
 };
 
 class MetaPlayerDC {

@@ -165,49 +165,24 @@ void WindowsPlayer::Record(uint16_t function, MetaBytes& r)
         const uint16_t style = r.U16();
         const double width = r.I16();
         r.Skip(2);
-        MetaObject pen;
-        pen.kind = MetaObject::pen;
-        pen.penValue = MetaPlayerDC::MakePen(style, width, r.U32());
-        Create(std::move(pen));
+        Create(MetaObject::Pen(MetaPlayerDC::MakePen(style, width, r.U32())));
         break;
     }
     case kCreateBrushIndirect: {
         const uint16_t style = r.U16();
         const uint32_t colour = r.U32();
-        MetaObject brush;
-        brush.kind = MetaObject::brush;
-        brush.brushValue = MetaPlayerDC::MakeBrush(style, colour, r.U16());
-        Create(std::move(brush));
+        Create(MetaObject::Brush(MetaPlayerDC::MakeBrush(style, colour, r.U16())));
         break;
     }
     case kDibCreatePatternBrush: {
-        r.Skip(4);  // style, colour usage
-        MetaObject brush;
-        brush.kind = MetaObject::brush;
-        brush.brushValue = MetaPlayerDC::MakePatternBrush(MetaPackedDibImage(MetaBytes(r.Data() + 4, r.Left())));
-        Create(std::move(brush));
+        // After the style and the colour usage, a packed picture.
+        const MetaBytes dib = r.Slice(4, r.Size() >= 4 ? r.Size() - 4 : 0);
+        Create(MetaObject::Brush(MetaPlayerDC::MakePatternBrush(MetaPackedDibImage(dib))));
         break;
     }
     case kCreateFontIndirect: {
-        MetaObject font;
-        font.kind = MetaObject::font;
-        MetaFont& f = font.fontValue;
-        f.height = r.I16();
-        r.Skip(2);  // width
-        f.escapement = r.I16();
-        r.Skip(2);  // orientation
-        f.weight = r.I16();
-        f.italic = r.U8();
-        f.underline = r.U8();
-        f.strikeOut = r.U8();
-        r.Skip(5);  // character set, precisions, quality, pitch
-        for (int i = 0; i < 32 && r.Left(); ++i) {
-            const uint8_t c = r.U8();
-            if (!c)
-                break;
-            f.face.append(QChar(c));
-        }
-        Create(std::move(font));
+        const MetaFont font = MetaFont::Read(r, false);
+        Create(MetaObject::Font(font));
         break;
     }
     case kCreatePalette: case kCreatePatternBrush: case kCreateRegion: Create(MetaObject{}); break;
