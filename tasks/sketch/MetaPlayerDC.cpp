@@ -16,6 +16,9 @@ constexpr size_t kMaxSaved = 4096;
 // much and show nothing a sketch shape could hold.
 constexpr double kMaxTextPixels = 8192;
 constexpr int kMaxFontPixels = 65535;
+// How far beyond the target, in device pixels, a shape may reach and still
+// be drawn.
+constexpr double kMaxReach = 65536;
 // Rectangles of one region that are followed; a region is built one
 // rectangle at a time, in time growing with the square of their number.
 constexpr size_t kMaxRegionRects = 1024;
@@ -395,7 +398,15 @@ void MetaPlayerDC::Draw(QPainterPath path, bool fill, bool stroke, bool connect)
             path_->addPath(path);
         return;
     }
-    if (path.isEmpty() || !Full().isInvertible())
+    const QTransform full = Full();
+    if (path.isEmpty() || !full.isInvertible())
+        return;
+    // Shapes that reach far beyond the target are left out: their few
+    // visible pixels are not worth what outlining and dashing them costs.
+    const bool outlined = stroke && state_.pen.style() != Qt::NoPen;
+    const double reach = outlined ? state_.pen.widthF() * std::sqrt(std::abs(full.determinant())) + 1 : 1;
+    const QRectF limit = QRectF(target_).adjusted(-kMaxReach, -kMaxReach, kMaxReach, kMaxReach);
+    if (!limit.contains(full.map(path).controlPointRect().adjusted(-reach, -reach, reach, reach)))
         return;
     path.setFillRule(state_.fillRule);
     Apply();

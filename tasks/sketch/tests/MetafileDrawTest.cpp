@@ -502,6 +502,15 @@ TEST(MetafileDraw, DamagedMetafilesDrawWhatTheyCanInsideTheirRectangle)
             .rec(43, EmfParams().rect(0, 0, 64, 64).bytes);
         return w.bytes();
     }());
+    files.emplace_back("emf dashed shapes reaching far out", [&] {
+        EmfWriter w;
+        w.rec(38, EmfParams().u(1).u(1).i(3).i(0).u(kRed).bytes).rec(37, EmfParams().u(1).bytes)
+            .rec(36, EmfParams().f32(0.9f).f32(0.2f).f32(2.4e23f).f32(0.9f).f32(4).f32(2).u(2).bytes)
+            .rec(42, EmfParams().rect(8, 12, 56, 52).bytes)
+            .rec(36, EmfParams().f32(1).f32(0).f32(0).f32(1).f32(0).f32(0).u(1).bytes)
+            .rec(47, EmfParams().rect(-2000000000, 0, 2000000000, 56).point(60, 32).point(32, 2).bytes);
+        return w.bytes();
+    }());
     files.emplace_back("wmf absurd counts and indexes", [&] {
         WmfWriter w;
         w.rec(0x324, WmfWriter::Words({30000, 1, 1}).bytes).rec(0x538, WmfWriter::Words({60000, 1}).bytes)
