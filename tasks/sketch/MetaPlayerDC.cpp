@@ -26,12 +26,12 @@ constexpr size_t kMaxRegionRects = 1024;
 constexpr uint32_t kPenStyleMask = 0xF, kPenNull = 5, kPenUserStyle = 7;
 constexpr uint32_t kPenCapMask = 0xF00, kPenCapSquare = 0x100, kPenCapFlat = 0x200;
 constexpr uint32_t kPenJoinMask = 0xF000, kPenJoinBevel = 0x1000, kPenJoinMiter = 0x2000;
-constexpr uint32_t kBrushSolid = 0, kBrushNull = 1, kBrushHatched = 2;
+constexpr uint32_t kBrushNull = 1, kBrushHatched = 2;
 
 constexpr uint32_t kEtoOpaque = 2, kEtoClipped = 4;
 constexpr uint32_t kTaUpdateCp = 1, kTaRight = 2, kTaCenter = 6, kTaBottom = 8, kTaBaseline = 24;
 
-constexpr uint32_t kRopSrcCopy = 0x00CC0020, kRopSrcAnd = 0x008800C6, kRopSrcPaint = 0x00EE0086,
+constexpr uint32_t kRopSrcAnd = 0x008800C6, kRopSrcPaint = 0x00EE0086,
                    kRopSrcInvert = 0x00660046, kRopNotSrcCopy = 0x00330008, kRopPatCopy = 0x00F00021,
                    kRopBlackness = 0x00000042, kRopWhiteness = 0x00FF0062;
 
@@ -45,7 +45,8 @@ double AngleOf(QPointF centre, QPointF p, const QRectF& box)
     return std::atan2(-dy, dx) * 180 / std::numbers::pi;
 }
 
-// Raster operations with a source picture the painter can do.
+// Raster operations with a source picture the painter can do; the rest,
+// and plain copying, draw the picture over what is there.
 QPainter::CompositionMode ModeOf(uint32_t rop)
 {
     switch (rop) {
@@ -144,7 +145,6 @@ QBrush MetaPlayerDC::MakeBrush(uint32_t style, uint32_t colorref, uint32_t hatch
         return QBrush(Colour(colorref), hatch < std::size(kHatches) ? kHatches[hatch] : Qt::SolidPattern);
     }
     // Solid, and the pattern kinds whose picture is not at hand.
-    (void)kBrushSolid;
     return QBrush(Colour(colorref));
 }
 
@@ -683,7 +683,6 @@ void MetaPlayerDC::StretchImage(const QRectF& dest, const QImage& image, const Q
     const QRectF d(dest.width() < 0 ? dest.width() : 0, dest.height() < 0 ? dest.height() : 0, std::abs(dest.width()),
                    std::abs(dest.height()));
     out_.setCompositionMode(ModeOf(rop));
-    (void)kRopSrcCopy;
     out_.drawImage(d, image, source);
 }
 
