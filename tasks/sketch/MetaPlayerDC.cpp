@@ -35,6 +35,9 @@ constexpr uint32_t kRopSrcAnd = 0x008800C6, kRopSrcPaint = 0x00EE0086,
                    kRopSrcInvert = 0x00660046, kRopNotSrcCopy = 0x00330008, kRopPatCopy = 0x00F00021,
                    kRopBlackness = 0x00000042, kRopWhiteness = 0x00FF0062;
 
+// The most a transform stretches a length along either axis of its input.
+double MaxScale(const QTransform& t) { return std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22())); }
+
 bool Finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // Degrees of the direction from centre to p, counter-clockwise on screen.
@@ -404,7 +407,7 @@ void MetaPlayerDC::Draw(QPainterPath path, bool fill, bool stroke, bool connect)
     // Shapes that reach far beyond the target are left out: their few
     // visible pixels are not worth what outlining and dashing them costs.
     const bool outlined = stroke && state_.pen.style() != Qt::NoPen;
-    const double reach = outlined ? state_.pen.widthF() * std::sqrt(std::abs(full.determinant())) + 1 : 1;
+    const double reach = outlined ? state_.pen.widthF() * MaxScale(full) + 1 : 1;
     const QRectF limit = QRectF(target_).adjusted(-kMaxReach, -kMaxReach, kMaxReach, kMaxReach);
     if (!limit.contains(full.map(path).controlPointRect().adjusted(-reach, -reach, reach, reach)))
         return;
@@ -612,8 +615,9 @@ void MetaPlayerDC::TextOut(QPointF reference, const QString& text, uint32_t opti
         em = m.ascent() + m.descent() > 0 ? mf.height * 100 / (m.ascent() + m.descent()) : mf.height;
     }
     const QTransform full = Full();
-    const double scale = std::sqrt(std::abs(full.determinant()));
-    if (em * scale > kMaxTextPixels || em > kMaxFontPixels)
+    // Along the axis the transform stretches most: glyphs are made as
+    // pictures that tall.
+    if (!(em * MaxScale(full) <= kMaxTextPixels) || em > kMaxFontPixels)
         return;
     font.setPixelSize(std::max(1, int(std::lround(em))));
     font.setWeight(QFont::Weight(std::clamp(mf.weight ? mf.weight : 400, 100, 900)));

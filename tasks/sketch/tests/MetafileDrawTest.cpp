@@ -511,6 +511,17 @@ TEST(MetafileDraw, DamagedMetafilesDrawWhatTheyCanInsideTheirRectangle)
             .rec(47, EmfParams().rect(-2000000000, 0, 2000000000, 56).point(60, 32).point(32, 2).bytes);
         return w.bytes();
     }());
+    files.emplace_back("emf text on a device far wider than tall", [&] {
+        EmfParams t;
+        t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 10).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
+        t.u16('M').u16('e').u16('t');
+        Bytes bytes = EmfWriter().rec(84, t.bytes).bytes();
+        // Pixels and millimetres of the reference device: 268 436 pixels a
+        // millimetre across, 1/33 554 down.
+        QnPutLE32(bytes.data() + 72, 268436456);
+        QnPutLE32(bytes.data() + 84, 33554496);
+        return bytes;
+    }());
     files.emplace_back("wmf absurd counts and indexes", [&] {
         WmfWriter w;
         w.rec(0x324, WmfWriter::Words({30000, 1, 1}).bytes).rec(0x538, WmfWriter::Words({60000, 1}).bytes)
