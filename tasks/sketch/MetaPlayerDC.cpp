@@ -601,8 +601,17 @@ void MetaPlayerDC::SetPixel(QPointF p, uint32_t colorref)
 void MetaPlayerDC::TextOut(QPointF reference, const QString& text, uint32_t options, const std::optional<QRectF>& rect,
                            const std::vector<double>& dx)
 {
-    if (path_ || !Full().isInvertible())
+    const QTransform full = Full();
+    if (path_ || !full.isInvertible())
         return;
+    Apply();
+    if (options & kEtoOpaque && rect)
+        out_.fillRect(rect->normalized(), state_.backgroundColour);
+    if (options & kEtoClipped && rect)
+        out_.setClipRect(rect->normalized(), Qt::IntersectClip);
+    if (text.isEmpty())
+        return;
+
     const MetaFont& mf = state_.font;
     QFont font(mf.face.isEmpty() ? QStringLiteral("sans-serif") : mf.face);
     double em = 16;
@@ -614,34 +623,32 @@ void MetaPlayerDC::TextOut(QPointF reference, const QString& text, uint32_t opti
         const QFontMetricsF m(font);
         em = m.ascent() + m.descent() > 0 ? mf.height * 100 / (m.ascent() + m.descent()) : mf.height;
     }
-    const QTransform full = Full();
-    // Along the axis the transform stretches most: glyphs are made as
-    // pictures that tall.
-    if (!(em * MaxScale(full) <= kMaxTextPixels) || em > kMaxFontPixels)
+    // Text stands upright whichever way the axes run: the mapping moves
+    // its reference point and scales it, but neither mirrors nor turns it
+    // (only the escapement does).
+    const double sx = std::hypot(full.m11(), full.m12()), sy = std::hypot(full.m21(), full.m22());
+    // Glyphs are made as pictures as large as the text on the device.
+    if (!(em * std::max(sx, sy) <= kMaxTextPixels) || em > kMaxFontPixels || em * std::min(sx, sy) < 0.5)
         return;
-    font.setPixelSize(std::max(1, int(std::lround(em))));
+    // At one scale on both axes glyphs are drawn at their device size; text
+    // stretched more one way than the other is filled as outlines.
+    const bool even = std::abs(sx - sy) <= 0.01 * std::max(sx, sy);
+    const double unit = even ? sx : 1;
+    font.setPixelSize(std::max(1, int(std::lround(em * unit))));
     font.setWeight(QFont::Weight(std::clamp(mf.weight ? mf.weight : 400, 100, 900)));
     font.setItalic(mf.italic);
     font.setUnderline(mf.underline);
     font.setStrikeOut(mf.strikeOut);
 
-    Apply();
-    if (options & kEtoOpaque && rect)
-        out_.fillRect(rect->normalized(), state_.backgroundColour);
-    if (options & kEtoClipped && rect)
-        out_.setClipRect(rect->normalized(), Qt::IntersectClip);
-    if (text.isEmpty())
-        return;
-
     const bool updateCp = state_.textAlign & kTaUpdateCp;
-    const QPointF at = updateCp ? state_.position : reference;
+    const QPointF at = full.map(updateCp ? state_.position : reference);
     const QFontMetricsF metrics(font);
     double width = 0;
     if (dx.empty())
         width = metrics.horizontalAdvance(text);
     else
         for (double d : dx)
-            width += d;
+            width += d * unit;
     double x = 0;
     if ((state_.textAlign & kTaCenter) == kTaCenter)
         x = -width / 2;
@@ -653,24 +660,33 @@ void MetaPlayerDC::TextOut(QPointF reference, const QString& text, uint32_t opti
     else if (state_.textAlign & kTaBottom)
         y = -metrics.descent();
     if (updateCp && !(state_.textAlign & kTaRight))
-        state_.position.rx() += width;
+        state_.position.rx() += width / unit;
 
-    out_.translate(at);
+    out_.setTransform(QTransform::fromTranslate(at.x(), at.y()));
     out_.rotate(-mf.escapement / 10.0);
+    if (!even)
+        out_.scale(sx, sy);
     if (state_.opaqueBackground)
         out_.fillRect(QRectF(x, y - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
                       state_.backgroundColour);
     out_.setFont(font);
     out_.setPen(state_.textColour);
     out_.setBackgroundMode(Qt::TransparentMode);
-    if (dx.empty()) {
-        out_.drawText(QPointF(x, y), text);
-        return;
+    QPainterPath outlines;
+    for (qsizetype i = 0; i < text.size();) {
+        // Without advances the whole text goes at once.
+        const QString part = dx.empty() ? text : QString(text[i]);
+        if (even)
+            out_.drawText(QPointF(x, y), part);
+        else
+            outlines.addText(QPointF(x, y), font, part);
+        if (dx.empty())
+            break;
+        x += size_t(i) < dx.size() ? dx[size_t(i)] * unit : metrics.horizontalAdvance(text[i]);
+        ++i;
     }
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        out_.drawText(QPointF(x, y), QString(text[i]));
-        x += size_t(i) < dx.size() ? dx[size_t(i)] : metrics.horizontalAdvance(text[i]);
-    }
+    if (!even)
+        out_.fillPath(outlines, state_.textColour);
 }
 
 void MetaPlayerDC::StretchImage(const QRectF& dest, const QImage& image, const QRectF& src, uint32_t rop)

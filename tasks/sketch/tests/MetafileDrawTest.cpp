@@ -197,6 +197,20 @@ std::vector<Case> EnhancedCases()
                          p.setPen(C(kGreen));
                          p.drawText(QPointF(6, 10 + QFontMetricsF(ReferenceFont()).ascent()), QStringLiteral("Met"));
                      }});
+    cases.push_back({"upright text on axes running upwards", with([](EmfWriter& w) {
+                         EmfParams t;
+                         t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 54).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
+                         t.u16('M').u16('e').u16('t');
+                         w.rec(17, EmfParams().u(8).bytes).rec(10, EmfParams().point(0, 64).bytes)
+                             .rec(9, EmfParams().point(64, -64).bytes).rec(11, EmfParams().point(64, 64).bytes)
+                             .rec(82, TextFont().bytes).rec(37, EmfParams().u(3).bytes).rec(24, EmfParams().u(kGreen).bytes)
+                             .rec(18, EmfParams().u(1).bytes).rec(84, t.bytes);
+                     }),
+                     [](QPainter& p) {
+                         p.setFont(ReferenceFont());
+                         p.setPen(C(kGreen));
+                         p.drawText(QPointF(6, 10 + QFontMetricsF(ReferenceFont()).ascent()), QStringLiteral("Met"));
+                     }});
     cases.push_back({"stretched picture", with([](EmfWriter& w) {
                          const Bytes dib = Dib2x2();
                          EmfParams q;
@@ -285,13 +299,11 @@ std::vector<Case> WindowsCases()
                              .rec(0x102, W::Words({1}).bytes)
                              .rec(0x521, W::Words({3}).raw("Met").u8(0).raw(W::Words({20, 12}).bytes).bytes);
                      }),
+                     // Glyphs are made at their size on the target.
                      [](QPainter& p) {
-                         p.scale(0.5, 0.5);
-                         QFont font = ReferenceFont();
-                         font.setPixelSize(40);
-                         p.setFont(font);
+                         p.setFont(ReferenceFont());
                          p.setPen(C(kGreen));
-                         p.drawText(QPointF(12, 20 + QFontMetricsF(font).ascent()), QStringLiteral("Met"));
+                         p.drawText(QPointF(6, 10 + QFontMetricsF(ReferenceFont()).ascent()), QStringLiteral("Met"));
                      }});
     cases.push_back({"stretched picture", with([](W& w) {
                          w.rec(0xF43, ByteWriter().u32(0x00CC0020).u16(0).raw(W::Words({2, 2, 0, 0, 64, 64, 32, 32}).bytes)
@@ -520,6 +532,15 @@ TEST(MetafileDraw, DamagedMetafilesDrawWhatTheyCanInsideTheirRectangle)
         // millimetre across, 1/33 554 down.
         QnPutLE32(bytes.data() + 72, 268436456);
         QnPutLE32(bytes.data() + 84, 33554496);
+        return bytes;
+    }());
+    files.emplace_back("emf text stretched far more across than down", [&] {
+        EmfParams t;
+        t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 10).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
+        t.u16('M').u16('e').u16('t');
+        Bytes bytes = EmfWriter().rec(84, t.bytes).bytes();
+        QnPutLE32(bytes.data() + 80, 50332648);
+        QnPutLE32(bytes.data() + 84, 232);
         return bytes;
     }());
     files.emplace_back("wmf absurd counts and indexes", [&] {
