@@ -112,6 +112,15 @@ EmfParams TextFont()
     return p;
 }
 
+// The text "Met" at (x, y), its characters right after the record's fields.
+Bytes MetText(int32_t x, int32_t y)
+{
+    EmfParams t;
+    t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(x, y).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
+    t.u16('M').u16('e').u16('t');
+    return t.bytes;
+}
+
 QFont ReferenceFont()
 {
     QFont font(QStringLiteral("sans-serif"));
@@ -186,11 +195,8 @@ std::vector<Case> EnhancedCases()
                      }),
                      [](QPainter& p) { p.setPen(Qt::NoPen); p.setBrush(QBrush(C(kGreen), Qt::CrossPattern)); p.drawRect(QRectF(8, 8, 48, 48)); }});
     cases.push_back({"text", with([](EmfWriter& w) {
-                         EmfParams t;
-                         t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 10).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
-                         t.u16('M').u16('e').u16('t');
                          w.rec(82, TextFont().bytes).rec(37, EmfParams().u(3).bytes).rec(24, EmfParams().u(kGreen).bytes)
-                             .rec(18, EmfParams().u(1).bytes).rec(84, t.bytes);
+                             .rec(18, EmfParams().u(1).bytes).rec(84, MetText(6, 10));
                      }),
                      [](QPainter& p) {
                          p.setFont(ReferenceFont());
@@ -198,13 +204,10 @@ std::vector<Case> EnhancedCases()
                          p.drawText(QPointF(6, 10 + QFontMetricsF(ReferenceFont()).ascent()), QStringLiteral("Met"));
                      }});
     cases.push_back({"upright text on axes running upwards", with([](EmfWriter& w) {
-                         EmfParams t;
-                         t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 54).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
-                         t.u16('M').u16('e').u16('t');
                          w.rec(17, EmfParams().u(8).bytes).rec(10, EmfParams().point(0, 64).bytes)
                              .rec(9, EmfParams().point(64, -64).bytes).rec(11, EmfParams().point(64, 64).bytes)
                              .rec(82, TextFont().bytes).rec(37, EmfParams().u(3).bytes).rec(24, EmfParams().u(kGreen).bytes)
-                             .rec(18, EmfParams().u(1).bytes).rec(84, t.bytes);
+                             .rec(18, EmfParams().u(1).bytes).rec(84, MetText(6, 54));
                      }),
                      [](QPainter& p) {
                          p.setFont(ReferenceFont());
@@ -523,26 +526,16 @@ TEST(MetafileDraw, DamagedMetafilesDrawWhatTheyCanInsideTheirRectangle)
             .rec(47, EmfParams().rect(-2000000000, 0, 2000000000, 56).point(60, 32).point(32, 2).bytes);
         return w.bytes();
     }());
-    files.emplace_back("emf text on a device far wider than tall", [&] {
-        EmfParams t;
-        t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 10).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
-        t.u16('M').u16('e').u16('t');
-        Bytes bytes = EmfWriter().rec(84, t.bytes).bytes();
-        // Pixels and millimetres of the reference device: 268 436 pixels a
-        // millimetre across, 1/33 554 down.
-        QnPutLE32(bytes.data() + 72, 268436456);
-        QnPutLE32(bytes.data() + 84, 33554496);
+    // Text on reference devices of absurd proportions: the pixel and
+    // millimetre sizes (offsets 72 to 87 of the header) set as given.
+    auto textOnDevice = [](size_t at, uint32_t value, size_t at2, uint32_t value2) {
+        Bytes bytes = EmfWriter().rec(84, MetText(6, 10)).bytes();
+        QnPutLE32(bytes.data() + at, value);
+        QnPutLE32(bytes.data() + at2, value2);
         return bytes;
-    }());
-    files.emplace_back("emf text stretched far more across than down", [&] {
-        EmfParams t;
-        t.rect(0, 0, 0, 0).u(1).f32(1).f32(1).point(6, 10).u(3).u(76).u(0).rect(0, 0, 0, 0).u(0);
-        t.u16('M').u16('e').u16('t');
-        Bytes bytes = EmfWriter().rec(84, t.bytes).bytes();
-        QnPutLE32(bytes.data() + 80, 50332648);
-        QnPutLE32(bytes.data() + 84, 232);
-        return bytes;
-    }());
+    };
+    files.emplace_back("emf text far taller than wide", textOnDevice(72, 268436456, 84, 33554496));
+    files.emplace_back("emf text far wider than tall", textOnDevice(80, 50332648, 84, 232));
     files.emplace_back("wmf absurd counts and indexes", [&] {
         WmfWriter w;
         w.rec(0x324, WmfWriter::Words({30000, 1, 1}).bytes).rec(0x538, WmfWriter::Words({60000, 1}).bytes)
