@@ -4,7 +4,11 @@
 #include "framework/Archive.h"
 #include "framework/DiskFile.h"
 #include "framework/Exception.h"
+#include "tasks/sketch/CVSketchDC.h"
+#include "tasks/sketch/MetaEnhancedPlayer.h"
+#include "tasks/sketch/MetaWindowsPlayer.h"
 #include "tasks/sketch/SketchDialogs.h"
+#include "tasks/sketch/SketchMask.h"
 
 FW_IMPLEMENT_SERIAL(CVFiller_Meta, CVFiller, 1)
 
@@ -76,9 +80,29 @@ void CVFiller_Meta::LoadFile(const std::string& path)
     bits_.assign(bytes.begin() + kPlaceableHeaderBytes, bytes.end());
 }
 
-void CVFiller_Meta::Fill(CVSketchDC*, const QnRect&, const std::vector<QnPoint>*) {}
+void CVFiller_Meta::Play(QPainter& out, const QRect& target) const
+{
+    if (!bits_.empty())
+        PlayWindowsMetafile(out, target, bits_.data(), bits_.size());
+    else if (!enhanced_.empty())
+        PlayEnhancedMetafile(out, target, enhanced_.data(), enhanced_.size());
+}
 
-void CVFiller_Meta::FillMasked(CVSketchDC*, const QnRect&, const QImage&) {}
+void CVFiller_Meta::Fill(CVSketchDC* dc, const QnRect& r, const std::vector<QnPoint>*)
+{
+    const QnRect d = dc->Scale().ToDevice(r);
+    if (d.IsEmpty())
+        return;
+    Play(dc->Painter(), QRect(d.left, d.top, int(d.Width()), int(d.Height())));
+}
+
+void CVFiller_Meta::FillMasked(CVSketchDC* dc, const QnRect& r, const QImage& mask)
+{
+    if (bits_.empty() && enhanced_.empty())
+        return;
+    SketchFillThroughMask(*dc, dc->Scale().ToDevice(r), mask,
+                          [this](QPainter& painter, const QRect& area) { Play(painter, area); });
+}
 
 void CVFiller_Meta::Edit()
 {

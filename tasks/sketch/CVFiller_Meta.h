@@ -9,6 +9,9 @@
 
 #include "tasks/sketch/CVFiller.h"
 
+class QPainter;
+class QRect;
+
 class CVFiller_Meta : public CVFiller {
     FW_DECLARE_SERIAL(CVFiller_Meta)
 
@@ -21,8 +24,8 @@ public:
     // its format error when it is none of these; the filler is then empty.
     void LoadFile(const std::string& path);
 
-    // The outside metafile player is not part of this system: a metafile
-    // filling draws nothing (the picture behind the shape shows through).
+    // The metafile's frame mapped onto r (sketch units); masked, only where
+    // the mask is black.
     void FillMasked(CVSketchDC* dc, const QnRect& r, const QImage& mask) override;
     void Fill(CVSketchDC* dc, const QnRect& r, const std::vector<QnPoint>* points) override;
     // The metafile dialog; on OK the file is loaded and the active view
@@ -43,6 +46,7 @@ public:
 
 private:
     void Free();
+    void Play(QPainter& out, const QRect& target) const;
 
     std::vector<uint8_t> bits_;
     std::vector<uint8_t> enhanced_;
