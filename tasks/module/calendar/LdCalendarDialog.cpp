@@ -3,6 +3,7 @@
 #include "editor/loadable/LdLoadable.h"
 #include "editor/loadable/LdModule.h"
 #include "framework/App.h"
+#include "framework/Clipboard.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
@@ -13,11 +14,11 @@
 #include "framework/PrintDialog.h"
 #include "framework/PrintInfo.h"
 #include "framework/SpinButton.h"
+#include "tasks/module/LdBitmapMenu.h"
 #include "tasks/module/calendar/LdCalendarFile.h"
 #include "tasks/module/calendar/LdCalendarPrint.h"
 #include "tasks/module/calendar/LdCalendarView.h"
 #include "tasks/sketch/CVShape.h"
-#include "tasks/sketch/SketchDib.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,11 +26,9 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -243,27 +242,14 @@ bool CLdCalendarDialog::eventFilter(QObject* watched, QEvent* event)
 
 int CLdCalendarDialog::RunCellMenu(int32_t bitmapId, int cells)
 {
-    QMenu menu(this);
-    QImage strip;
-    if (const CLdModule* module = tool_.GetModule()) {
-        const std::vector<uint8_t> dib = module->FindBitmap(bitmapId);
-        if (const auto image = SketchDibToImage(dib.data(), dib.size()))
-            strip = image->bottomUp ? image->image.mirrored() : image->image.copy();
-    }
-    const int cellHeight = strip.isNull() ? 0 : strip.height() / cells;
-    for (int i = 0; i < cells; ++i) {
-        QAction* action = menu.addAction(QString());
-        action->setData(i);
-        if (cellHeight > 0) {
-            const QPixmap cell = QPixmap::fromImage(strip.copy(0, i * cellHeight, strip.width(), cellHeight));
-            action->setIcon(QIcon(cell));
-        } else {
-            action->setText(QString::number(i + 1));
-        }
-    }
-    menu.setStyleSheet("QMenu { icon-size: 48px; }");
-    const QAction* chosen = fw::TrackPopupMenu(menu, QCursor::pos());
-    return chosen ? chosen->data().toInt() : -1;
+    // Item i carries command i + 1, so that 0 stays "nothing chosen".
+    CLdBitmapMenu menu(this);
+    const CLdModule* module = tool_.GetModule();
+    const QImage strip =
+        module ? fw::Clipboard::DibToImage(module->FindBitmap(bitmapId)).value_or(QImage()) : QImage();
+    if (!menu.Create(strip, 1, cells))
+        return -1;
+    return int(menu.Track(QCursor::pos())) - 1;
 }
 
 int CLdCalendarDialog::RunTextMenu(const std::vector<std::string>& items, int checked)

@@ -241,6 +241,42 @@ TEST_F(CalendarWizard, TheWhiteMenuWhitensTheShownPictureAndANewTemplateClearsIt
     });
 }
 
+// Style and Template offer the module's picture strips cell by cell (six
+// grid styles, two templates of the page's orientation); the stacking and
+// white menus are lists of words.
+TEST_F(CalendarWizard, StyleAndTemplateAreMenusOfPictureCells)
+{
+    RunWizard([&](CLdCalendarDialog& dialog) {
+        const struct {
+            uint32_t button;
+            qsizetype items;
+            bool cells;
+        } cases[] = {
+            {CLdCalendarDialog::IDC_STYLE, 6, true},
+            {CLdCalendarDialog::IDC_TEMPLATE, 2, true},
+            {CLdCalendarDialog::IDC_PORTRAIT, 0, false},  // landscape from here on
+            {CLdCalendarDialog::IDC_TEMPLATE, 2, true},
+            {CLdCalendarDialog::IDC_TOP, 4, false},
+            {CLdCalendarDialog::IDC_WHITE, 11, false},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.button);
+            menus.clear();
+            cellSizes.clear();
+            dialog.PressButton(c.button);
+            if (!c.items) {
+                EXPECT_TRUE(menus.empty());
+                continue;
+            }
+            ASSERT_EQ(menus, std::vector<qsizetype>{c.items});
+            EXPECT_EQ(cellSizes[0], c.cells ? QSize(48, 48) : QSize());
+        }
+        // Nothing chosen changes nothing.
+        EXPECT_EQ(dialog.layoutTemplate, 0);
+        EXPECT_EQ(dialog.Page().Grid()->gridStyle, 0);
+    });
+}
+
 TEST_F(CalendarWizard, TemplatesPlaceThePictureAboveOrBelowTheGrid)
 {
     for (const int layout : {0, 1}) {
