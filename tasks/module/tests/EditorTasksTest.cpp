@@ -49,8 +49,6 @@
 #include "framework/FileDialog.h"
 #include "framework/PrintDialog.h"
 #include "framework/ProfileStore.h"
-#include "imexp/ImExp.h"
-#include "picture/Picture.h"
 #include "platform/IniFile.h"
 #include "platform/tests/TestFolder.h"
 #include "scanner/ScanDialogIds.h"
@@ -243,18 +241,8 @@ protected:
     // Opens a picture of distinct pixels saved as a file.
     CLodo40Doc* OpenPicture()
     {
-        PpQnPicture p(kWidth, kHeight, WA_RGB24, nullptr);
-        std::vector<uint8_t> row(size_t(kWidth) * 3);
-        for (int32_t y = 0; y < kHeight; ++y) {
-            for (int32_t x = 0; x < kWidth; ++x) {
-                row[size_t(3 * x)] = uint8_t(x * 6);
-                row[size_t(3 * x + 1)] = uint8_t(y * 8);
-                row[size_t(3 * x + 2)] = uint8_t(x * y);
-            }
-            p->SetRow(0, 0, y, row.data());
-        }
         const std::string path = folder / "picture.bmp";
-        EXPECT_TRUE(imexp::WritePicture(path, *p));
+        EXPECT_TRUE(fw::Clipboard::DibToImage(PatternDib(kWidth, kHeight))->save(QString::fromStdString(path), "BMP"));
         app->OpenFile(path);
         Settle();
         return app->ActiveLodoDocument();
