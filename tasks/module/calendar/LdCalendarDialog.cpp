@@ -15,6 +15,7 @@
 #include "framework/PrintInfo.h"
 #include "framework/SpinButton.h"
 #include "tasks/module/LdBitmapMenu.h"
+#include "tasks/module/LdModuleHelp.h"
 #include "tasks/module/calendar/LdCalendarFile.h"
 #include "tasks/module/calendar/LdCalendarPrint.h"
 #include "tasks/module/calendar/LdCalendarView.h"
@@ -61,7 +62,7 @@ constexpr int kFrameHeight = 372;
 }  // namespace
 
 CLdCalendarDialog::CLdCalendarDialog(const CLdLoadable& tool, const void* dib, uint32_t size, QWidget* parent)
-    : fw::Dialog(parent), tool_(tool), page_(dib, size, NamesOf(tool), Today().tm_mon, Today().tm_year + 1900)
+    : CLdHelpDlg(IDD, parent, LdModuleDialogStyle()), tool_(tool), page_(dib, size, NamesOf(tool), Today().tm_mon, Today().tm_year + 1900)
 {
     setWindowTitle("Calendar");
     helpId = kHelpContext;
@@ -139,7 +140,7 @@ bool CLdCalendarDialog::OnInitDialog()
     Layout();
     UpdateStyleButtons();
     ready = 1;
-    fw::Dialog::OnInitDialog();
+    CLdHelpDlg::OnInitDialog();
     return true;
 }
 
@@ -237,7 +238,7 @@ bool CLdCalendarDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == yearEdit_ && event->type() == QEvent::FocusOut)
         OnYearLeft();
-    return fw::Dialog::eventFilter(watched, event);
+    return CLdHelpDlg::eventFilter(watched, event);
 }
 
 int CLdCalendarDialog::RunCellMenu(int32_t bitmapId, int cells)
@@ -391,10 +392,6 @@ void CLdCalendarDialog::OnCommand(uint32_t id)
     case IDC_SAVE: SaveCalendar(); break;
     case IDC_LOAD: LoadCalendar(); break;
     case IDC_PRINT: Print(); break;
-    case fw::ID_HELP:
-        if (fw::App* app = fw::App::Get())
-            app->WinHelp(helpId);
-        break;
-    default: fw::Dialog::OnCommand(id);
+    default: CLdHelpDlg::OnCommand(id);
     }
 }

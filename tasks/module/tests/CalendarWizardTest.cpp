@@ -14,7 +14,10 @@
 
 #include <ctime>
 
+#include "editor/helpdlg/tests/HelpRecorder.h"
+#include "framework/App.h"
 #include "framework/Archive.h"
+#include "framework/CommandIds.h"
 #include "framework/ColorDialog.h"
 #include "framework/Exception.h"
 #include "framework/MemFile.h"
@@ -239,6 +242,28 @@ TEST_F(CalendarWizard, TheWhiteMenuWhitensTheShownPictureAndANewTemplateClearsIt
         EXPECT_EQ(page.WhiteLevel(), 0);
         EXPECT_EQ(page.WhiteCopy(), dib);
     });
+}
+
+// Help opens the dialog's topic; What's This on the page or on a button
+// shows that control's pop-up topic.
+TEST_F(CalendarWizard, ContextHelpOfTheDialogAndItsControls)
+{
+    HelpRecorder help;
+    RunWizard([&](CLdCalendarDialog& dialog) {
+        EXPECT_EQ(dialog.GetWhatsThisCommand(), 256u);
+        EXPECT_EQ(CLdHelpDlg::ControlTopic(CLdCalendarDialog::IDD, CLdCalendarDialog::IDC_FRAME),
+                  CLdCalendarDialog::kViewHelpId);
+        dialog.show();
+        dialog.PressButton(fw::ID_HELP);
+        HelpRecorder::RightClick(dialog.View());
+        HelpRecorder::RightClick(dialog.GetDlgItem(CLdCalendarDialog::IDC_STYLE));
+        EXPECT_TRUE(dialog.IsOpen());
+    });
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{
+                              {CLdCalendarDialog::kHelpContext, fw::HELP_CONTEXT},
+                              {CLdCalendarDialog::kViewHelpId, fw::HELP_CONTEXTPOPUP},
+                              {CLdHelpDlg::ControlTopic(CLdCalendarDialog::IDD, CLdCalendarDialog::IDC_STYLE),
+                               fw::HELP_CONTEXTPOPUP}}));
 }
 
 // Style and Template offer the module's picture strips cell by cell (six

@@ -27,6 +27,7 @@
 #include "editor/app/Lodo40App.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/effects/EffectModuleFolder.h"
+#include "editor/effects/tests/ProgramEffectModules.h"
 #include "editor/frame/MainFrm.h"
 #include "editor/helpdlg/LdHelpDlg.h"
 #include "editor/loadable/LdLoadable.h"
@@ -37,14 +38,12 @@
 #include "editor/ui/LdDialogBar.h"
 #include "editor/ui/ResizeDlg.h"
 #include "editor/ui/RotateFlipBase.h"
-#include "filters/sdk/PIFilter.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/DocTemplate.h"
 #include "framework/FileDialog.h"
 #include "framework/HelpTopics.h"
 #include "framework/PrintDialog.h"
-#include "platform/IniFile.h"
 #include "platform/tests/TestFolder.h"
 #include "scanner/ScanDialogIds.h"
 #include "scanner/tests/SaneTestBackend.h"
@@ -99,20 +98,12 @@ protected:
         for (const char* sub : {"config/Telvy12", "run", "plugins", "mail"})
             fs::create_directories(folder / sub);
         fs::permissions(folder / "run", fs::perms::owner_all);
-        setenv("QN_CONFIG_HOME", (folder / "config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
         // No sliding bars; no plug-ins but the editor's own effects.
         TestFolder::Write(folder / "config/Telvy12/Telvy12.INI",
                           ShippedSettings() + "\n[INTERFACE]\nAnimation=0\nPalette=0\n[PLUGIN_DIR]\ndir=" +
                               (folder / "plugins") + "\n");
-        // The effect modules lie beside the program; they know their host.
-        SetEffectModuleFolder(QN_PROGRAM_FOLDER);
-        for (const char* stem : {"rubber", "OVARTG", "Fxrun", "edges"}) {
-            fs::create_directories((folder / "config/") + stem);
-            platform::IniFile ini((folder / "config/") + stem + "/" + stem + ".INI");
-            ini.WriteInt("Host", "Hostnum", 0);
-            ini.WriteInt("Host", "Hostsign", int32_t(PI_HOST_SIG_EDITOR));
-        }
+        UseProgramEffectModules(QN_PROGRAM_FOLDER, folder / "config");
         mail.Install("exit 0");
 
         CLdWizardServices::SetEditor(&editor);

@@ -15,6 +15,7 @@
 #include "editor/ui/BarButtonPicture.h"
 #include "framework/ControlId.h"
 #include "framework/ProfileStore.h"
+#include "platform/IniFile.h"
 
 using namespace editortest;
 
