@@ -1,11 +1,5 @@
 #include "DocTestSupport.h"
 
-#include "editor/effects/EffectModuleFolder.h"
-#include "filters/sdk/PIFilter.h"
-#include "platform/IniFile.h"
-
-#include <cstdlib>
-
 #include "framework/CmdUI.h"
 
 #include <unistd.h>
@@ -123,19 +117,6 @@ void DocTest::NewFromExpression(CLodo40Doc& doc, const PpQnExpr& expr)
     host.request = NewDocumentRequest{NewDocumentRequest::Expression, {}, expr, "New"};
     ASSERT_TRUE(doc.OnNewDocument());
     host.request = NewDocumentRequest{};
-}
-
-void UseProgramEffectModules(const std::string& programFolder, const std::filesystem::path& config)
-{
-    SetEffectModuleFolder(programFolder);
-    setenv("QN_CONFIG_HOME", config.c_str(), 1);
-    // The modules asked once which host runs them; the editor it is.
-    for (const char* stem : {"rubber", "OVARTG", "Fxrun", "edges"}) {
-        std::filesystem::create_directories(config / stem);
-        platform::IniFile ini((config / stem / (std::string(stem) + ".INI")).string());
-        ini.WriteInt("Host", "Hostnum", 0);
-        ini.WriteInt("Host", "Hostsign", int32_t(PI_HOST_SIG_EDITOR));
-    }
 }
 
 }  // namespace doctest

@@ -12,6 +12,7 @@
 
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
+#include "editor/effects/tests/ProgramEffectModules.h"
 #include "framework/View.h"
 #include "lang/Expr.h"
 #include "picture/Picture.h"
@@ -67,11 +68,6 @@ PpQnExpr EditExpr(const PpQnExpr& picture, int32_t value);
 int BlueAt00(const CLodo40Doc& doc);
 // A 24-bit picture with distinct pixels.
 PpQnPicture Pattern(int32_t width, int32_t height);
-
-// The effect modules of the program folder, each told once (its settings
-// under config, which becomes the suite's config folder) that the editor
-// runs it; SetEffectModuleFolder("") undoes the first half.
-void UseProgramEffectModules(const std::string& programFolder, const std::filesystem::path& config);
 
 // Whether the document's update handler of command id enables it.
 bool CommandEnabled(CLodo40Doc& doc, uint32_t id);

@@ -6,7 +6,7 @@ grid styles (cal_styles.bmp) and the two page templates of each orientation
 (cal_portrait.bmp, cal_landscape.bmp). The pictures are our own.
 Run it in this folder to redraw them: python3 make_calendar_bitmaps.py
 """
-import struct
+from bmp_file import write_bmp
 
 CELL = 48
 WHITE = (255, 255, 255)
@@ -84,19 +84,6 @@ def page(img, top, width, height, picture_first):
     for k in range(4):
         y = cal[0] + k * (cal[1] - cal[0]) // 3
         hline(img, x0 + 2, x0 + width - 2, min(y, cal[1] - 1))
-
-
-def write_bmp(path, img):
-    width, height = len(img[0]), len(img)
-    row_bytes = (width * 3 + 3) & ~3
-    pixels = b""
-    for y in reversed(range(height)):
-        row = b"".join(bytes((b, g, r)) for (r, g, b) in img[y])
-        pixels += row + b"\0" * (row_bytes - width * 3)
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
-    with open(path, "wb") as f:
-        f.write(file_header + header + pixels)
 
 
 styles = strip(6)

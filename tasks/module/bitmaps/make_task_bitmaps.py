@@ -7,7 +7,7 @@ Run it in this folder to redraw them: python3 make_task_bitmaps.py
 (make_tool_bitmaps.py draws the other tools with its helpers.)
 """
 import math
-import struct
+from bmp_file import write_bmp
 
 SIZE = 32
 CLEAR = (0, 128, 128)
@@ -136,18 +136,6 @@ def screensave():
         r = 1 + k * 0.25
         put(img, int(16 + r * math.cos(a)), int(14 + r * math.sin(a) * 0.9), (255, 255, 200))
     return img
-
-
-def write_bmp(path, img):
-    row_bytes = (SIZE * 3 + 3) & ~3
-    pixels = b""
-    for y in reversed(range(SIZE)):
-        row = b"".join(bytes((b, g, r)) for (r, g, b) in img[y])
-        pixels += row + b"\0" * (row_bytes - SIZE * 3)
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
-    with open(path, "wb") as f:
-        f.write(file_header + header + pixels)
 
 
 if __name__ == "__main__":

@@ -10,7 +10,8 @@ Run it in this folder to redraw them: python3 make_tool_bitmaps.py
 import math
 import random
 
-from make_task_bitmaps import CLEAR, SIZE, canvas, disc, put, thick_line, write_bmp
+from bmp_file import write_bmp
+from make_task_bitmaps import CLEAR, SIZE, canvas, disc, put, thick_line
 
 GREY = (70, 70, 70)
 WHITE = (255, 255, 255)

@@ -3,6 +3,7 @@
 #include "editor/loadable/LdLoadable.h"
 #include "editor/loadable/LdModule.h"
 #include "framework/App.h"
+#include "framework/Clipboard.h"
 #include "framework/CommandIds.h"
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
@@ -13,11 +14,12 @@
 #include "framework/PrintDialog.h"
 #include "framework/PrintInfo.h"
 #include "framework/SpinButton.h"
+#include "tasks/module/LdBitmapMenu.h"
+#include "tasks/module/LdModuleHelp.h"
 #include "tasks/module/calendar/LdCalendarFile.h"
 #include "tasks/module/calendar/LdCalendarPrint.h"
 #include "tasks/module/calendar/LdCalendarView.h"
 #include "tasks/sketch/CVShape.h"
-#include "tasks/sketch/SketchDib.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,11 +27,9 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,7 +62,7 @@ constexpr int kFrameHeight = 372;
 }  // namespace
 
 CLdCalendarDialog::CLdCalendarDialog(const CLdLoadable& tool, const void* dib, uint32_t size, QWidget* parent)
-    : fw::Dialog(parent), tool_(tool), page_(dib, size, NamesOf(tool), Today().tm_mon, Today().tm_year + 1900)
+    : CLdHelpDlg(IDD, parent, LdModuleDialogStyle()), tool_(tool), page_(dib, size, NamesOf(tool), Today().tm_mon, Today().tm_year + 1900)
 {
     setWindowTitle("Calendar");
     helpId = kHelpContext;
@@ -140,7 +140,7 @@ bool CLdCalendarDialog::OnInitDialog()
     Layout();
     UpdateStyleButtons();
     ready = 1;
-    fw::Dialog::OnInitDialog();
+    CLdHelpDlg::OnInitDialog();
     return true;
 }
 
@@ -238,32 +238,19 @@ bool CLdCalendarDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == yearEdit_ && event->type() == QEvent::FocusOut)
         OnYearLeft();
-    return fw::Dialog::eventFilter(watched, event);
+    return CLdHelpDlg::eventFilter(watched, event);
 }
 
 int CLdCalendarDialog::RunCellMenu(int32_t bitmapId, int cells)
 {
-    QMenu menu(this);
-    QImage strip;
-    if (const CLdModule* module = tool_.GetModule()) {
-        const std::vector<uint8_t> dib = module->FindBitmap(bitmapId);
-        if (const auto image = SketchDibToImage(dib.data(), dib.size()))
-            strip = image->bottomUp ? image->image.mirrored() : image->image.copy();
-    }
-    const int cellHeight = strip.isNull() ? 0 : strip.height() / cells;
-    for (int i = 0; i < cells; ++i) {
-        QAction* action = menu.addAction(QString());
-        action->setData(i);
-        if (cellHeight > 0) {
-            const QPixmap cell = QPixmap::fromImage(strip.copy(0, i * cellHeight, strip.width(), cellHeight));
-            action->setIcon(QIcon(cell));
-        } else {
-            action->setText(QString::number(i + 1));
-        }
-    }
-    menu.setStyleSheet("QMenu { icon-size: 48px; }");
-    const QAction* chosen = fw::TrackPopupMenu(menu, QCursor::pos());
-    return chosen ? chosen->data().toInt() : -1;
+    // Item i carries command i + 1, so that 0 stays "nothing chosen".
+    CLdBitmapMenu menu(this);
+    const CLdModule* module = tool_.GetModule();
+    const QImage strip =
+        module ? fw::Clipboard::DibToImage(module->FindBitmap(bitmapId)).value_or(QImage()) : QImage();
+    if (!menu.Create(strip, 1, cells))
+        return -1;
+    return int(menu.Track(QCursor::pos())) - 1;
 }
 
 int CLdCalendarDialog::RunTextMenu(const std::vector<std::string>& items, int checked)
@@ -405,10 +392,6 @@ void CLdCalendarDialog::OnCommand(uint32_t id)
     case IDC_SAVE: SaveCalendar(); break;
     case IDC_LOAD: LoadCalendar(); break;
     case IDC_PRINT: Print(); break;
-    case fw::ID_HELP:
-        if (fw::App* app = fw::App::Get())
-            app->WinHelp(helpId);
-        break;
-    default: fw::Dialog::OnCommand(id);
+    default: CLdHelpDlg::OnCommand(id);
     }
 }

@@ -3,10 +3,10 @@
 // templates and arranged in the view with the mouse; year and month,
 // orientation, grid style, stacking, whitening of the picture, fonts and
 // colours; printing; the page's styling saved to and loaded from calendar
-// files.
+// files. Context help as in the module's other dialogs.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "editor/helpdlg/LdHelpDlg.h"
 #include "tasks/module/calendar/LdCalendarPage.h"
 
 #include <QPrinter>
@@ -23,17 +23,19 @@ namespace fw {
 class SpinButton;
 }
 
-class CLdCalendarDialog : public fw::Dialog {
+class CLdCalendarDialog : public CLdHelpDlg {
 public:
     static constexpr uint32_t IDD = 132;
-    static constexpr uint32_t IDC_FRAME = 1000;
+    // The frame that holds the page; the view in it answers with the
+    // frame's topic (kViewHelpId), so no other control may be 1007.
+    static constexpr uint32_t IDC_FRAME = 1007;
+    static constexpr uint32_t IDC_STYLE = 1000;
     static constexpr uint32_t IDC_FONT = 1001;
     static constexpr uint32_t IDC_COLOR = 1002;
     static constexpr uint32_t IDC_YEAR = 1003;
     static constexpr uint32_t IDC_YEAR_SPIN = 1004;
     static constexpr uint32_t IDC_MONTH = 1005;
     static constexpr uint32_t IDC_PORTRAIT = 1006;
-    static constexpr uint32_t IDC_STYLE = 1007;
     static constexpr uint32_t IDC_TEMPLATE = 1008;
     static constexpr uint32_t IDC_TOP = 1009;
     static constexpr uint32_t IDC_WHITE = 1010;

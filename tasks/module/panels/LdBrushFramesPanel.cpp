@@ -3,7 +3,7 @@
 #include "editor/loadable/ToolParams.h"
 #include "framework/ControlId.h"
 #include "framework/EventGuard.h"
-#include "tasks/module/panels/LdBitmapMenu.h"
+#include "tasks/module/LdBitmapMenu.h"
 #include "tasks/module/panels/LdEditorResources.h"
 
 #include <QFrame>

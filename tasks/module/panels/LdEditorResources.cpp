@@ -1,5 +1,6 @@
 #include "tasks/module/panels/LdEditorResources.h"
 
+#include "editor/loadable/LdLoadable.h"
 #include "framework/Clipboard.h"
 #include "framework/ResourceException.h"
 #include "framework/ResourceSearch.h"
@@ -25,7 +26,13 @@ std::optional<std::vector<uint8_t>> FindEditorResource(uint32_t type, uint32_t i
 std::string LdLoadEditorString(uint32_t id)
 {
     const auto bytes = FindEditorResource(platform::ResourceType::String, id);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    if (!bytes)
+        return {};
+    std::string text(bytes->begin(), bytes->end());
+    // Read into the 128-character buffer every loadable uses.
+    if (text.size() > CLdLoadable::kMaxStringLength)
+        text.resize(CLdLoadable::kMaxStringLength);
+    return text;
 }
 
 QImage LdLoadEditorBitmap(uint32_t id)

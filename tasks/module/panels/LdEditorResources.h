@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <string>
 
-// The editor's string id; empty when it has none.
+// The editor's string id (the program's, or a module's after it), cut to
+// 127 characters; empty when no table has it.
 std::string LdLoadEditorString(uint32_t id);
 // The editor's bitmap id; a null image when it has none or it is damaged.
 QImage LdLoadEditorBitmap(uint32_t id);

@@ -7,7 +7,7 @@
 #include "framework/FocusLost.h"
 #include "framework/SpinButton.h"
 #include "tasks/module/panels/LdDialogUnits.h"
-#include "tasks/module/panels/LdEditorString.h"
+#include "tasks/module/panels/LdEditorResources.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -54,9 +54,9 @@ bool CLdFillPanel::OnInitDialog()
     }
     toleranceSpin->SetRange(0, 255);
     for (int32_t i = 0; i < IDS_FILL_TYPE_COUNT; ++i)
-        fillTypeCombo->addItem(QString::fromStdString(LdEditorString(IDS_FILL_TYPE_FIRST + i)));
-    matchCombo->addItem(QString::fromStdString(LdEditorString(IDS_MATCH_SELECTION)));
-    matchCombo->addItem(QString::fromStdString(LdEditorString(IDS_MATCH_COLOR)));
+        fillTypeCombo->addItem(QString::fromStdString(LdLoadEditorString(uint32_t(IDS_FILL_TYPE_FIRST + i))));
+    matchCombo->addItem(QString::fromStdString(LdLoadEditorString(IDS_MATCH_SELECTION)));
+    matchCombo->addItem(QString::fromStdString(LdLoadEditorString(IDS_MATCH_COLOR)));
     EnableTolerance();
     helpId = kHelpPanel;
     fw::SetHelpId(this, kHelpPanel);

@@ -6,7 +6,7 @@
 
 #include "framework/ControlId.h"
 #include "framework/PopupMenu.h"
-#include "tasks/module/panels/LdBitmapMenu.h"
+#include "tasks/module/LdBitmapMenu.h"
 
 namespace {
 

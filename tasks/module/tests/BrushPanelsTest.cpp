@@ -15,7 +15,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/ResourceSearch.h"
 #include "platform/ResourceTable.h"
-#include "tasks/module/panels/LdBitmapMenu.h"
+#include "tasks/module/LdBitmapMenu.h"
 #include "tasks/module/panels/LdBrushPanel.h"
 #include "tasks/module/panels/LdClonePanel.h"
 #include "tasks/module/panels/LdEditorResources.h"

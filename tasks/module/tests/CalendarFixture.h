@@ -17,6 +17,7 @@
 #include "framework/FileDialog.h"
 #include "framework/PopupMenu.h"
 #include "framework/PrintDialog.h"
+#include "tasks/module/LdBitmapMenu.h"
 #include "tasks/module/Tool_Calendar.h"
 #include "tasks/module/calendar/LdCalendarDialog.h"
 
@@ -36,6 +37,8 @@ protected:
         fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
             const QList<QAction*> actions = menu.actions();
             menus.push_back(actions.size());
+            const auto* cells = dynamic_cast<const CLdBitmapMenu*>(&menu);
+            cellSizes.push_back(cells ? cells->MeasureItem() : QSize());
             return menuChoice >= 0 && menuChoice < actions.size() ? actions[menuChoice] : nullptr;
         });
     }
@@ -80,6 +83,7 @@ protected:
     std::vector<fw::FileDialogRequest> fileRequests;
     int menuChoice = -1;
     std::vector<qsizetype> menus;  // item count of each menu shown
+    std::vector<QSize> cellSizes;  // its cell size when it is a bitmap menu, else empty
 };
 
 // A mouse move without a button held, as the pointer passing over.

@@ -14,7 +14,10 @@
 
 #include <ctime>
 
+#include "editor/helpdlg/tests/HelpRecorder.h"
+#include "framework/App.h"
 #include "framework/Archive.h"
+#include "framework/CommandIds.h"
 #include "framework/ColorDialog.h"
 #include "framework/Exception.h"
 #include "framework/MemFile.h"
@@ -238,6 +241,64 @@ TEST_F(CalendarWizard, TheWhiteMenuWhitensTheShownPictureAndANewTemplateClearsIt
         EXPECT_EQ(dialog.layoutTemplate, 1);
         EXPECT_EQ(page.WhiteLevel(), 0);
         EXPECT_EQ(page.WhiteCopy(), dib);
+    });
+}
+
+// Help opens the dialog's topic; What's This on the page or on a button
+// shows that control's pop-up topic.
+TEST_F(CalendarWizard, ContextHelpOfTheDialogAndItsControls)
+{
+    HelpRecorder help;
+    RunWizard([&](CLdCalendarDialog& dialog) {
+        EXPECT_EQ(dialog.GetWhatsThisCommand(), 256u);
+        EXPECT_EQ(CLdHelpDlg::ControlTopic(CLdCalendarDialog::IDD, CLdCalendarDialog::IDC_FRAME),
+                  CLdCalendarDialog::kViewHelpId);
+        dialog.show();
+        dialog.PressButton(fw::ID_HELP);
+        HelpRecorder::RightClick(dialog.View());
+        HelpRecorder::RightClick(dialog.GetDlgItem(CLdCalendarDialog::IDC_STYLE));
+        EXPECT_TRUE(dialog.IsOpen());
+    });
+    EXPECT_EQ(help.shown, (std::vector<HelpRecorder::Shown>{
+                              {CLdCalendarDialog::kHelpContext, fw::HELP_CONTEXT},
+                              {CLdCalendarDialog::kViewHelpId, fw::HELP_CONTEXTPOPUP},
+                              {CLdHelpDlg::ControlTopic(CLdCalendarDialog::IDD, CLdCalendarDialog::IDC_STYLE),
+                               fw::HELP_CONTEXTPOPUP}}));
+}
+
+// Style and Template offer the module's picture strips cell by cell (six
+// grid styles, two templates of the page's orientation); the stacking and
+// white menus are lists of words.
+TEST_F(CalendarWizard, StyleAndTemplateAreMenusOfPictureCells)
+{
+    RunWizard([&](CLdCalendarDialog& dialog) {
+        const struct {
+            uint32_t button;
+            qsizetype items;
+            bool cells;
+        } cases[] = {
+            {CLdCalendarDialog::IDC_STYLE, 6, true},
+            {CLdCalendarDialog::IDC_TEMPLATE, 2, true},
+            {CLdCalendarDialog::IDC_PORTRAIT, 0, false},  // landscape from here on
+            {CLdCalendarDialog::IDC_TEMPLATE, 2, true},
+            {CLdCalendarDialog::IDC_TOP, 4, false},
+            {CLdCalendarDialog::IDC_WHITE, 11, false},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.button);
+            menus.clear();
+            cellSizes.clear();
+            dialog.PressButton(c.button);
+            if (!c.items) {
+                EXPECT_TRUE(menus.empty());
+                continue;
+            }
+            ASSERT_EQ(menus, std::vector<qsizetype>{c.items});
+            EXPECT_EQ(cellSizes[0], c.cells ? QSize(48, 48) : QSize());
+        }
+        // Nothing chosen changes nothing.
+        EXPECT_EQ(dialog.layoutTemplate, 0);
+        EXPECT_EQ(dialog.Page().Grid()->gridStyle, 0);
     });
 }
 

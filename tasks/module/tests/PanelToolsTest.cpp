@@ -1,7 +1,7 @@
 // The tools with option panels as the editor sees them: their records in
 // the real module, their answers, their own settings, and the panel each
 // places in the editor's task bar when it becomes the current tool.
-#include "editor/registry/tests/RegistryFixture.h"
+#include "tasks/module/tests/ModuleBarFixture.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -10,23 +10,16 @@
 
 #include "editor/loadable/LdExports.h"
 #include "editor/loadable/LdTool.h"
-#include "editor/ui/LdBarGeometry.h"
-#include "editor/ui/LdDialogBar.h"
-#include "editor/ui/tests/BarFakes.h"
 #include "framework/ControlId.h"
 #include "framework/DataExchange.h"
 #include "platform/Module.h"
-#include "tasks/module/LdWizardServices.h"
 #include "tasks/module/panels/LdEmbossPanel.h"
 #include "tasks/module/panels/LdFillPanel.h"
 #include "tasks/module/panels/LdIntParamPanel.h"
 #include "tasks/module/panels/LdSelectPanel.h"
 #include "tasks/module/panels/LdTextPanel.h"
-#include "tasks/module/tests/WizardFixture.h"
 
 namespace {
-
-const char kWrenkitTools[] = "[Tools]\nlibs=1\nlib0=../bin/Wrenkit.so\n";
 
 struct ToolRecord {
     uint32_t index;
@@ -108,46 +101,7 @@ TEST_F(PanelTools, ArtToolsShowTheirOwnSettingsAfreshInEveryPanel)
     }
 }
 
-// The editor's task bar over the real module, with the editor's settings
-// objects in a stand-in application.
-class PanelToolsInTheBar : public RegistryFixture {
-protected:
-    void SetUp() override
-    {
-        RegistryFixture::SetUp();
-        CLdRegistry& registry = Load(kWrenkitTools);
-        manager_ = std::make_unique<FakeManager>(registry);
-        host_ = std::make_unique<FakeHost>(registry, *manager_);
-        bar_ = std::make_unique<CLdDialogBar>(*manager_, *host_);
-        manager_->toolBar = &bar_->Logic();
-        bar_->resize(640, 80);
-        bar_->show();
-        bar_->Logic().OnSize(640, 80);
-        CLdWizardServices::SetEditor(&editor_);
-    }
-
-    void TearDown() override
-    {
-        CLdWizardServices::SetEditor(nullptr);
-        bar_.reset();
-        host_.reset();
-        manager_.reset();
-        RegistryFixture::TearDown();
-    }
-
-    // Makes the tool current as a click on its button does.
-    QWidget* Show(const std::string& name)
-    {
-        bar_->Logic().ShowTool(name, 0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return bar_->OptionsPanel();
-    }
-
-    std::unique_ptr<FakeManager> manager_;
-    std::unique_ptr<FakeHost> host_;
-    std::unique_ptr<CLdDialogBar> bar_;
-    RecordingEditor editor_;
-};
+using PanelToolsInTheBar = ModuleBarFixture;
 
 TEST_F(PanelToolsInTheBar, EachToolPlacesItsPanelInTheBarOverTheEditorsSettings)
 {

@@ -1,57 +1,19 @@
 // The Paint and Clone tools as the editor sees them: filed by short name
 // from the real module, and their panels made through the task bar's own
 // path, bound to the editor's brush.
-#include "editor/registry/tests/RegistryFixture.h"
-#include "editor/ui/tests/BarFakes.h"
+#include "tasks/module/tests/ModuleBarFixture.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "editor/ui/LdBarGeometry.h"
-#include "editor/ui/LdDialogBar.h"
 #include "framework/ControlId.h"
 #include "framework/PopupMenu.h"
 #include "tasks/module/panels/LdBrushPanel.h"
 #include "tasks/module/panels/LdClonePanel.h"
 
-namespace {
-
-const char kWrenkitTools[] = "[Tools]\nlibs=1\nlib0=../bin/Wrenkit.so\n";
-
 using WrenkitBrushTools = RegistryFixture;
-
-// A tool bar of the editor over the module's tools.
-class BrushToolsOnTheBar : public RegistryFixture {
-protected:
-    void SetUp() override
-    {
-        RegistryFixture::SetUp();
-        CLdRegistry& registry = Load(kWrenkitTools);
-        manager_ = std::make_unique<FakeManager>(registry);
-        host_ = std::make_unique<FakeHost>(registry, *manager_);
-        bar_ = std::make_unique<CLdDialogBar>(*manager_, *host_);
-        manager_->toolBar = &bar_->Logic();
-        bar_->resize(640, 80);
-        bar_->show();
-    }
-
-    void TearDown() override
-    {
-        bar_.reset();
-        host_.reset();
-        manager_.reset();
-        RegistryFixture::TearDown();
-    }
-
-    QPoint PanelPlace() const { return CLdBarGeometry::PanelPosition(bar_->ClientSize(), false, QPoint()); }
-
-    std::unique_ptr<FakeManager> manager_;
-    std::unique_ptr<FakeHost> host_;
-    std::unique_ptr<CLdDialogBar> bar_;
-};
-
-}  // namespace
+using BrushToolsOnTheBar = ModuleBarFixture;
 
 TEST_F(WrenkitBrushTools, FiledByShortNameWithTheirIdsAndAnswers)
 {

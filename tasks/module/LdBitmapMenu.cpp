@@ -1,4 +1,4 @@
-#include "tasks/module/panels/LdBitmapMenu.h"
+#include "tasks/module/LdBitmapMenu.h"
 
 #include "framework/ControlId.h"
 #include "framework/PopupMenu.h"
