@@ -5,7 +5,11 @@ search; view only found; about), 24-bit BMP, RGB(192, 192, 192) the
 transparent colour. The pictures are our own. Run it in this folder to
 redraw them: python3 make_album_bitmaps.py
 """
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 
 W, H = 24, 22
 CLEAR = (192, 192, 192)
@@ -172,23 +176,10 @@ def about():
     return img
 
 
-def write_bmp(path, buttons):
-    width = W * len(buttons)
-    stride = (width * 3 + 3) // 4 * 4
-    rows = []
-    for y in reversed(range(H)):
-        row = bytearray()
-        for img in buttons:
-            for x in range(W):
-                r, g, b = img[y][x]
-                row += bytes((b, g, r))
-        rows.append(bytes(row) + b"\0" * (stride - len(row)))
-    bits = b"".join(rows)
-    header = struct.pack("<IiiHHIIiiII", 40, width, H, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(bits), 0, 0, 14 + len(header)))
-        f.write(header + bits)
+def write_strip(path, buttons):
+    # The buttons side by side, one picture.
+    write_bmp(path, [sum((img[y] for img in buttons), []) for y in range(H)])
 
 
-write_bmp("toolbar.bmp", [new(), open_(), save(), cut(), copy(), paste(), undo(), add(), delete(), search(),
+write_strip("toolbar.bmp", [new(), open_(), save(), cut(), copy(), paste(), undo(), add(), delete(), search(),
                           found(), about()])

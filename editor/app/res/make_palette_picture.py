@@ -3,8 +3,11 @@
 previews from: an 80 x 60 landscape (sky, sun, hills, a house) with edges
 and colour ramps, so that every effect shows something on it."""
 import math
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 
 W, H = 80, 60
 
@@ -34,18 +37,7 @@ def pixel(x, y):
 
 
 def main(path):
-    row = ((W * 3 + 3) // 4) * 4
-    pixels = bytearray()
-    for y in range(H - 1, -1, -1):
-        line = bytearray()
-        for x in range(W):
-            r, g, b = pixel(x, y)
-            line += bytes((min(b, 255), min(g, 255), min(r, 255)))
-        pixels += line + bytes(row - len(line))
-    header = struct.pack('<2sIHHI', b'BM', 54 + len(pixels), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, W, H, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(path, 'wb') as f:
-        f.write(header + info + pixels)
+    write_bmp(path, [[tuple(min(c, 255) for c in pixel(x, y)) for x in range(W)] for y in range(H)])
 
 
 if __name__ == '__main__':

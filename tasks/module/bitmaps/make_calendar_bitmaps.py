@@ -6,7 +6,11 @@ grid styles (cal_styles.bmp) and the two page templates of each orientation
 (cal_portrait.bmp, cal_landscape.bmp). The pictures are our own.
 Run it in this folder to redraw them: python3 make_calendar_bitmaps.py
 """
-from bmp_file import write_bmp
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 
 CELL = 48
 WHITE = (255, 255, 255)

@@ -7,7 +7,11 @@ Run it in this folder to redraw them: python3 make_task_bitmaps.py
 (make_tool_bitmaps.py draws the other tools with its helpers.)
 """
 import math
-from bmp_file import write_bmp
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 
 SIZE = 32
 CLEAR = (0, 128, 128)

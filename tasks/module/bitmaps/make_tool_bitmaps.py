@@ -10,7 +10,11 @@ Run it in this folder to redraw them: python3 make_tool_bitmaps.py
 import math
 import random
 
-from bmp_file import write_bmp
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 from make_task_bitmaps import CLEAR, SIZE, canvas, disc, put, thick_line
 
 GREY = (70, 70, 70)

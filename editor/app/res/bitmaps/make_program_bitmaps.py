@@ -11,8 +11,13 @@ The pictures and sounds are our own. Run it in this folder to redraw them:
 python3 make_program_bitmaps.py
 """
 import math
+import os
 import struct
+import sys
 import wave
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../../scripts"))
+from bmp_file import write_bmp  # noqa: E402
 
 CLEAR = (0, 128, 128)
 
@@ -146,18 +151,6 @@ def splash():
     disc(img, 212, 72, 10, (244, 197, 66))
     polygon(img, [(200, 178), (268, 80), (280, 90), (212, 186)], (200, 65, 46))
     return img
-
-
-def write_bmp(name, img):
-    h, w = len(img), len(img[0])
-    stride = (w * 3 + 3) & ~3
-    rows = b""
-    for y in range(h - 1, -1, -1):
-        row = b"".join(bytes((b, g, r)) for (r, g, b) in img[y])
-        rows += row + b"\0" * (stride - len(row))
-    header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
-    with open(name, "wb") as f:
-        f.write(b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54) + header + rows)
 
 
 def brush_shapes():

@@ -1,5 +1,5 @@
 """Writes a picture, a list of rows of (r, g, b) tuples from the top, as a
-24-bit bottom-up BMP file: the one writer of the module's picture scripts."""
+24-bit bottom-up BMP file: the one writer of the suite's picture scripts."""
 import struct
 
 
