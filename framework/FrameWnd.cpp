@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -360,6 +361,18 @@ void FrameWnd::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
+}
+
+void FrameWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
+        bool handled = false;
+        GuardedCall([&] { handled = SendCommand(ID_CONTEXT_HELP); });
+        // Not handled here (an MDI child): the main frame gets the key.
+        if (handled)
+            return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FrameWnd::dropEvent(QDropEvent* event)
