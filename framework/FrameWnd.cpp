@@ -365,9 +365,11 @@ void FrameWnd::dragEnterEvent(QDragEnterEvent* event)
 
 void FrameWnd::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_F1 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        const uint32_t command = modifiers == Qt::ShiftModifier ? ID_CONTEXT_HELP : ID_HELP;
         bool handled = false;
-        GuardedCall([&] { handled = SendCommand(ID_CONTEXT_HELP); });
+        GuardedCall([&] { handled = SendCommand(command); });
         // Not handled here (an MDI child): the main frame gets the key.
         if (handled)
             return;

@@ -115,7 +115,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    // Shift+F1: the context-help command, for the frame and all it holds.
+    // F1: the help command; Shift+F1: the context-help command; for the
+    // frame and all it holds.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

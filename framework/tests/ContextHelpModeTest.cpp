@@ -1,7 +1,7 @@
 // The context-help mode: the command or Shift+F1 turns the pointer into the
 // help cursor, the next click shows the topic of what it hits (and does
 // nothing else), Escape or another button ends the mode without help; the
-// topic is the nearest one with a page.
+// topic is the nearest one with a page. F1 in a frame asks for its help.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -169,6 +169,19 @@ TEST_F(ContextHelpMode, ShiftF1StartsItInTheMainFrameAndInADocumentsFrame)
     ASSERT_NE(child->GetActiveView(), nullptr);
     QTest::keyClick(child->GetActiveView(), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_TRUE(mode().IsOn());
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(ContextHelpMode, F1InAFrameShowsTheMainWindowsTopic)
+{
+    ASSERT_TRUE(app.main->SendCommand(fw::ID_FILE_NEW));
+    auto* child = dynamic_cast<ChildFrame*>(app.main->MDIGetActive());
+    ASSERT_NE(child, nullptr);
+    QTest::keyClick(child->GetActiveView(), Qt::Key_F1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].data, kMainTopic);
+    EXPECT_EQ(shown[0].command, kPage);
+    EXPECT_FALSE(mode().IsOn());
 }
 
 }  // namespace
