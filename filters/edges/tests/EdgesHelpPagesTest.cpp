@@ -2,17 +2,10 @@
 // in the module's help.
 #include "filters/frame/tests/HelpPagesWalk.h"
 
-namespace {
-
-class EdgesHelpPages : public HelpPagesWalk {
-protected:
-    EdgesHelpPages() : HelpPagesWalk("edges", EDGES_MODULE) {}
-};
-
-}  // namespace
+using EdgesHelpPages = HelpPagesWalk;
 
 TEST_F(EdgesHelpPages, EveryTopicOfTheDialogsHasAPage)
 {
-    Walk({"ENTRYPOINT1"});
+    Walk(EDGES_MODULE, Entries(false, 1));
     ExpectEveryTopicHasAPage("edges");
 }

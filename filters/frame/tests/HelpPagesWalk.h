@@ -19,16 +19,24 @@
 
 class HelpPagesWalk : public ModuleRunFixture {
 protected:
-    HelpPagesWalk(std::string stem, std::string modulePath)
-        : ModuleRunFixture(std::move(stem)), modulePath_(std::move(modulePath))
+    HelpPagesWalk() : ModuleRunFixture("module") {}
+
+    // The entries "ENTRYPOINT" (when bare) and "ENTRYPOINT1" .. "ENTRYPOINT<last>".
+    static std::vector<std::string> Entries(bool bare, int last)
     {
+        std::vector<std::string> entries;
+        if (bare)
+            entries.push_back("ENTRYPOINT");
+        for (int i = 1; i <= last; ++i)
+            entries.push_back("ENTRYPOINT" + std::to_string(i));
+        return entries;
     }
 
     // About through the first entry, then a run of every entry with its dialog.
-    void Walk(const std::vector<const char*>& entries)
+    void Walk(const std::string& modulePath, const std::vector<std::string>& entries)
     {
-        for (const char* entry : entries) {
-            ScriptedHost host(modulePath_, {}, entry);
+        for (const std::string& entry : entries) {
+            ScriptedHost host(modulePath, {}, entry.c_str());
             ASSERT_TRUE(host.Loaded()) << entry;
             if (entry == entries.front())
                 host.Call(filterSelectorAbout);
@@ -71,7 +79,4 @@ protected:
 
     int dialogs = 0;
     std::set<uint32_t> topics;
-
-private:
-    std::string modulePath_;
 };
