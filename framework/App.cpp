@@ -12,6 +12,7 @@
 #include "framework/Document.h"
 #include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
+#include "framework/ContextHelpMode.h"
 #include "framework/HelpProvider.h"
 #include "framework/IdlePump.h"
 #include "framework/IniProfile.h"
@@ -256,7 +257,8 @@ const MessageMap* App::GetMessageMap() const
                                       .OnCommand(ID_HELP_FINDER, &App::OnHelpFinder)
                                       .OnCommand(ID_HELP_INDEX, &App::OnHelpFinder)
                                       .OnCommand(ID_DEFAULT_HELP, &App::OnHelpFinder)
-                                      .OnCommand(ID_HELP, &App::OnHelp);
+                                      .OnCommand(ID_HELP, &App::OnHelp)
+                                      .OnCommand(ID_CONTEXT_HELP, &App::OnContextHelp);
     return &map;
 }
 
@@ -268,6 +270,11 @@ void App::OnHelpFinder()
 void App::OnHelp()
 {
     WinHelp(kHelpBaseResource + kMainFrameResource, HELP_CONTEXT);
+}
+
+void App::OnContextHelp()
+{
+    ContextHelpMode::Instance().Enter();
 }
 
 void App::OnFileNew()

@@ -43,6 +43,8 @@ enum HelpCommand : uint32_t {
 // resource is 128.
 inline constexpr uint32_t kHelpBaseResource = 0x20000;
 inline constexpr uint32_t kMainFrameResource = 128;
+// A menu command's help topic is this base plus the command id.
+inline constexpr uint32_t kHelpBaseCommand = 0x10000;
 
 class App : public CmdTarget {
     FW_DECLARE_DYNAMIC(App)
@@ -147,6 +149,8 @@ public:
     void OnHelpFinder();
     // Help with no dialog or control to ask about: the main window's topic.
     void OnHelp();
+    // The context-help mode: the next click shows the topic of what it hits.
+    void OnContextHelp();
     void OnUpdateRecentFileMenu(CmdUI& ui);
 
 private:

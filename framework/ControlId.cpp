@@ -47,4 +47,17 @@ uint32_t HelpId(const QObject* object)
     return v.isValid() ? v.value<uint32_t>() : 0;
 }
 
+QWidget* WithHelpId(QWidget* widget, const QWidget* window)
+{
+    for (QWidget* w = widget; w && w != window; w = w->parentWidget())
+        if (HelpId(w) != 0)
+            return w;
+    return nullptr;
+}
+
+uint32_t ControlHelpTopic(uint32_t templateId, uint32_t controlId)
+{
+    return 0x80000000u + ((templateId & 0x7FFF) << 16) + (controlId & 0xFFFF);
+}
+
 }  // namespace fw

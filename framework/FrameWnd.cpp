@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -360,6 +361,20 @@ void FrameWnd::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
+}
+
+void FrameWnd::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_F1 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        const uint32_t command = modifiers == Qt::ShiftModifier ? ID_CONTEXT_HELP : ID_HELP;
+        bool handled = false;
+        GuardedCall([&] { handled = SendCommand(command); });
+        // Not handled here (an MDI child): the main frame gets the key.
+        if (handled)
+            return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FrameWnd::dropEvent(QDropEvent* event)

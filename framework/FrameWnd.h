@@ -115,6 +115,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // F1: the help command; Shift+F1: the context-help command; for the
+    // frame and all it holds.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateActionsOf(const QList<QAction*>& actions, QMenu* menu);

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr uint32_t kControlTopicBase = 0x80000000;
-
 // The editor's texts of the dialog base, by the ids of its string table.
 constexpr int IDS_WHATS_THIS = 63014;
 const QnStringTableEntry kEditorStrings[] = {
@@ -87,7 +85,7 @@ bool CLdHelpDlg::OnHelpInfo(const LdHelpInfo& info)
 
 uint32_t CLdHelpDlg::ControlTopic(uint32_t templateId, uint32_t controlId)
 {
-    return kControlTopicBase + ((templateId & 0x7FFF) << 16) + (controlId & 0xFFFF);
+    return fw::ControlHelpTopic(templateId, controlId);
 }
 
 QWidget* CLdHelpDlg::ControlAt(const QPoint& screenPoint) const

@@ -10,10 +10,13 @@
 #include "filters/frame/FrameUi.h"
 #include "framework/App.h"
 #include "framework/ControlId.h"
+#include "framework/EventGuard.h"
 #include "framework/HelpProvider.h"
 #include "framework/MessageBox.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -78,6 +81,9 @@ void EdgesDialog::CreateControls()
 bool EdgesDialog::OnInitDialog()
 {
     fw::Dialog::OnInitDialog();
+    for (uint32_t id : {IDC_GALLERY, IDC_PREVIOUS, IDC_NEXT, IDC_LIGHT, IDC_TABS})
+        if (QWidget* control = GetDlgItem(id))
+            fw::SetHelpId(control, fw::ControlHelpTopic(IDD, id));
     const EdgesOptions options = EdgesOptions::Read(FilterModuleApp::Get().Profile());
     light_->SetShadow(options.shadow);
     gallery_->SetShadow(light_->Shadow());
@@ -108,6 +114,33 @@ void EdgesDialog::OnCommand(uint32_t id)
         return;
     }
     fw::Dialog::OnCommand(id);
+}
+
+void EdgesDialog::ShowHelpOn(QWidget* widget, uint32_t command)
+{
+    const QWidget* control = fw::WithHelpId(widget, this);
+    if (!control) {
+        OnCommand(ID_HELP);
+        return;
+    }
+    fw::HelpProvider::Instance().Show(FilterModuleApp::Get().HelpFile(), fw::HelpId(control), command);
+}
+
+void EdgesDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_F1) {
+        fw::Dialog::keyPressEvent(event);
+        return;
+    }
+    fw::GuardedCall([&] { ShowHelpOn(focusWidget(), fw::HELP_WM_HELP); });
+}
+
+void EdgesDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Only a control has help to offer on a right click.
+    QWidget* under = childAt(event->pos());
+    if (fw::WithHelpId(under, this))
+        fw::GuardedCall([&] { ShowHelpOn(under, fw::HELP_CONTEXTMENU); });
 }
 
 void EdgesDialog::OnOK()

@@ -1,6 +1,8 @@
 // "Edge style" (template 271): the mask gallery over the picture's
 // thumbnail, its pages, the light direction of the shadow, OK, Cancel and
-// "&Help". Its choices are kept in the module's settings with OK.
+// "&Help". Its choices are kept in the module's settings with OK. Help
+// opens the contents of the module's help; F1 on a control, or a right
+// click on one, pops up the control's topic.
 #pragma once
 
 #include "filters/edges/EdgesBlend.h"
@@ -31,9 +33,14 @@ protected:
     bool OnInitDialog() override;
     void OnCommand(uint32_t id) override;
     void OnOK() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void UpdatePageButtons();
+    // The pop-up topic of the control at or above widget with the help
+    // command; the contents when it has none.
+    void ShowHelpOn(QWidget* widget, uint32_t command);
 
     const Thumbnail& thumbnail_;
     EdgesColour colour_;

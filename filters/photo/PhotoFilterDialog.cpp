@@ -18,6 +18,15 @@ PhotoFilterDialog::PhotoFilterDialog(const ArtFilterInfo& info, const char* titl
     setWindowTitle(title);
 }
 
+bool PhotoFilterDialog::OnInitDialog()
+{
+    fw::SetHelpId(this, dialogTopic_);
+    for (const ControlHelp& c : controlTopics_)
+        if (QWidget* control = GetDlgItem(c.first))
+            fw::SetHelpId(control, c.second);
+    return ArtFilterDialog::OnInitDialog();
+}
+
 uint32_t PhotoFilterDialog::ControlTopic(uint32_t controlId) const
 {
     for (const ControlHelp& c : controlTopics_)

@@ -33,6 +33,9 @@ public:
     bool ShowControlHelp(uint32_t controlId) const;
 
 protected:
+    // Puts the topics on the dialog and its controls, where the framework's
+    // help (and its context-help mode) finds them.
+    bool OnInitDialog() override;
     uint32_t HelpButtonId() const override { return IDC_PHOTO_HELP; }
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -3,9 +3,12 @@
 // direction, OK with the settings it keeps, Cancel and Help.
 #include "EdgesFixture.h"
 
+#include "framework/App.h"
 #include "framework/ControlId.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
@@ -125,6 +128,54 @@ TEST_F(EdgesDialogRun, AOneRowPictureStillOpensTheDialog)
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Block(*host).mask, 131); // the first item of the first tab
     EXPECT_EQ(host->output, ExpectedEdges(*host, 131, 0, kPlanesColour));
+}
+
+TEST_F(EdgesDialogRun, F1OrARightClickOnAControlPopsUpItsTopic)
+{
+    struct Case {
+        const char* what;
+        uint32_t control; // 0: the dialog itself
+        bool rightClick;
+        uint32_t topic;   // 0: no help
+        uint32_t command;
+    };
+    const Case cases[] = {
+        {"F1 on the light control", 1010, false, 0x810F03F2, fw::HELP_WM_HELP},
+        {"F1 on the tabs", 1011, false, 0x810F03F3, fw::HELP_WM_HELP},
+        {"F1 on OK: the contents", fw::IDOK, false, 0, fw::HELP_INDEX},
+        {"right click on the gallery", 1007, true, 0x810F03EF, fw::HELP_CONTEXTMENU},
+        {"right click on Next", 1009, true, 0x810F03F1, fw::HELP_CONTEXTMENU},
+        {"right click beside the controls", 0, true, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        help.clear();
+        answer = [&](fw::Dialog& d) {
+            d.show();
+            QWidget* control = c.control ? d.GetDlgItem(c.control) : nullptr;
+            if (c.rightClick) {
+                // The dialog's corner, outside every control.
+                const QPoint at = control ? control->mapTo(&d, control->rect().center()) : QPoint(1, 1);
+                QContextMenuEvent menu(QContextMenuEvent::Mouse, at, d.mapToGlobal(at));
+                QCoreApplication::sendEvent(&d, &menu);
+            } else {
+                ASSERT_NE(control, nullptr);
+                control->setFocus();
+                QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+                QCoreApplication::sendEvent(&d, &f1);
+            }
+        };
+        dialogOk = false;
+        auto host = MakeHost({PI_HOST_SIG_EDITOR, true, 40, 30, 3, {}, 0, kColour});
+        EXPECT_EQ(host->Run(true), userCanceledErr);
+        if (c.command == 0) {
+            EXPECT_TRUE(help.empty());
+            continue;
+        }
+        ASSERT_EQ(help.size(), 1u);
+        EXPECT_EQ(help[0].data, c.topic);
+        EXPECT_EQ(help[0].command, c.command);
+    }
 }
 
 } // namespace
