@@ -11,6 +11,15 @@
 #include <atomic>
 #include <cstddef>
 
+// Under the sanitizers no size is served: they watch malloc's blocks, and
+// blocks carved here would hide a use after free or an overrun into a
+// neighbour from them.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kQnBlockChunksOn = false;
+#else
+constexpr bool kQnBlockChunksOn = true;
+#endif
+
 class QnBlockChunks {
 public:
     struct Source {
@@ -27,11 +36,7 @@ public:
     QnBlockChunks(const QnBlockChunks&) = delete;
     QnBlockChunks& operator=(const QnBlockChunks&) = delete;
 
-    // Under the sanitizers no size is served: they watch malloc's blocks,
-    // and blocks carved here would hide a use after free or an overrun into
-    // a neighbour from them.
-    bool Serves(size_t size) const { return kEnabled && size >= minSize_ && size <= maxSize_; }
-    // A 16-byte aligned block of size bytes (Serves(size) must hold), or
+    // A 16-byte aligned block of size bytes (from minSize to maxSize), or
     // null when no chunk can be had.
     void* Alloc(size_t size);
     // Returns a block of Alloc; size must be the size it was asked with.
@@ -40,11 +45,6 @@ public:
     size_t Chunks();
 
 private:
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    static constexpr bool kEnabled = false;
-#else
-    static constexpr bool kEnabled = true;
-#endif
     struct Chunk;
     struct FreeBlock;
 

@@ -39,7 +39,7 @@ QnBlockChunks& Blocks()
 
 } // namespace
 
-bool QnPageBlockSize(size_t size) { return Blocks().Serves(size); }
+bool QnPageBlockSize(size_t size) { return kQnBlockChunksOn && size >= kMin && size <= kMax; }
 
 void* QnPageBlockAlloc(size_t size) { return Blocks().Alloc(size); }
 

@@ -1,13 +1,11 @@
 #include "base/QnSmallBlocks.h"
 
-#include "base/QnBlockChunks.h"
-
 #include <cstdlib>
 
 namespace {
 
 constexpr size_t kChunk = size_t(64) << 10;
-constexpr size_t kMin = 16, kMax = 512, kGrain = 16;
+constexpr size_t kGrain = 16;
 
 void* MapChunk(size_t bytes) { return std::aligned_alloc(bytes, bytes); }
 
@@ -16,13 +14,12 @@ void UnmapChunk(void* chunk, size_t) { std::free(chunk); }
 QnBlockChunks& Blocks()
 {
     // Never destroyed: blocks may outlive static destructors.
-    static auto* blocks = new QnBlockChunks(kChunk, kMin, kMax, kGrain, {MapChunk, UnmapChunk, true});
+    static auto* blocks =
+        new QnBlockChunks(kChunk, kQnSmallBlockMin, kQnSmallBlockMax, kGrain, {MapChunk, UnmapChunk, true});
     return *blocks;
 }
 
 } // namespace
-
-bool QnSmallBlockSize(size_t size) { return Blocks().Serves(size); }
 
 void* QnSmallBlockAlloc(size_t size) { return Blocks().Alloc(size); }
 

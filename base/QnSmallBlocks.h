@@ -6,10 +6,18 @@
 // emptied chunk is kept for blocks of any size, as malloc keeps its heap.
 #pragma once
 
+#include "base/QnBlockChunks.h"
+
 #include <cstddef>
 
-// Whether blocks of size bytes come from the chunks (others belong to malloc).
-bool QnSmallBlockSize(size_t size);
+constexpr size_t kQnSmallBlockMin = 16, kQnSmallBlockMax = 512;
+
+// Whether blocks of size bytes come from the chunks (others belong to
+// malloc). Inline: asked for every collectable object made and freed.
+inline bool QnSmallBlockSize(size_t size)
+{
+    return kQnBlockChunksOn && size >= kQnSmallBlockMin && size <= kQnSmallBlockMax;
+}
 // A 16-byte aligned block of size bytes (QnSmallBlockSize(size) must hold),
 // or null when the system has no memory left.
 void* QnSmallBlockAlloc(size_t size);
