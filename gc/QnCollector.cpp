@@ -430,6 +430,8 @@ void QnCollector::NotifyPass()
 
 void QnCollector::NotifyOwner(QnObj* owner)
 {
+    if (owner->NoteObjectsDiscarded(IsCandidate))
+        return;
     // Gather first: the owner forgets links while it is told, and must not
     // do so while it enumerates them.
     owner->MarkDiscardableObjects(MF_Enum);

@@ -5,41 +5,31 @@
 
 #include <thread>
 
+__thread int qnGcHeldDepth __attribute__((tls_model("initial-exec"))) = 0;
+
 namespace {
-// The library is loaded with the program, so its thread-local data can be
-// reached without a call.
-thread_local int heldDepth __attribute__((tls_model("initial-exec"))) = 0;
 std::atomic<int> waiting{0};
 } // namespace
 
-// The mutex is taken by the outermost entry only: a thread that holds the
-// section already (the machine, for a whole evaluation) just counts.
-void QnGcSection::Enter()
+void QnGcSection::EnterFirst()
 {
-    if (heldDepth > 0) {
-        ++heldDepth;
-        return;
-    }
     if (!QnObj::cs.TryEnter()) {
         waiting.fetch_add(1, std::memory_order_relaxed);
         QnObj::cs.Enter();
         waiting.fetch_sub(1, std::memory_order_relaxed);
     }
-    heldDepth = 1;
+    qnGcHeldDepth = 1;
 }
 
-void QnGcSection::Leave()
+void QnGcSection::LeaveLast()
 {
-    if (--heldDepth == 0)
-        QnObj::cs.Leave();
+    qnGcHeldDepth = 0;
+    QnObj::cs.Leave();
 }
-
-int QnGcSection::HeldDepth() { return heldDepth; }
 
 bool QnGcSection::OthersWaiting() { return waiting.load(std::memory_order_relaxed) > 0; }
 
 // QnLockGc's section is QnObj::cs or none (null).
-QnLockGc::QnLockGc() : cs_(&QnObj::cs) { QnGcSection::Enter(); }
 
 QnLockGc::QnLockGc(const QnLockGc& other) : cs_(other.cs_)
 {
@@ -57,12 +47,6 @@ QnLockGc& QnLockGc::operator=(const QnLockGc& other)
         cs_ = other.cs_;
     }
     return *this;
-}
-
-QnLockGc::~QnLockGc()
-{
-    if (cs_)
-        QnGcSection::Leave();
 }
 
 bool QnLockGc::HeldByThisThread() { return QnGcSection::HeldDepth() > 0; }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "base/QnCriticalSection.h"
+#include "gc/QnGcSection.h"
+#include "gc/QnObj.h"
 
 #include <atomic>
 #include <cstdint>
@@ -17,10 +19,16 @@
 // objects off the collector's thread without it.
 class QnLockGc {
 public:
-    QnLockGc();
+    // Inline: the machine takes the lock for every cached link it reads or
+    // writes, while it holds the section already.
+    QnLockGc() : cs_(&QnObj::cs) { QnGcSection::Enter(); }
     QnLockGc(const QnLockGc& other);
     QnLockGc& operator=(const QnLockGc& other);
-    ~QnLockGc();
+    ~QnLockGc()
+    {
+        if (cs_)
+            QnGcSection::Leave();
+    }
 
     // Whether the calling thread holds the section.
     static bool HeldByThisThread();

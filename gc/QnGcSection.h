@@ -7,11 +7,33 @@
 
 #include "gc/QnObj.h"
 
+// How many times the calling thread holds the section (0: not at all).
+// Initial-exec: the library is loaded with the program, so the count is
+// read without a call.
+extern __thread int qnGcHeldDepth __attribute__((tls_model("initial-exec")));
+
 namespace QnGcSection {
-void Enter();
-void Leave();
+// Take and release the mutex: the outermost entry and exit only.
+void EnterFirst();
+void LeaveLast();
+// A thread that holds the section already (the machine, for a whole
+// evaluation) just counts, inline.
+inline void Enter()
+{
+    if (qnGcHeldDepth > 0)
+        ++qnGcHeldDepth;
+    else
+        EnterFirst();
+}
+inline void Leave()
+{
+    if (qnGcHeldDepth > 1)
+        --qnGcHeldDepth;
+    else
+        LeaveLast();
+}
 // How many times the calling thread holds the section now.
-int HeldDepth();
+inline int HeldDepth() { return qnGcHeldDepth; }
 // Whether another thread is waiting to enter.
 bool OthersWaiting();
 } // namespace QnGcSection

@@ -25,6 +25,8 @@ void QnObj::MarkDiscardableObjects(Visitor) {}
 
 void QnObj::NoteObjectDiscarded(QnObj*) {}
 
+bool QnObj::NoteObjectsDiscarded(bool (*)(const QnObj*)) { return false; }
+
 void* QnObj::operator new(size_t size)
 {
     if (void* p = QnOperatorNew(size, &QnStdAlloc::stdalloc))

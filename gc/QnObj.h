@@ -93,6 +93,11 @@ protected:
     virtual void MarkDiscardableObjects(Visitor visit);
     // The target obj of a discardable link is about to be deleted: forget it.
     virtual void NoteObjectDiscarded(QnObj* obj);
+    // The same for every target for which dropped answers true, at once:
+    // an object that holds many caches (a sharing table) forgets them in
+    // one pass over itself and answers true; one that answers false (the
+    // base) is told of each through NoteObjectDiscarded.
+    virtual bool NoteObjectsDiscarded(bool (*dropped)(const QnObj* obj));
 
     // Links the object into the list; a second call does nothing.
     void RegisterObject();

@@ -2,6 +2,7 @@
 
 #include "base/QnPageBlocks.h"
 #include "base/QnPhysicalMemory.h"
+#include "base/QnSmallBlocks.h"
 #include "gc/QnCollector.h"
 #include "gc/QnGcSection.h"
 #include "gc/QnObj.h"
@@ -20,13 +21,21 @@ uint64_t SaturatingDouble(uint64_t v)
 
 bool MemoryShortFor(uint64_t n) { return QnGetPhysicalMemoryAvailable64() < n; }
 
-// Tile-sized blocks come from page chunks; the size recorded in the block's
-// header sends each back to where it came from.
-void* RawAlloc(size_t bytes) { return QnPageBlockSize(bytes) ? QnPageBlockAlloc(bytes) : QnAlloc(bytes); }
+// Small objects and tile-sized blocks come from chunks of their size
+// class; the size recorded in the block's header sends each back to where
+// it came from.
+void* RawAlloc(size_t bytes)
+{
+    if (QnSmallBlockSize(bytes))
+        return QnSmallBlockAlloc(bytes);
+    return QnPageBlockSize(bytes) ? QnPageBlockAlloc(bytes) : QnAlloc(bytes);
+}
 
 void RawFree(void* block, uint64_t bytes)
 {
-    if (QnPageBlockSize(bytes))
+    if (QnSmallBlockSize(bytes))
+        QnSmallBlockFree(block, bytes);
+    else if (QnPageBlockSize(bytes))
         QnPageBlockFree(block, bytes);
     else
         QnFree(block);

@@ -14,8 +14,10 @@ public:
     static QnStdAlloc stdalloc;
     static constexpr uint64_t kInitialThreshold = 0x10000;
     // The collections that the threshold starts keep the caches while they
-    // hold no more objects than the live data, or than this many.
-    static constexpr int32_t kMinCachedObjects = 1 << 16;
+    // hold no more objects than the live data, or than this many. Small
+    // enough that a computation with little live data (a deep recursion
+    // on numbers) works in a heap that stays in the processor's caches.
+    static constexpr int32_t kMinCachedObjects = 1 << 13;
 
     explicit QnStdAlloc(uint64_t threshold);
     ~QnStdAlloc() override;

@@ -55,9 +55,10 @@ PpQnExpr QnApplyExpr::MakeEvalStep(QnMachineContext& m, QnEvalState& state)
         if (canonical_ && canonical_ != this)
             return PpQnExpr(canonical_);
     }
-    m.a_push(state.pending, PpQnApplyExpr(this), Right());
-    state.pending = nullptr;
-    return Left();
+    // The state's pending application goes onto the stack, and the state
+    // has none afterwards: its lock moves with it.
+    m.a_push(std::move(state.pending), PpQnApplyExpr(this), PpQnExpr(right_));
+    return PpQnExpr(left_);
 }
 
 void QnApplyExpr::MarkFixedObjects(Visitor visit)
@@ -84,39 +85,45 @@ void QnApplyExpr::NoteObjectDiscarded(QnObj* obj)
 PpQnApplyExpr QnApplyExpr::MakeApplyTree(const PpQnExpr& f, PpQnExpr* args, PpQnApplyExpr* apps, uint32_t n,
                                          int useHistory)
 {
-    PpQnApplyExpr current;
-    PpQnExpr function = f;
-    bool matching = true;
-    for (uint32_t k = n; k-- > 0;) {
-        PpQnExpr arg = args[k];
-        if (useHistory) {
-            arg->Used();
-            arg = arg.Get()->GetHistory();
-        }
-        QnApplyExpr* app = apps[k].Get();
-        if (matching && app->left_ == function.Get() && app->right_ == arg.Get()) {
-            current = apps[k];
-        } else {
-            matching = false;
-            current = PpQnApplyExpr(function, arg);
-        }
-        function = current;
+    auto argument = [args, useHistory](uint32_t i) {
+        QnExpr* arg = args[i].Get();
+        if (!useHistory)
+            return arg;
+        arg->Used();
+        return arg->History() ? arg->History() : arg;
+    };
+    // The existing applications, from the inside out, for as long as they
+    // match; nothing is made meanwhile, so the caller's arrays hold every
+    // node met.
+    QnExpr* function = f.Get();
+    uint32_t k = n;
+    for (; k > 0; --k) {
+        QnApplyExpr* app = apps[k - 1].Get();
+        if (app->left_ != function || app->right_ != argument(k - 1))
+            break;
+        function = app;
     }
+    if (n == 0)
+        return PpQnApplyExpr();
+    if (k == 0)
+        return apps[0];
+    // From the first mismatch on, the shared factory: the handle holds the
+    // application made last while the next one is made (an argument's
+    // history is held through the argument).
+    PpQnApplyExpr current(MakeShared(function, argument(--k)));
+    while (k > 0)
+        current = MakeShared(current.Get(), argument(--k));
     return current;
 }
 
-namespace {
-
-QnPp<QnApplyExpr> MakeApplyExpr(const PpQnExpr& l, const PpQnExpr& r)
+QnPp<QnApplyExpr> QnApplyExpr::MakeShared(QnExpr* l, QnExpr* r)
 {
     QnApplyTable& table = QnExprTables::Applications();
-    if (QnPp<QnApplyExpr> found = table.Find(QnApplyKey(l.Get(), r.Get())))
+    if (QnPp<QnApplyExpr> found = table.Find(QnApplyKey(l, r)))
         return found;
-    QnPp<QnApplyExpr> node = QnCreate<QnApplyExpr>(l.Get(), r.Get());
+    QnPp<QnApplyExpr> node = QnCreate<QnApplyExpr>(l, r);
     table.Insert(node.Get());
     return node;
 }
 
-} // namespace
-
-PpQnApplyExpr::PpQnApplyExpr(const PpQnExpr& l, const PpQnExpr& r) : QnPp(MakeApplyExpr(l, r)) {}
+PpQnApplyExpr::PpQnApplyExpr(const PpQnExpr& l, const PpQnExpr& r) : QnPp(QnApplyExpr::MakeShared(l.Get(), r.Get())) {}

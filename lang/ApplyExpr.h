@@ -25,6 +25,9 @@ public:
     QnExpr* ReductPtr() const { return reduct_; }
     void SetReduct(QnExpr* reduct);
     PpQnApplyExpr GetCanonical() const;
+    // The canonical application without a handle: a fixed link, alive
+    // while this node is.
+    QnApplyExpr* CanonicalPtr() const { return canonical_; }
     void SetCanonical(QnApplyExpr* canonical);
 
     // Rebuilds f a1 ... an, where args[n-1] is a1 (applied directly to f)
@@ -34,6 +37,9 @@ public:
     // is replaced by its history first. n = 0 gives a null handle.
     static PpQnApplyExpr MakeApplyTree(const PpQnExpr& f, PpQnExpr* args, PpQnApplyExpr* apps, uint32_t n,
                                        int useHistory);
+    // The shared application of l to r (the factory of PpQnApplyExpr):
+    // the caller keeps both reachable from a locked object meanwhile.
+    static QnPp<QnApplyExpr> MakeShared(QnExpr* l, QnExpr* r);
 
 protected:
     void MarkFixedObjects(Visitor visit) override;

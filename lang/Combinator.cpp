@@ -4,6 +4,8 @@
 #include "lang/LangRcStr.h"
 #include "lang/MachineContext.h"
 
+#include <utility>
+
 namespace {
 
 // A run that fails half-way leaves nothing of its own on the machine's
@@ -52,7 +54,8 @@ PpQnExpr QnCombinator::Apply(QnMachineContext& m, int, QnEvalControl*) const
             s.MakeApp();
             break;
         case OP_RETURN: {
-            PpQnExpr r = s.Get(1);
+            // The entry is popped: its lock goes with the result.
+            PpQnExpr r = std::move(s.Get(1));
             s.Pop();
             return r;
         }

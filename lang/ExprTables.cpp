@@ -1,5 +1,6 @@
 #include "lang/ExprTables.h"
 
+#include "lang/FlInt.h"
 #include "lang/FunExpr.h"
 #include "lang/TupleExpr.h"
 
@@ -46,6 +47,10 @@ bool QnValLessKey::operator()(QnFlVal* a, QnFlVal* b) const
     const std::type_info& tb = typeid(*b);
     if (ta != tb)
         return ta.before(tb);
+    // Integers, the values looked up most, ordered as their Compare orders
+    // them but without the handle that a call needs.
+    if (ta == typeid(QnFlInt))
+        return static_cast<QnFlInt*>(a)->Value() < static_cast<QnFlInt*>(b)->Value();
     return a->Compare(PpQnFlVal(b)) < 0;
 }
 

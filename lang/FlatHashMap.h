@@ -109,6 +109,29 @@ public:
         --size_;
     }
 
+    // Erases every entry for which pred (given the slot) holds, in one pass
+    // over the array; returns how many went.
+    template <class Pred>
+    friend size_t erase_if(QnFlatHashMap& map, Pred pred)
+    {
+        // A slot empty before the erasure: no run passes it.
+        size_t start = 0;
+        while (map.slots_[start].second)
+            start = map.Next(start);
+        size_t erased = 0;
+        for (Slot& s : map.slots_) {
+            if (s.second && pred(s)) {
+                s = Slot{};
+                ++erased;
+            }
+        }
+        if (erased) {
+            map.size_ -= erased;
+            map.CloseGaps(start);
+        }
+        return erased;
+    }
+
     void clear()
     {
         slots_.assign(kMinCapacity, Slot{});
@@ -148,6 +171,25 @@ private:
             Rehash(std::max(kMinCapacity, std::bit_ceil(4 * size_ + 4)));
         windowPeak_ = size_;
         windowInsertions_ = 0;
+    }
+
+    // After slots were emptied anywhere, puts each entry back at the first
+    // free slot from its home, so that no gap cuts it off from its home.
+    // start was empty before the slots were emptied, so no entry's way from
+    // its home passes it: going round from there, every entry only moves
+    // toward its home, over slots already settled.
+    void CloseGaps(size_t start)
+    {
+        for (size_t n = 0, i = Next(start); n < slots_.size(); ++n, i = Next(i)) {
+            if (!slots_[i].second)
+                continue;
+            const Slot entry = slots_[i];
+            slots_[i] = Slot{};
+            size_t at = Home(entry.first);
+            while (slots_[at].second)
+                at = Next(at);
+            slots_[at] = entry;
+        }
     }
 
     void Rehash(size_t capacity)

@@ -5,6 +5,7 @@
 #include "lang/ProcessControl.h"
 #include "lang/ValueExpr.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -20,8 +21,8 @@ namespace {
 void CacheOn(QnApplyExpr* app, QnExpr* r)
 {
     app->SetReduct(r);
-    PpQnApplyExpr canonical = app->GetCanonical();
-    if (canonical && canonical.Get() != app)
+    QnApplyExpr* canonical = app->CanonicalPtr();
+    if (canonical && canonical != app)
         canonical->SetReduct(r);
 }
 
@@ -69,13 +70,19 @@ void QnMachineContext::a_push(const PpQnApplyExpr& pending, const PpQnApplyExpr&
     args_.push_back(arg);
 }
 
+void QnMachineContext::a_push(PpQnApplyExpr&& pending, PpQnApplyExpr&& app, PpQnExpr&& arg)
+{
+    pending_.push_back(std::move(pending));
+    apps_.push_back(std::move(app));
+    args_.push_back(std::move(arg));
+}
+
 void QnMachineContext::a_pop(int n)
 {
-    for (; n > 0 && !args_.empty(); --n) {
-        args_.pop_back();
-        pending_.pop_back();
-        apps_.pop_back();
-    }
+    const size_t count = n > 0 ? std::min(size_t(n), args_.size()) : 0;
+    args_.resize(args_.size() - count);
+    pending_.resize(pending_.size() - count);
+    apps_.resize(apps_.size() - count);
 }
 
 void QnMachineContext::f_new()
@@ -170,8 +177,10 @@ PpQnExpr QnMachineContext::Reduce(const PpQnExpr& e, QnEvalControl* ctl)
 
 int QnMachineContext::ApplyStep(PpQnExpr& cur, QnEvalControl* ctl, const LockFrameStack& lock)
 {
-    const PpQnFun fun = cur_.state.function;
-    const int k = fun->GetArity();
+    // The function, the redex and its pending application stay held by the
+    // frame and the stacks until the arguments are popped; a function that
+    // evaluates on this machine leaves them where they are.
+    const int k = cur_.state.function->GetArity();
     const uint32_t available = a_getdepth();
 
     // Too few arguments (a variable arity never counts as enough): the
@@ -181,22 +190,24 @@ int QnMachineContext::ApplyStep(PpQnExpr& cur, QnEvalControl* ctl, const LockFra
         return return_from_frame(cur, lock);
     }
 
-    const PpQnApplyExpr m = *appm_get(uint32_t(k)); // the redex's pending application
-    const PpQnApplyExpr a = *appe_get(uint32_t(k)); // the redex
-    if (!a->GetCanonical()) {
+    QnApplyExpr* m = appm_get(uint32_t(k))->Get(); // the redex's pending application
+    QnApplyExpr* a = appe_get(uint32_t(k))->Get(); // the redex
+    if (!a->CanonicalPtr()) {
         const PpQnApplyExpr t =
             QnApplyExpr::MakeApplyTree(cur, arg_get(uint32_t(k)), appe_get(uint32_t(k)), uint32_t(k), 1);
         QnLockGc gc;
-        if (t.Get() != a.Get())
+        if (t.Get() != a)
             t->SetCanonical(t.Get());
         a->SetCanonical(t.Get());
     }
-    const PpQnApplyExpr canonical = a->GetCanonical();
-    PpQnExpr r = canonical->GetReduct();
+    QnApplyExpr* canonical = a->CanonicalPtr();
+    // Under the collector's section, which eval holds: no collection can
+    // drop the reduct before the handle locks it.
+    PpQnExpr r(canonical->ReductPtr());
 
     if (!r) {
         for (; cur_.next_strict < k; ++cur_.next_strict) {
-            if (fun->IsArgStrict(cur_.next_strict, k)) {
+            if (cur_.state.function->IsArgStrict(cur_.next_strict, k)) {
                 PpQnExpr arg = *arg_get(uint32_t(cur_.next_strict) + 1);
                 cur_.head = std::move(cur);
                 cur = std::move(arg);
@@ -204,29 +215,31 @@ int QnMachineContext::ApplyStep(PpQnExpr& cur, QnEvalControl* ctl, const LockFra
                 return 0;
             }
         }
-        r = fun->Apply(*this, k, ctl);
+        r = cur_.state.function->Apply(*this, k, ctl);
         // A function that hands back nothing has no result to go on with.
         if (!r)
             QN_LANG_RAISE(QN_LANG_BAD_MACHINE_STATE, "Flmachin", __LINE__);
         if (r->IsValue() && !r->History() && static_cast<QnValueExpr*>(r.Get())->ValuePtr()->IsUnique())
-            r->SetHistory(canonical.Get());
+            r->SetHistory(canonical);
         QnLockGc gc;
         a->SetReduct(r.Get());
         canonical->SetReduct(r.Get());
-        CacheOn(m.Get(), r.Get());
+        CacheOn(m, r.Get());
         if (ctl)
             ctl->NoteStep(0);
     } else {
         QnLockGc gc;
         a->SetReduct(r.Get());
-        CacheOn(m.Get(), r.Get());
+        CacheOn(m, r.Get());
         if (ctl)
             ctl->NoteStep(1);
     }
 
+    // The pending application outlives the pop: the state takes its lock.
+    PpQnApplyExpr pending = std::move(pending_[pending_.size() - uint32_t(k)]);
     a_pop(k);
     cur_.state.kind = QnEvalState::KIND_STEP;
-    cur_.state.pending = m;
+    cur_.state.pending = std::move(pending);
     cur_.next_strict = 0;
     cur = r->MakeEvalStep(*this, cur_.state);
     return 0;

@@ -77,6 +77,7 @@ public:
     // One entry on each stack (an application node stepping into its
     // function part); a_pop drops the top n of each.
     void a_push(const PpQnApplyExpr& pending, const PpQnApplyExpr& app, const PpQnExpr& arg);
+    void a_push(PpQnApplyExpr&& pending, PpQnApplyExpr&& app, PpQnExpr&& arg);
     void a_pop(int n);
 
     // Saves the current frame and opens an empty one over the arguments

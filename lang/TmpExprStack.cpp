@@ -6,17 +6,20 @@
 #include "lang/LangRcStr.h"
 
 #include <algorithm>
+#include <utility>
 
 QnTmpExprStack::QnTmpExprStack(uint32_t growth) : growth_(growth == 0 ? 1 : growth) {}
 
-void QnTmpExprStack::Push(const PpQnExpr& e)
+void QnTmpExprStack::Push(const PpQnExpr& e) { Push(PpQnExpr(e)); }
+
+void QnTmpExprStack::Push(PpQnExpr&& e)
 {
     // At least the growth step at a time, and never less than doubling:
     // a program that builds a deep graph pushes a million entries, which
     // steps of a fixed size would copy over and over.
     if (entries_.size() == entries_.capacity())
         entries_.reserve(entries_.size() + std::max<size_t>(growth_, entries_.size()));
-    entries_.push_back(e);
+    entries_.push_back(std::move(e));
 }
 
 void QnTmpExprStack::Pop()

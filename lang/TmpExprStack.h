@@ -14,6 +14,7 @@ public:
     QnTmpExprStack& operator=(const QnTmpExprStack&) = delete;
 
     void Push(const PpQnExpr& e);
+    void Push(PpQnExpr&& e);
     // Drops the top entry; its lock goes with it.
     void Pop();
     // The entry at depth i from the top (1 = top); QnRangeExcept for 0 or
