@@ -1,0 +1,241 @@
+// What running an effect through the editor costs beyond the effect itself:
+// Whirl (rubber.8bf) and Focus (Fxrun.8bf) on a 4000 x 3000 colour picture
+// as a document command with stored parameters (the palette's way: no
+// dialog, the expression, its evaluation and the commit with its undo
+// step), against the same module entry with the same block run directly by
+// the plug-in host library over pictures in memory; and both against
+// ImageMagick's -swirl and -unsharp on the same picture, with one thread.
+// Each path runs in a process of its own (the modules are told once per
+// process which host runs them), best of three. The target for the editor
+// against the host is 1.1x.
+#include "EditorBenchSupport.h"
+#include "ProcessMeasure.h"
+#include "editor/document/Lodo40Doc.h"
+#include "editor/effects/EffectModuleFolder.h"
+#include "editor/palette/LdPlugInPaletteItem.h"
+#include "editor/ui/ProgramEnvironment.h"
+#include "filters/sdk/PIHandles.h"
+#include "lang/ValueExpr.h"
+#include "platform/IniFile.h"
+#include "platform/OwnResources.h"
+#include "pluginhost/FxgateLibrary.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int32_t kWidth = 4000, kHeight = 3000;
+constexpr int kRuns = 3;
+
+struct EffectCase {
+    const char* name;
+    uint32_t command;     // the editor's effect command
+    const char* module;   // file name beside the program
+    const char* entry;
+    std::vector<int32_t> block;  // the stored parameters, ShowDialog 0
+    std::vector<std::string> magick;
+};
+
+std::vector<EffectCase> Cases()
+{
+    std::vector<int32_t> focus(10, 0);
+    focus[0] = 2;  // Param1 2 of 1..9: sharpening
+    return {
+        {"Whirl", 32826, "rubber.8bf", "ENTRYPOINT10", {50, 10, 3, 0, 0, 0, 0}, {"-swirl", "180"}},
+        {"Focus", 32792, "Fxrun.8bf", "ENTRYPOINT5", focus, {"-unsharp", "0x1+1.5+0"}},
+    };
+}
+
+// A 24-bit picture in memory, bottom-up rows as the host reads and writes.
+class MemoryPicture : public CAbstractWriteWA_Ex, public CAbstractReadWA_Ex {
+public:
+    MemoryPicture() : pixels_(size_t(kWidth) * 3 * kHeight) {}
+    uint8_t* Row(int32_t bottomUp) { return &pixels_[size_t(bottomUp) * kWidth * 3]; }
+
+    int32_t GetImageCount(int32_t& n) override { n = 1; return 0; }
+    int32_t GetPageCount(int32_t, int32_t& n) override { n = 1; return 0; }
+    int32_t GetSize(int32_t, int32_t, int32_t& w, int32_t& h) override { w = kWidth; h = kHeight; return 0; }
+    int32_t GetType(int32_t, int32_t, int32_t& t) override { t = 16; return 0; }
+    int32_t GetPalette(int32_t, int32_t, uint32_t*, int32_t) override { return 0; }
+    int32_t GetResolution(int32_t, int32_t, int32_t& x, int32_t& y) override { x = y = 300; return 0; }
+    int32_t ReadRow(int32_t, int32_t, int32_t, uint8_t*) override { return 1; }
+    int32_t ReadPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
+    {
+        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
+        return 0;
+    }
+    int32_t SetImageCount(int32_t) override { return 0; }
+    int32_t SetPageCount(int32_t, int32_t) override { return 0; }
+    int32_t SetSize(int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int32_t SetType(int32_t, int32_t, int32_t) override { return 0; }
+    int32_t SetPalette(int32_t, int32_t, const uint32_t*, int32_t) override { return 0; }
+    int32_t SetResolution(int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int32_t WriteRow(int32_t, int32_t, int32_t, const uint8_t*) override { return 0; }
+    int32_t WritePixels(int32_t, int32_t, int32_t column, int32_t row, int32_t length, const uint8_t* p) override
+    {
+        std::memcpy(&pixels_[(size_t(row) * kWidth + size_t(column)) * 3], p, size_t(length) * 3);
+        return 0;
+    }
+    int32_t ReadBackPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
+    {
+        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
+        return 0;
+    }
+
+private:
+    std::vector<uint8_t> pixels_;
+};
+
+PpQnPicture Sample() { return PatternPicture(kWidth, kHeight, 16, 12); }
+
+void TellModules(const std::string& config, int32_t hostNumber, uint32_t signature)
+{
+    for (const char* stem : {"rubber", "Fxrun"}) {
+        std::filesystem::create_directories(config + "/" + stem);
+        platform::IniFile ini(config + "/" + stem + "/" + stem + ".INI");
+        ini.WriteInt("Host", "Hostnum", hostNumber);
+        ini.WriteInt("Host", "Hostsign", int32_t(signature));
+    }
+}
+
+// Child: the effect through the plug-in host; prints the best milliseconds.
+int RunUnderHost(const EffectCase& c, const std::string& folder)
+{
+    const PpQnPicture picture = Sample();
+    MemoryPicture source, destination;
+    for (int32_t y = 0; y < kHeight; ++y)
+        picture->GetRow(0, 0, y, source.Row(kHeight - 1 - y));
+    PlugInHost& host = Fxgate()->host;
+    if (host.LoadModule((folder + c.module).c_str(), c.entry, nullptr) != kRunDone)
+        return 1;
+    double best = 1e30;
+    for (int run = 0; run < kRuns; ++run) {
+        Handle parameters = NewHostHandle(int32_t(c.block.size() * 4));
+        std::memcpy(parameters->data, c.block.data(), c.block.size() * 4);
+        intptr_t data = 0;
+        int32_t ask = 0, within = 0;
+        PIRECT changed{};
+        const auto start = std::chrono::steady_clock::now();
+        const bool ok = host.BeginRun(nullptr, 0xFFFFFF, 0, &destination, &source, 0, 0, nullptr, nullptr, nullptr,
+                                      &within) == kRunDone &&
+                        host.Run(&ask, host.Entry(), supportsRGBColor, nullptr, &parameters, &data, &changed) ==
+                            kRunDone;
+        best = std::min(best, Ms(start));
+        FreeHostHandle(parameters);
+        if (!ok)
+            return 1;
+    }
+    std::printf("%.1f\n", best);
+    return 0;
+}
+
+// Child: the effect as a document command with the stored block.
+int RunInEditor(const EffectCase& c, int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    LdSetProgramResources(platform::OwnResources());
+    BenchDocumentHost documentHost;
+    LdSetDocumentHost(&documentHost);
+    const PpQnPicture picture = Sample();
+    std::vector<uint8_t> block(c.block.size() * 4);
+    std::memcpy(block.data(), c.block.data(), block.size());
+    double best = 1e30;
+    for (int run = 0; run < kRuns; ++run) {
+        CLodo40Doc doc;
+        doc.SetPictureFromExpression(PpQnExpr(PpQnFlVal(picture)), nullptr, nullptr, "New", false, nullptr);
+        const uint32_t before = doc.GetPixelColor({kWidth / 3, kHeight / 3});
+        CLdPlugInPaletteItem item(c.command, c.name, 0xFFFFFF, 0);
+        item.SetParameters(block);
+        const auto start = std::chrono::steady_clock::now();
+        doc.ApplyPaletteItem(item);
+        best = std::min(best, Ms(start));
+        if (doc.UndoListEmpty() || doc.GetPixelColor({kWidth / 3, kHeight / 3}) == before)
+            return 1;  // the effect did not run
+    }
+    std::printf("%.1f\n", best);
+    return 0;
+}
+
+double Child(const std::string& self, const char* mode, const char* name)
+{
+    const std::string command = self + " " + mode + " " + name;
+    FILE* pipe = popen(command.c_str(), "r");
+    double ms = -1;
+    if (!pipe || std::fscanf(pipe, "%lf", &ms) != 1)
+        ms = -1;
+    if (pipe && pclose(pipe) != 0)
+        ms = -1;
+    return ms;
+}
+
+void WritePpm(const PpQnPicture& picture, const std::string& path)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
+    std::vector<uint8_t> bgr(size_t(kWidth) * 3), rgb(bgr.size());
+    for (int32_t y = 0; y < kHeight; ++y) {
+        picture->GetRow(0, 0, y, bgr.data());
+        for (size_t i = 0; i < bgr.size(); i += 3) {
+            rgb[i] = bgr[i + 2];
+            rgb[i + 1] = bgr[i + 1];
+            rgb[i + 2] = bgr[i];
+        }
+        out.write(reinterpret_cast<const char*>(rgb.data()), std::streamsize(rgb.size()));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string programFolder = std::filesystem::path(argv[0]).parent_path().parent_path() / "bin/";
+    const std::string folder = std::filesystem::temp_directory_path() / ("effect_bench_" + std::to_string(getpid()));
+    if (argc == 3) {
+        for (const EffectCase& c : Cases()) {
+            if (c.name != std::string(argv[2]))
+                continue;
+            const std::string config = folder + "_child";
+            setenv("QN_CONFIG_HOME", config.c_str(), 1);
+            if (std::string(argv[1]) == "host") {
+                TellModules(config, 5, PI_HOST_SIG_FXGATE);
+                return RunUnderHost(c, programFolder);
+            }
+            TellModules(config, 0, PI_HOST_SIG_EDITOR);
+            SetEffectModuleFolder(programFolder);
+            return RunInEditor(c, argc, argv);
+        }
+        return 2;
+    }
+
+    std::filesystem::create_directories(folder);
+    const std::string ppm = folder + "/in.ppm", out = folder + "/out.ppm";
+    WritePpm(Sample(), ppm);
+    std::printf("effect on %d x %d, best of %d: editor (document command) / plug-in host / ImageMagick 1 thread\n",
+                kWidth, kHeight, kRuns);
+    for (const EffectCase& c : Cases()) {
+        const double host = Child(argv[0], "host", c.name);
+        const double editor = Child(argv[0], "editor", c.name);
+        std::vector<std::string> magickArgs{"convert", "-limit", "thread", "1", ppm};
+        magickArgs.insert(magickArgs.end(), c.magick.begin(), c.magick.end());
+        magickArgs.push_back(out);
+        const Measure magick = RunProcess(magickArgs, kRuns);
+        const Measure copy = RunProcess({"convert", "-limit", "thread", "1", ppm, out}, kRuns);
+        const double magickOp = magick.ok && copy.ok ? magick.ms - copy.ms : -1;
+        std::printf("%-6s editor %8.1f ms  host %8.1f ms  ratio %.2fx (target 1.10x)  ImageMagick %s %8.1f ms"
+                    " (less its %.1f ms copy: %.1f ms)  editor/ImageMagick %.2fx\n",
+                    c.name, editor, host, host > 0 ? editor / host : -1.0, c.magick[0].c_str(),
+                    magick.ok ? magick.ms : -1.0, copy.ok ? copy.ms : -1.0, magickOp,
+                    magickOp > 0 ? editor / magickOp : -1.0);
+    }
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(folder + "_child");
+    return 0;
+}
