@@ -9,6 +9,7 @@
 // process which host runs them), best of three. The target for the editor
 // against the host is 1.1x.
 #include "EditorBenchSupport.h"
+#include "HostMemoryPicture.h"
 #include "ProcessMeasure.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/effects/EffectModuleFolder.h"
@@ -17,6 +18,7 @@
 #include "framework/Dialog.h"
 #include "framework/MessageBox.h"
 #include "filters/sdk/PIHandles.h"
+#include "gc/QnObj.h"
 #include "lang/ValueExpr.h"
 #include "platform/IniFile.h"
 #include "platform/OwnResources.h"
@@ -54,46 +56,6 @@ std::vector<EffectCase> Cases()
         {"Focus", 32792, "Fxrun.8bf", "ENTRYPOINT5", focus, {"-unsharp", "0x1+1.5+0"}},
     };
 }
-
-// A 24-bit picture in memory, bottom-up rows as the host reads and writes.
-class MemoryPicture : public CAbstractWriteWA_Ex, public CAbstractReadWA_Ex {
-public:
-    MemoryPicture() : pixels_(size_t(kWidth) * 3 * kHeight) {}
-    uint8_t* Row(int32_t bottomUp) { return &pixels_[size_t(bottomUp) * kWidth * 3]; }
-
-    int32_t GetImageCount(int32_t& n) override { n = 1; return 0; }
-    int32_t GetPageCount(int32_t, int32_t& n) override { n = 1; return 0; }
-    int32_t GetSize(int32_t, int32_t, int32_t& w, int32_t& h) override { w = kWidth; h = kHeight; return 0; }
-    int32_t GetType(int32_t, int32_t, int32_t& t) override { t = 16; return 0; }
-    int32_t GetPalette(int32_t, int32_t, uint32_t*, int32_t) override { return 0; }
-    int32_t GetResolution(int32_t, int32_t, int32_t& x, int32_t& y) override { x = y = 300; return 0; }
-    int32_t ReadRow(int32_t, int32_t, int32_t, uint8_t*) override { return 1; }
-    int32_t ReadPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
-    {
-        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
-        return 0;
-    }
-    int32_t SetImageCount(int32_t) override { return 0; }
-    int32_t SetPageCount(int32_t, int32_t) override { return 0; }
-    int32_t SetSize(int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int32_t SetType(int32_t, int32_t, int32_t) override { return 0; }
-    int32_t SetPalette(int32_t, int32_t, const uint32_t*, int32_t) override { return 0; }
-    int32_t SetResolution(int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int32_t WriteRow(int32_t, int32_t, int32_t, const uint8_t*) override { return 0; }
-    int32_t WritePixels(int32_t, int32_t, int32_t column, int32_t row, int32_t length, const uint8_t* p) override
-    {
-        std::memcpy(&pixels_[(size_t(row) * kWidth + size_t(column)) * 3], p, size_t(length) * 3);
-        return 0;
-    }
-    int32_t ReadBackPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
-    {
-        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
-        return 0;
-    }
-
-private:
-    std::vector<uint8_t> pixels_;
-};
 
 PpQnPicture Sample() { return PatternPicture(kWidth, kHeight, 16, 12); }
 
@@ -135,9 +97,9 @@ int RunUnderHost(const EffectCase& c, const std::string& folder, int argc, char*
     QApplication app(argc, argv);
     AnswerDialogs();
     const PpQnPicture picture = Sample();
-    MemoryPicture source, destination;
+    HostMemoryPicture source(kWidth, kHeight), destination(kWidth, kHeight);
     for (int32_t y = 0; y < kHeight; ++y)
-        picture->GetRow(0, 0, y, source.Row(kHeight - 1 - y));
+        picture->GetRow(0, 0, y, source.Row(y));
     PlugInHost& host = Fxgate()->host;
     if (host.LoadModule((folder + c.module).c_str(), c.entry, nullptr) != kRunDone)
         return 1;
@@ -187,6 +149,9 @@ int RunInEditor(const EffectCase& c, int argc, char** argv)
             return 1;  // the effect did not run
     }
     std::printf("%.1f\n", best);
+    std::fflush(stdout);
+    // What the runs left goes before the statics it refers to.
+    QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
     return 0;
 }
 
