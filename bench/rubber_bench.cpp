@@ -7,6 +7,7 @@
 // ImageMagick's plain copy of the file (its reading and writing alone).
 // ImageMagick has no page curl; its shading of a 3 x 3 neighbourhood
 // stands beside ours. A filter's name as argument runs that one alone.
+#include "HostMemoryPicture.h"
 #include "ProcessMeasure.h"
 #include "filters/rubber/RubberParams.h"
 #include "filters/rubber/SevenLongParams.h"
@@ -29,49 +30,19 @@ namespace {
 constexpr int32_t kWidth = 6000, kHeight = 4000;
 constexpr int kRuns = 1;
 
-// A colour picture in memory that counts how often the host read each of
-// its rows (one read a row a band).
-class CountingPicture : public CAbstractWriteWA_Ex, public CAbstractReadWA_Ex {
+// The picture in memory, counting how often the host read each of its rows
+// (one read a row a band).
+class CountingPicture : public HostMemoryPicture {
 public:
-    CountingPicture() : pixels_(size_t(kWidth) * 3 * kHeight), reads_(kHeight, 0) {}
+    CountingPicture() : HostMemoryPicture(kWidth, kHeight), reads_(kHeight, 0) {}
 
-    uint8_t* Row(int32_t topDown) { return &pixels_[size_t(kHeight - 1 - topDown) * kWidth * 3]; }
     void ClearCounts() { std::fill(reads_.begin(), reads_.end(), 0); }
     const std::vector<int32_t>& Reads() const { return reads_; }
 
-    int32_t GetImageCount(int32_t& n) override { n = 1; return 0; }
-    int32_t GetPageCount(int32_t, int32_t& n) override { n = 1; return 0; }
-    int32_t GetSize(int32_t, int32_t, int32_t& w, int32_t& h) override { w = kWidth; h = kHeight; return 0; }
-    int32_t GetType(int32_t, int32_t, int32_t& t) override { t = 16; return 0; }
-    int32_t GetPalette(int32_t, int32_t, uint32_t*, int32_t) override { return 0; }
-    int32_t GetResolution(int32_t, int32_t, int32_t& x, int32_t& y) override { x = y = 300; return 0; }
-    int32_t ReadRow(int32_t, int32_t, int32_t, uint8_t*) override { return 1; }
-    int32_t ReadPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
-    {
-        ++reads_[size_t(row)];
-        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
-        return 0;
-    }
-    int32_t SetImageCount(int32_t) override { return 0; }
-    int32_t SetPageCount(int32_t, int32_t) override { return 0; }
-    int32_t SetSize(int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int32_t SetType(int32_t, int32_t, int32_t) override { return 0; }
-    int32_t SetPalette(int32_t, int32_t, const uint32_t*, int32_t) override { return 0; }
-    int32_t SetResolution(int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int32_t WriteRow(int32_t, int32_t, int32_t, const uint8_t*) override { return 0; }
-    int32_t WritePixels(int32_t, int32_t, int32_t column, int32_t row, int32_t length, const uint8_t* p) override
-    {
-        std::memcpy(&pixels_[(size_t(row) * kWidth + size_t(column)) * 3], p, size_t(length) * 3);
-        return 0;
-    }
-    int32_t ReadBackPixels(int32_t, int32_t, int32_t column, int32_t row, int32_t, const uint8_t*& pixels) override
-    {
-        pixels = &pixels_[(size_t(row) * kWidth + size_t(column)) * 3];
-        return 0;
-    }
+protected:
+    void OnRead(int32_t row) override { ++reads_[size_t(row)]; }
 
 private:
-    std::vector<uint8_t> pixels_;
     std::vector<int32_t> reads_;
 };
 

@@ -15,6 +15,7 @@
 #include "framework/ContextHelpMode.h"
 #include "framework/HelpProvider.h"
 #include "framework/IdlePump.h"
+#include "framework/QuitRequest.h"
 #include "framework/IniProfile.h"
 #include "framework/PrintDialog.h"
 #include "framework/ProfileStore.h"
@@ -42,6 +43,7 @@ App::App(std::string appName)
 App::~App()
 {
     idlePump_.reset();
+    quitRequest_.reset();
     // Documents and templates go while the application still answers.
     docManager_.CloseAllDocuments(true);
     App* self = this;
@@ -76,6 +78,8 @@ void App::InstallEventHooks()
 {
     if (!idlePump_ && QCoreApplication::instance())
         idlePump_ = std::make_unique<IdlePump>(*this);
+    if (!quitRequest_ && QCoreApplication::instance())
+        quitRequest_ = std::make_unique<QuitRequest>(*this);
 }
 
 int App::Run()

@@ -25,6 +25,7 @@ class Document;
 class DocTemplate;
 class FrameWnd;
 class IdlePump;
+class QuitRequest;
 class ProfileStore;
 class RecentFileList;
 
@@ -165,6 +166,7 @@ private:
     std::string helpFile_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<IdlePump> idlePump_;
+    std::unique_ptr<QuitRequest> quitRequest_;
 };
 
 // Runs app as the program: makes the Qt application when none exists, hands

@@ -1,5 +1,6 @@
 #include "framework/MDIFrameWnd.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -52,19 +53,31 @@ void MDIFrameWnd::AddChild(MDIChildWnd* child)
 
 void MDIFrameWnd::MDIActivate(MDIChildWnd* child)
 {
-    if (child && child->subWindow_)
-        mdiArea_->setActiveSubWindow(child->subWindow_);
+    if (!child || !child->subWindow_ || child->IsDestroying())
+        return;
+    // The frame decides which child is active. While another top-level
+    // window of the program (the tool palette, a dialog) holds the
+    // activation the area ignores the request; it is repeated when the
+    // frame is activated again (event()).
+    SetActiveChild(child);
+    child->subWindow_->raise();
+    mdiArea_->setActiveSubWindow(child->subWindow_);
 }
 
 void MDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* window)
 {
-    auto* child = window ? dynamic_cast<MDIChildWnd*>(window->widget()) : nullptr;
-    if (child && child->IsDestroying())
-        child = nullptr;
-    // The area reports no window when the whole program loses activation;
-    // its current child stays active then.
-    if (!window && mdiArea_->currentSubWindow() && active_)
+    // The area reports no window whenever the frame loses the activation to
+    // another top-level window; its current child stays active then. A child
+    // that goes away reports itself (ChildDestroyed).
+    if (!window || (reactivating_ && active_))
         return;
+    auto* child = dynamic_cast<MDIChildWnd*>(window->widget());
+    if (child && !child->IsDestroying())
+        SetActiveChild(child);
+}
+
+void MDIFrameWnd::SetActiveChild(MDIChildWnd* child)
+{
     if (child == active_)
         return;
     MDIChildWnd* old = active_;
@@ -74,6 +87,23 @@ void MDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* window)
     if (child)
         child->OnMDIActivate(true, child, old);
     OnUpdateFrameTitle(true);
+}
+
+bool MDIFrameWnd::event(QEvent* e)
+{
+    if (e->type() != QEvent::WindowActivate && e->type() != QEvent::ActivationChange)
+        return FrameWnd::event(e);
+    // Activated again, the area brings back the child it last activated
+    // itself, which need not be the frame's: the frame's child wins.
+    const bool outer = !reactivating_;
+    reactivating_ = true;
+    const bool handled = FrameWnd::event(e);
+    if (outer) {
+        reactivating_ = false;
+        if (active_ && active_->subWindow_ && mdiArea_->activeSubWindow() != active_->subWindow_)
+            mdiArea_->setActiveSubWindow(active_->subWindow_);
+    }
+    return handled;
 }
 
 void MDIFrameWnd::ChildDestroyed(MDIChildWnd* child)

@@ -1,7 +1,9 @@
 // The main window of a multiple-document program: an MDI area holding the
 // child frames. Commands go to the active child frame (its view, document,
 // template and the child itself) before the main frame and the application.
-// Activation and deactivation of children are both reported to them.
+// Activation and deactivation of children are both reported to them. The
+// active child is the frame's own record: another top-level window taking
+// the activation (a tool window, a dialog) leaves it as it is.
 #pragma once
 
 #include "framework/FrameWnd.h"
@@ -41,11 +43,16 @@ public:
     // A child is going away: reported to it as deactivation when it was active.
     void ChildDestroyed(MDIChildWnd* child);
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void SetActiveChild(MDIChildWnd* child);
 
     QMdiArea* mdiArea_;
     MDIChildWnd* active_ = nullptr;
+    bool reactivating_ = false;  // the frame is being activated again
 };
 
 }  // namespace fw

@@ -353,6 +353,12 @@ void CLodo40App::SendCommand(uint32_t id)
         frame->SendCommand(id);
 }
 
+void CLodo40App::SwitchTask(const std::string& name)
+{
+    if (CMainFrame* frame = MainFrame())
+        frame->Manager().SwitchTask(name);
+}
+
 void CLodo40App::ViewActivated(CLodo40View* view)
 {
     selector_.Attach(view);

@@ -117,6 +117,7 @@ public:
     int32_t UndoDepth() override { return settings_.undoDepth; }
     NewDocumentRequest& NewRequest() override { return newRequest_; }
     std::string MenuCommandText(uint32_t id) override { return GetMenuCommandText(id); }
+    void SwitchTask(const std::string& name) override;
     std::optional<std::string> SelectFileToWrite(int type, const std::string& proposed) override;
     QWidget* MainWidget() override { return GetMainWidget(); }
     std::string WriteClipboardDibToTempFile() override;

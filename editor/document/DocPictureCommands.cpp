@@ -1,6 +1,7 @@
 // The picture operations that need no dialog: Crop to the selection and
-// Paste Into Selection. Each builds its expression over the current one,
-// labelled with the command's menu text, and commits it with its undo step.
+// Paste Into Selection, each building its expression over the current one,
+// labelled with the command's menu text and committed with its undo step;
+// and Clone, which only makes the clone brush the current tool.
 #include <algorithm>
 #include <vector>
 
@@ -68,6 +69,12 @@ void CLodo40Doc::OnEditPasteIntoSelection()
                         true, true);
         m_clipResult = m_machine.eval(mask, nullptr);
     });
+}
+
+void CLodo40Doc::OnPictureClone()
+{
+    if (IsColourOrGrey(PictureType()))
+        LdDocumentHost().SwitchTask("Clone");
 }
 
 void CLodo40Doc::OnUpdatePictureOperation(fw::CmdUI& ui)

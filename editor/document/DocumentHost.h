@@ -50,6 +50,8 @@ public:
     virtual std::string WriteClipboardDibToTempFile();
     // Sends a command to the main window (nothing without one).
     virtual void SendCommand(uint32_t) {}
+    // Makes the named task or tool current on the bars (nothing without them).
+    virtual void SwitchTask(const std::string&) {}
     // The open pictures in the application's order, and the one of the
     // active window (null: none).
     virtual std::vector<CLodo40Doc*> OpenPictures();

@@ -183,6 +183,8 @@ const fw::MessageMap* CLodo40Doc::GetMessageMap() const
                                           .OnCommand(ID_PICTURE_STITCH, &CLodo40Doc::OnPictureStitch)
                                           .OnCommand(ID_PICTURE_CROP, &CLodo40Doc::OnPictureCrop)
                                           .OnUpdate(ID_PICTURE_CROP, &CLodo40Doc::OnUpdatePictureOperation)
+                                          .OnCommand(ID_PICTURE_CLONE, &CLodo40Doc::OnPictureClone)
+                                          .OnUpdate(ID_PICTURE_CLONE, &CLodo40Doc::OnUpdatePictureOperation)
                                           .OnCommand(ID_EDIT_PASTE_INTO_SELECTION, &CLodo40Doc::OnEditPasteIntoSelection)
                                           .OnUpdate(ID_EDIT_PASTE_INTO_SELECTION,
                                                     &CLodo40Doc::OnUpdatePasteIntoSelection)

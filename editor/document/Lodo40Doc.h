@@ -63,6 +63,7 @@ public:
     static constexpr uint32_t ID_PICTURE_ROTATE_FLIP = 32782;
     static constexpr uint32_t ID_PICTURE_RESAMPLE = 32800;
     static constexpr uint32_t ID_PICTURE_RESIZE = 32851;
+    static constexpr uint32_t ID_PICTURE_CLONE = 32870;
     // The plug-in menu's commands, one a plug-in.
     static constexpr uint32_t ID_PLUGIN_FIRST = 10000;
     static constexpr uint32_t ID_PLUGIN_LAST = 20000;
@@ -153,6 +154,8 @@ public:
     const PpQnExpr& ClipResult() const { return m_clipResult; }
     // Crop to the selection; without one, offers the selection command.
     void OnPictureCrop();
+    // Makes the clone brush the current tool (a switch of the task bar).
+    void OnPictureClone();
     // The clipboard's picture stretched into the selection.
     void OnEditPasteIntoSelection();
     // Enabled for colour and grey pictures.

@@ -56,10 +56,8 @@ bool CMainFrame::OnCreate(bool showPalette)
     if (!manager_.SetInterface(this))
         return false;
     UpdateMenus();
-    // The palette is opened from View > Tool Palette. Opened at start it
-    // leaves the frame without an active picture window until the user
-    // clicks one, so the start-up switch is only kept for now.
-    (void)showPalette;
+    if (showPalette)
+        ShowPalette();
     CSplashWnd::ShowSplashScreen(this);
     return true;
 }

@@ -35,6 +35,7 @@ public:
     // The clipboard's DIB as a BMP file in the test's folder.
     std::string WriteClipboardDibToTempFile() override;
     void SendCommand(uint32_t id) override { sent.push_back(id); }
+    void SwitchTask(const std::string& name) override { switched.push_back(name); }
 
     int32_t depth = 5;
     uint32_t background = 0x00FFFFFF;
@@ -43,6 +44,7 @@ public:
     std::optional<std::string> saveAs;
     std::vector<std::pair<int, std::string>> asked;
     std::vector<uint32_t> sent;
+    std::vector<std::string> switched;
     std::string clipboardFile;  // where the clipboard's DIB is written
 };
 

@@ -96,6 +96,23 @@ TEST_F(PictureCommands, PasteIntoSelectionUndoAndRedo)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(PictureCommands, CloneSwitchesToTheCloneToolForColourAndGreyOnly)
+{
+    const struct {
+        int32_t type;
+        bool enabled;
+    } cases[] = {{WA_RGB24, true}, {WA_GRAY, true}, {WA_8BIT, false}, {WA_4BIT, false}, {WA_1BIT, false}};
+    for (const auto& c : cases) {
+        CLodo40Doc doc;
+        NewFromExpression(doc, PpQnExpr(PpQnFlVal(PpQnPicture(8, 6, c.type, nullptr))));
+        host.switched.clear();
+        EXPECT_EQ(CommandEnabled(doc, CLodo40Doc::ID_PICTURE_CLONE), c.enabled) << c.type;
+        doc.OnPictureClone();
+        EXPECT_EQ(host.switched, c.enabled ? std::vector<std::string>{"Clone"} : std::vector<std::string>{}) << c.type;
+        EXPECT_TRUE(doc.UndoListEmpty());
+    }
+}
+
 TEST_F(PictureCommands, CancelledEvaluationLeavesTheDocument)
 {
     CLodo40Doc doc;
