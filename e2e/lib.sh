@@ -38,7 +38,7 @@ export DISPLAY=:$number
 mkdir -p "$WORK/runtime" "$WORK/config" "$WORK/bin"
 chmod 700 "$WORK/runtime"
 export QT_QPA_PLATFORM=xcb QN_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
-export TELVY12_TEST_REPORT=$WORK/report.txt QN_SOUND=off
+export TELVY12_TEST_REPORT=$WORK/report.txt QN_SOUND=off HOME=$WORK
 # A recording mail composer first on PATH: its arguments and a copy of the
 # attachment it was handed.
 cat >"$WORK/bin/xdg-email" <<SCRIPT
