@@ -8,15 +8,6 @@ photograph "$WORK/photo.png"
 start_editor "$WORK/photo.png"
 grab_until open.png '[[ "$(box_of open.png "#FF0000")" == 200x150+* ]]' || fail "the photograph is not on the screen"
 
-# File > Save As into the picture's folder under the name $1.
-save_as() {
-  to_window "$EDITOR" alt+f a
-  to_window "^Save As" ctrl+a
-  type_text "$1"
-  # The file name's completer may have taken the keyboard.
-  to_window "^Save As" Return
-}
-
 step "saved as PNG: the same pixels"
 save_as out.png
 wait_for "window '$EDITOR.* - out.png' 1" 60 || fail "the window does not name out.png"

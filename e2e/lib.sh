@@ -120,8 +120,8 @@ grab_until() {
 # window manager nothing else does), then sends the keys that follow.
 to_window() {
   local id
-  id=$(window "$1" "${E2E_WAIT:-60}") || return 1
-  [ -n "$id" ] || return 1
+  id=$(window "$1" 60) || true
+  [ -n "$id" ] || fail "no window $1"
   xdotool windowfocus --sync "$id"
   shift
   [ $# -eq 0 ] || keys "$@"
@@ -166,3 +166,12 @@ ELLIPSE_TOOL="147 33"
 RETOUCH_TASK="54 627"
 PAINT_TOOL="194 45"
 PAINT_APPLY="612 103"
+
+# File > Save As into the picture's folder under the name $1.
+save_as() {
+  to_window "$EDITOR" alt+f a
+  to_window "^Save As" ctrl+a
+  type_text "$1"
+  # The file name's completer may have taken the keyboard.
+  to_window "^Save As" Return
+}
