@@ -9,17 +9,12 @@ photograph "$WORK/photo.png"
 start_editor "$WORK/photo.png"
 
 step "the photograph shows, at 1:1"
-grab_until open.png '[[ "$(box_of open.png "#FF0000")" == 200x150+* ]]' || fail "the photograph is not on the screen"
-read -r X0 Y0 < <(box_of open.png "#FF0000" | sed 's/.*+\([0-9]*\)+\([0-9]*\)/\1 \2/')
-[ "$(box_of open.png "#0000FF")" = "200x150+$((X0 + 200))+$Y0" ] || fail "the blue block is not right of the red one"
-[ "$(box_of open.png "#00FF00")" = "400x150+$X0+$((Y0 + 150))" ] || fail "the green block is not below"
-PICTURE=400x300+$X0+$Y0
-# Screen point of picture point x y.
-at() { echo $((X0 + $1)) $((Y0 + $2)); }
+show_photograph
 
 step "an ellipse selected: its outline shows over the picture"
+e2e_grab start.png
 to_window "$EDITOR" alt+e s
-sleep 0.5  # the task's buttons are built after the menu closes
+bar_changed start.png select.png
 click $ELLIPSE_TOOL
 drag $(at 50 40) $(at 320 260)
 # The outline is drawn in colours the photograph does not have.
@@ -45,16 +40,6 @@ rotated() {
 grab_until rotated.png 'rotated rotated.png' 60 || fail "the selection was not turned"
 to_window "$EDITOR" alt+e n
 
-# Runs a menu entry whose dialog is answered with the keys given, then
-# waits until the picture on the screen changes.
-filter() {
-  local shot=$1 before=$2 menu=$3 dialog=$4
-  shift 4
-  step "$dialog"
-  to_window "$EDITOR" $menu
-  answer_filter "$dialog" "$@"
-  grab_until "$shot" "[ \$(changed $before $shot $PICTURE) -gt 5000 ]" 120 || fail "$dialog changed nothing"
-}
 filter whirl.png rotated.png "alt+c d l" "^Whirl" Return
 filter bright.png whirl.png "alt+p b" "Brightness&Contrast" alt+b Prior Return
 filter edges.png bright.png "alt+c g" "Edge style" Return
@@ -62,9 +47,9 @@ filter mosaic.png edges.png "alt+c a 3" "3D Mosaic parameters" Return
 
 step "a brush stroke painted"
 click $RETOUCH_TASK
-sleep 0.5
+bar_changed mosaic.png retouch.png
 click $PAINT_TOOL
-sleep 0.5
+bar_changed retouch.png paint.png
 read -r x y < <(at 80 150)
 xdotool mousemove "$x" "$y" mousedown 1
 for dx in $(seq 10 10 240); do xdotool mousemove $((x + dx)) "$y"; done

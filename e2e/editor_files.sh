@@ -6,7 +6,7 @@
 
 photograph "$WORK/photo.png"
 start_editor "$WORK/photo.png"
-grab_until open.png '[[ "$(box_of open.png "#FF0000")" == 200x150+* ]]' || fail "the photograph is not on the screen"
+show_photograph
 
 step "saved as PNG: the same pixels"
 save_as out.png

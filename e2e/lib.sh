@@ -47,7 +47,12 @@ printf '%s\n' "\$@" > "$WORK/mail.args"
 for a; do [ -f "\$a" ] && cp "\$a" "$WORK/mail.attachment"; done
 exit 0
 SCRIPT
-chmod +x "$WORK/bin/xdg-email"
+# And a recording xdg-open, which the help pages are handed to.
+cat >"$WORK/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$@" >> "$WORK/open.args"
+SCRIPT
+chmod +x "$WORK/bin/xdg-email" "$WORK/bin/xdg-open"
 export PATH=$WORK/bin:$PATH
 
 # Runs a program in the background, stopped at the end.
@@ -174,4 +179,32 @@ save_as() {
   type_text "$1"
   # The file name's completer may have taken the keyboard.
   to_window "^Save As" Return
+}
+
+# Waits until the photograph shows whole at 1:1 in the editor; sets X0 Y0
+# (its top left on the screen) and PICTURE (its place, WxH+X+Y).
+show_photograph() {
+  grab_until open.png '[[ "$(box_of open.png "#FF0000")" == 200x150+* ]]' || fail "the photograph is not on the screen"
+  read -r X0 Y0 < <(box_of open.png "#FF0000" | sed 's/.*+\([0-9]*\)+\([0-9]*\)/\1 \2/')
+  [ "$(box_of open.png "#0000FF")" = "200x150+$((X0 + 200))+$Y0" ] || fail "the blue block is not right of the red one"
+  [ "$(box_of open.png "#00FF00")" = "400x150+$X0+$((Y0 + 150))" ] || fail "the green block is not below"
+  PICTURE=400x300+$X0+$Y0
+}
+# Screen point of picture point x y.
+at() { echo $((X0 + $1)) $((Y0 + $2)); }
+
+# Runs a menu entry whose dialog is answered with the keys given, then
+# waits until the picture on the screen changes.
+filter() {
+  local shot=$1 before=$2 menu=$3 dialog=$4
+  shift 4
+  step "$dialog"
+  to_window "$EDITOR" $menu
+  answer_filter "$dialog" "$@"
+  grab_until "$shot" "[ \$(changed $before $shot $PICTURE) -gt 5000 ]" 120 || fail "$dialog changed nothing"
+}
+# Grabs into $2 until the bars at the top differ from grab $1 (a task or
+# tool has filled them).
+bar_changed() {
+  grab_until "$2" "[ \$(changed $1 $2 1024x110+0+18) -gt 100 ]" 30 || fail "the bar does not change"
 }
