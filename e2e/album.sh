@@ -24,19 +24,19 @@ to_window "Add New Items" ctrl+a
 type_text '"saved.png" "saved.jpg"'
 to_window "Add New Items" Return
 gone "Add New Items" || fail "the file dialog stays open"
-# Each thumbnail shows the photograph's red block: two red boxes.
-thumbnails() {
-  [ "$(convert "$WORK/$1" -fuzz 15% -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
+# The centres of the red blocks of a grab, one "x y" a line: each thumbnail
+# shows the photograph's red block.
+red_blocks() {
+  convert "$WORK/$1" -fuzz 15% -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
     -define connected-components:area-threshold=100 -define connected-components:verbose=true \
-    -connected-components 8 null: | grep -c 'gray(255)')" -ge 2 ]
+    -connected-components 8 null: | awk '/gray\(255\)/ { split($3, c, ","); print int(c[1]), int(c[2]) }'
 }
+thumbnails() { [ "$(red_blocks "$1" | wc -l)" -ge 2 ]; }
 grab_until album.png 'thumbnails album.png' 60 || fail "the album shows no thumbnails of the saved pictures"
 
 step "a picture handed back to the running editor"
 opened=$(grep -c '^open ' "$TELVY12_TEST_REPORT")
-read -r x y < <(convert "$WORK/album.png" -fuzz 15% -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
-  -define connected-components:area-threshold=100 -define connected-components:verbose=true \
-  -connected-components 8 null: | awk '/gray\(255\)/ { split($3, c, ","); print int(c[1]), int(c[2]); exit }')
+read -r x y < <(red_blocks album.png | head -n 1)
 to_window "$ALBUM"
 click "$x" "$y"
 to_window "$ALBUM" alt+e o
