@@ -467,6 +467,8 @@ const fw::MessageMap* CLodo40View::GetMessageMap() const
             .OnCommand(ID_VIEW_ZOOMOUT, &CLodo40View::OnViewZoomOut)
             .OnCommand(ID_VIEW_FIT_IN_WINDOW, &CLodo40View::OnViewFitInWindow)
             .OnCommand(fw::ID_FILE_PAGE_SETUP, &CLodo40View::OnFilePageSetup)
+            // The framework's print commands: File > Print, Print Preview and
+            // the direct print of the command line and of Scan and Print.
             .OnCommand(fw::ID_FILE_PRINT, &CLodo40View::OnFilePrint)
             .OnCommand(fw::ID_FILE_PRINT_DIRECT, &CLodo40View::OnFilePrintDirect)
             .OnCommand(fw::ID_FILE_PRINT_PREVIEW, &CLodo40View::OnFilePrintPreview);
