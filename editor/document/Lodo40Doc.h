@@ -96,6 +96,12 @@ public:
     std::vector<uint8_t> RenderToDib() override;
     std::vector<uint8_t> RenderToNativeDib();
     const PpQnPicture& GetPicture() const { return m_picture; }
+    // True while the picture, opened shrunk, waits for its full pixels.
+    bool PixelsWaiting() const { return m_picture && m_picture->PixelsPending(); }
+    // Decodes them now and has the views draw from them. The application
+    // calls it when idle; a failure (memory) is left to whatever needs the
+    // pixels next, which reports it.
+    void DecodeWaitingPixels();
     const PpQnExpr& GetExpression() const { return m_expr; }
     const std::string& GetLabel() const { return m_label; }
     const PpQnLsmDsc& GetSource() const { return m_source; }
