@@ -118,11 +118,18 @@ PpQnExpr CLodo40Doc::LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* c
 
 void CLodo40Doc::DecodeWaitingPixels()
 {
-    if (!PixelsWaiting())
+    if (!shownShrunk_)
         return;
-    LdRunEdit([&] { m_picture->EnsurePixels(); });
+    // Asked once: after a failure the views keep the reduced copy.
+    shownShrunk_ = false;
+    bool decoded = !m_picture;
+    LdRunEdit([&] {
+        if (m_picture)
+            m_picture->EnsurePixels();
+        decoded = true;
+    });
     // Drawn again from the full pixels, as every later paint will be.
-    if (!PixelsWaiting())
+    if (decoded)
         fw::Document::UpdateAllViews(nullptr, kHintEdit, nullptr);
 }
 
@@ -174,6 +181,7 @@ bool CLodo40Doc::OnNewDocument()
             return;
         }
         SetPictureFromExpression(expr, nullptr, nullptr, label, true, control, kHintNewPicture);
+        shownShrunk_ = m_picture && m_picture->PixelsPending();
         m_source = nullptr;
         m_savedReachable = 0;
         UpdateModified();
@@ -211,6 +219,7 @@ bool CLodo40Doc::OnOpenDocument(const std::string& path)
         const PpQnExpr expr = LoadFileExpr(PpQnLsmDsc(descriptor), &theEvalControl, 696, equalsFile);
         SetPictureFromExpression(expr, nullptr, nullptr, LdDocumentHost().MenuCommandText(fw::ID_FILE_OPEN), true,
                                  &theEvalControl, kHintNewPicture);
+        shownShrunk_ = m_picture && m_picture->PixelsPending();
         m_source = equalsFile ? PpQnLsmDsc(descriptor) : PpQnLsmDsc();
         m_savedReachable = equalsFile ? 1 : 0;
         m_stepsSinceSave = 0;
