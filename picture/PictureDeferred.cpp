@@ -42,8 +42,12 @@ void QnPicture::DecodeDeferred() const
     // value anybody has seen, so a const reader may do it.
     auto* self = const_cast<QnPicture*>(this);
     std::unique_ptr<QnDeferredPixels> deferred = std::move(self->deferred_);
+    // The file announces its resolutions again; the picture keeps its own.
+    const int32_t hRes = hRes_, vRes = vRes_;
     const imexp::Status status =
         imexp::ReadPictureFromMemory(deferred->bytes, *self, nullptr, imexp::Format::Jpeg);
+    self->hRes_ = hRes;
+    self->vRes_ = vRes;
     if (status)
         return;
     {

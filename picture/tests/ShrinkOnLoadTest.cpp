@@ -134,6 +134,13 @@ TEST_F(ShrinkOnLoad, EveryUseOfPixelsDecodesTheFullPicture)
              return RenderRect(PpQnRenderObj(p), 0, half.XForm(all, QN_XF_SORTED), 3, half);
          }},
         {"copy", [](const PpQnPicture& p) { return Rows(PpQnPicture(p, 1)); }},
+        // A resolution set while the pixels wait is not undone by them.
+        {"resolution", [](const PpQnPicture& p) {
+             p->SetHRes(123);
+             std::vector<uint8_t> got = Rows(p);
+             got.push_back(uint8_t(p->GetHRes()));
+             return got;
+         }},
         {"write", [](const PpQnPicture& p) {
              QnRect tile;
              const PpQnPixBuf buf = p->GetAccessToBuffer(0, QnPoint{70, 130}, &tile);
