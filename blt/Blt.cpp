@@ -32,18 +32,24 @@ QnRect ZoomedBounds(const PpQnRenderObj& obj, const QnXFormXY& zoom, const QnXFo
 
 // The object in the standard 24-bit form, stretched by the zoom and filled
 // out to whole boxes. Made on the first tile of a draw that needs pixels
-// and shared by the tiles after it.
+// and shared by the tiles after it. An object drawn at the identity may
+// offer a smaller copy of itself that looks the same at the zoom.
 class QnBlt::Chain {
 public:
-    Chain(const PpQnRenderObj& obj, const QnXFormXY& zoom) : obj_(obj), zoom_(zoom) {}
+    Chain(const PpQnRenderObj& obj, const QnXFormXY& zoom, const QnXFormXY& render)
+        : obj_(obj), zoom_(zoom), render_(render)
+    {
+    }
 
     QnFillRenderObj& Fill()
     {
         if (!fill_) {
             const PpQnPixConverter none(PpQnPixConverter::TAG{});
-            const PpQnRenderObj source = obj_->GetSpacedRender(none, 1);
+            QnXFormXY zoom = zoom_;
+            const PpQnRenderObj shown = render_ == QnXFormXY() ? obj_->GetZoomSource(zoom_, &zoom) : obj_;
+            const PpQnRenderObj source = shown->GetSpacedRender(none, 1);
             const QnStretchRenderObj::PlaneFmt stretchFmt[] = {{3, 1, 3, 1}};
-            const PpQnStretchRenderObj stretch(zoom_, 0, source, 1, stretchFmt, none, -1);
+            const PpQnStretchRenderObj stretch(zoom, 0, source, 1, stretchFmt, none, -1);
             const QnFillRenderObj::PlaneFmt fillFmt[] = {{3, 1, 3}};
             fill_ = PpQnFillRenderObj(PpQnRenderObj(stretch), 1, fillFmt);
         }
@@ -53,6 +59,7 @@ public:
 private:
     const PpQnRenderObj& obj_;
     const QnXFormXY& zoom_;
+    const QnXFormXY& render_;
     PpQnFillRenderObj fill_;
 };
 
@@ -186,7 +193,7 @@ void QnBlt::Draw(DeviceContext& dc, const QnRgn& clip, const PpQnRenderObj& obj,
         const QnRgn clipZoomed = QnOffsetRgn(clip * QnRgn(QnOffsetRect(bounds_, -dx, -dy)), dx, dy);
         if (!clipZoomed)
             return;
-        Chain chain(obj, zoom);
+        Chain chain(obj, zoom, render);
         // Tiles outside the clip's box would be skipped one by one; at a
         // high zoom there are tens of thousands of them, so the loops run
         // over the columns and rows that the box meets.

@@ -1,7 +1,9 @@
 // Plays short wave sounds without waiting for them (button clicks, bar
 // slides). The sound comes from a file or from bytes of a wave resource.
-// The backend is Qt Multimedia, or silent: tests and machines without audio
-// install the silent or a recording backend.
+// The backend is Qt Multimedia, from a module loaded with the first sound
+// (so that the audio stack does not load with the program), or silent:
+// tests and machines without audio install the silent or a recording
+// backend, and a missing module plays nothing.
 #pragma once
 
 #include <cstdint>
@@ -26,8 +28,8 @@ public:
 
 class Sound {
 public:
-    // The backend in use: Qt Multimedia unless QN_SOUND=silent is set or
-    // another backend was installed.
+    // The backend in use: Qt Multimedia unless QN_SOUND=silent is set, its
+    // module does not load or another backend was installed.
     static SoundBackend& Backend();
     static std::unique_ptr<SoundBackend> SetBackend(std::unique_ptr<SoundBackend> backend);
 

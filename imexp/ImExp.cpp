@@ -87,6 +87,14 @@ struct OpenFile {
     ~OpenFile() { close(fd); }
 };
 
+// The format the first bytes of the open file show.
+Format HeadFormat(const OpenFile& file)
+{
+    uint8_t head[16] = {};
+    const ssize_t got = pread(file.fd, head, sizeof head, 0);
+    return DetectFormat({head, got > 0 ? size_t(got) : 0});
+}
+
 void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink, CProgress* progress,
             int32_t minWidth, int32_t minHeight)
 {
@@ -105,6 +113,20 @@ void Decode(std::span<const uint8_t> bytes, Format format, CAbstractReadWA& sink
     }
 }
 
+// Reads the open file of the given format into sink; TIFF keeps its
+// strips where its directory says and is read from the file as needed.
+void ReadOpenFile(const OpenFile& file, Format format, CAbstractReadWA& sink, CProgress* progress, int32_t minWidth,
+                  int32_t minHeight)
+{
+    if (format == Format::Tiff) {
+        ReadTarget target(sink, progress);
+        ReadTiffFile(file.fd, file.size, target);
+        return;
+    }
+    const std::vector<uint8_t> bytes = ReadWholeFile(file.fd, file.size);
+    Decode(bytes, Format::Unknown, sink, progress, minWidth, minHeight);
+}
+
 } // namespace
 
 Status ReadPicture(const std::string& path, CAbstractReadWA& sink, CProgress* progress)
@@ -117,16 +139,43 @@ Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_
 {
     return Guard("Can't open picture " + path + ": ", [&] {
         OpenFile file(path);
-        uint8_t head[16] = {};
-        const ssize_t got = pread(file.fd, head, sizeof head, 0);
-        if (DetectFormat({head, got > 0 ? size_t(got) : 0}) == Format::Tiff) {
-            ReadTarget target(sink, progress);
-            ReadTiffFile(file.fd, file.size, target);
+        ReadOpenFile(file, HeadFormat(file), sink, progress, minWidth, minHeight);
+    });
+}
+
+Status ReadPictureOrPreview(const std::string& path, CAbstractReadWA& sink, CAbstractReadWA& preview,
+                            const ReductionChooser& reduction, std::vector<uint8_t>& bytes, CProgress* progress)
+{
+    bytes.clear();
+    const Status status = Guard("Can't open picture " + path + ": ", [&] {
+        OpenFile file(path);
+        const Format format = HeadFormat(file);
+        if (format != Format::Jpeg) {
+            ReadOpenFile(file, format, sink, progress, 0, 0);
             return;
         }
-        const std::vector<uint8_t> bytes = ReadWholeFile(file.fd, file.size);
-        Decode(bytes, Format::Unknown, sink, progress, minWidth, minHeight);
+        std::vector<uint8_t> jpeg = ReadWholeFile(file.fd, file.size);
+        int32_t width = 0, height = 0;
+        {
+            ReadTarget target(sink, progress);
+            ReadJpegHeader(jpeg, target);
+            width = target.Width();
+            height = target.Height();
+        }
+        const int32_t by = reduction(width, height);
+        if (by <= 1) {
+            Decode(jpeg, format, sink, progress, 0, 0);
+            return;
+        }
+        ReadTarget small(preview, progress);
+        // The decoder rounds a reduced size up.
+        small.AllowReductionTo((width + by - 1) / by, (height + by - 1) / by);
+        ReadJpeg(jpeg, small);
+        bytes = std::move(jpeg);
     });
+    if (!status)
+        bytes.clear();
+    return status;
 }
 
 Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress,
@@ -205,6 +254,13 @@ SaveOptionsAsker& Asker()
 
 void SetSaveOptionsAsker(SaveOptionsAsker asker) { Asker() = std::move(asker); }
 
+bool IsCancel(const Status& status)
+{
+    const std::string_view cancelled(kCancelled);
+    return !status.ok && status.error.size() >= cancelled.size() &&
+           status.error.compare(status.error.size() - cancelled.size(), cancelled.size(), cancelled) == 0;
+}
+
 } // namespace imexp
 
 namespace {
@@ -215,9 +271,7 @@ thread_local bool g_lastCancelled = false;
 int Answer(const imexp::Status& status)
 {
     g_lastError = status.error;
-    const std::string_view cancelled(imexp::kCancelled);
-    g_lastCancelled = !status.ok && status.error.size() >= cancelled.size() &&
-                      status.error.compare(status.error.size() - cancelled.size(), cancelled.size(), cancelled) == 0;
+    g_lastCancelled = imexp::IsCancel(status);
     return status.ok ? 1 : 0;
 }
 

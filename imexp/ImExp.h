@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "imexp/WorkArea.h"
 
@@ -62,6 +63,21 @@ Status ReadPictureAtLeast(const std::string& path, CAbstractReadWA& sink, int32_
 // minWidth and minHeight allow a smaller picture as ReadPictureAtLeast does.
 Status ReadPictureFromMemory(std::span<const uint8_t> bytes, CAbstractReadWA& sink, CProgress* progress = nullptr,
                              Format format = Format::Unknown, int32_t minWidth = 0, int32_t minHeight = 0);
+
+// A picture to be shown before all its pixels are needed. reduction, given
+// the picture's full size, answers 1, 2, 4 or 8. A JPEG whose reduction is
+// above 1 is announced to sink at its full size without rows, decoded into
+// preview that many times smaller (the JPEG's own scaled decode), and its
+// bytes are handed back for the full decode later (ReadPictureFromMemory):
+// the preview's decode has read all of them, so a damaged file fails here.
+// Any other file is read into sink whole, as ReadPicture does, and bytes is
+// left empty.
+using ReductionChooser = std::function<int32_t(int32_t width, int32_t height)>;
+Status ReadPictureOrPreview(const std::string& path, CAbstractReadWA& sink, CAbstractReadWA& preview,
+                            const ReductionChooser& reduction, std::vector<uint8_t>& bytes,
+                            CProgress* progress = nullptr);
+// True when status failed because the progress or the user asked to stop.
+bool IsCancel(const Status& status);
 
 struct WriteOptions {
     Format format = Format::Unknown;  // Unknown: from the file name's extension

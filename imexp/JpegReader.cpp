@@ -49,30 +49,51 @@ int32_t Dpi(const jpeg_decompress_struct& cinfo, UINT16 density)
     return 0;
 }
 
+// Reads the header and chooses the output colours: grey stays grey, CMYK
+// and YCCK come out as inks to be turned into colour, the rest as blue,
+// green, red. Answers whether the output is inks.
+bool ReadHeader(std::span<const uint8_t> file, jpeg_decompress_struct& cinfo)
+{
+    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    ReadTarget::CheckSize(cinfo.image_width, cinfo.image_height);
+    switch (cinfo.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        cinfo.out_color_space = JCS_GRAYSCALE;
+        return false;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        cinfo.out_color_space = JCS_CMYK;
+        return true;
+    default:
+        cinfo.out_color_space = JCS_EXT_BGR;
+        return false;
+    }
+}
+
+// Announces the picture of the output size to target.
+void Begin(const jpeg_decompress_struct& cinfo, ReadTarget& target)
+{
+    const int type = cinfo.out_color_space == JCS_GRAYSCALE ? WA_GRAY : WA_RGB24;
+    target.Begin(int32_t(cinfo.output_width), int32_t(cinfo.output_height), type, nullptr, 0,
+                 Dpi(cinfo, cinfo.X_density), Dpi(cinfo, cinfo.Y_density));
+}
+
 } // namespace
+
+void ReadJpegHeader(std::span<const uint8_t> file, ReadTarget& target)
+{
+    Decompressor d;
+    ReadHeader(file, d.cinfo);
+    jpeg_calc_output_dimensions(&d.cinfo);
+    Begin(d.cinfo, target);
+}
 
 void ReadJpeg(std::span<const uint8_t> file, ReadTarget& target)
 {
     Decompressor d;
     jpeg_decompress_struct& cinfo = d.cinfo;
-    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    ReadTarget::CheckSize(cinfo.image_width, cinfo.image_height);
-
-    bool cmyk = false;
-    switch (cinfo.jpeg_color_space) {
-    case JCS_GRAYSCALE:
-        cinfo.out_color_space = JCS_GRAYSCALE;
-        break;
-    case JCS_CMYK:
-    case JCS_YCCK:
-        cinfo.out_color_space = JCS_CMYK;
-        cmyk = true;
-        break;
-    default:
-        cinfo.out_color_space = JCS_EXT_BGR;
-        break;
-    }
+    const bool cmyk = ReadHeader(file, cinfo);
     // DCT scaling: a picture wanted small is decoded small, at a fraction
     // of the work.
     cinfo.scale_num = 1;
@@ -80,8 +101,7 @@ void ReadJpeg(std::span<const uint8_t> file, ReadTarget& target)
     jpeg_start_decompress(&cinfo);
     const int32_t width = int32_t(cinfo.output_width);
     const int32_t height = int32_t(cinfo.output_height);
-    const int type = cinfo.out_color_space == JCS_GRAYSCALE ? WA_GRAY : WA_RGB24;
-    target.Begin(width, height, type, nullptr, 0, Dpi(cinfo, cinfo.X_density), Dpi(cinfo, cinfo.Y_density));
+    Begin(cinfo, target);
 
     std::vector<uint8_t> inks(cmyk ? size_t(width) * 4 : 0);
     // Adobe's programs store CMYK inverted (0 = full ink) and mark it so.

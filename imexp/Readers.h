@@ -13,6 +13,9 @@ class ReadTarget;
 // A BMP file (headerless false) or a packed DIB without its file header.
 void ReadBmp(std::span<const uint8_t> file, ReadTarget& target, bool headerless);
 void ReadJpeg(std::span<const uint8_t> file, ReadTarget& target);
+// Announces the JPEG picture at its full size, as ReadJpeg would, and hands
+// over no rows: its header says all that.
+void ReadJpegHeader(std::span<const uint8_t> file, ReadTarget& target);
 void ReadPng(std::span<const uint8_t> file, ReadTarget& target);
 void ReadTiff(std::span<const uint8_t> file, ReadTarget& target);
 // TIFF keeps its strips where its directory says: read from the open file

@@ -1,6 +1,7 @@
 #include "picture/Picture.h"
 
 #include "picture/CSConv.h"
+#include "picture/DeferredPixels.h"
 #include "picture/PictureRcStr.h"
 #include "platform/Dib.h"
 
@@ -22,13 +23,18 @@ int32_t Cells(int32_t pixels) { return int32_t((int64_t(pixels) + QnPicture::kTi
 
 QnPicture::QnPicture() : QnRenderObj(1, 0), blanks_(QnBlankTiles::Make()) {}
 
+QnPicture::~QnPicture() = default;
+
 QnPicture::QnPicture(const QnPicture& other, int)
     : QnRenderObj(1, 0), width_(other.width_), height_(other.height_), type_(other.type_), hRes_(other.hRes_),
       vRes_(other.vRes_), tilesAcross_(other.tilesAcross_), tilesDown_(other.tilesDown_),
       tileRowBytes_(other.tileRowBytes_), palette_(other.palette_), paletteSize_(other.paletteSize_),
-      bytesPerPixel_(other.bytesPerPixel_), blanks_(other.blanks_), background_(other.background_),
-      tilesReady_(other.tilesReady_)
+      bytesPerPixel_(other.bytesPerPixel_), blanks_(other.blanks_)
 {
+    // The twin shares the other's tiles, so they must exist first.
+    other.EnsurePixels();
+    background_ = other.background_;
+    tilesReady_ = other.tilesReady_;
     tiles_.reserve(other.tiles_.size());
     for (const PpQnPixBuf& tile : other.tiles_)
         tiles_.push_back(tile ? PpQnPixBuf(tile, 1) : PpQnPixBuf(nullptr));
@@ -78,12 +84,14 @@ void QnPicture::MakeReady()
 
 const PpQnPixBuf& QnPicture::TileFor(int32_t index) const
 {
+    EnsurePixels();
     const PpQnPixBuf& tile = tiles_[size_t(index)];
     return tile ? tile : background_;
 }
 
 const PpQnPixBuf& QnPicture::WritableTile(int32_t index)
 {
+    EnsurePixels();
     PpQnPixBuf& tile = tiles_[size_t(index)];
     if (!tile) {
         const int32_t left = index % tilesAcross_ * kTile, top = index / tilesAcross_ * kTile;

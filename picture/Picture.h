@@ -19,9 +19,12 @@
 #include "render/RenderObj.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class PpQnPixConverter;
+class ConvProgress;
+struct QnDeferredPixels;
 
 class QnPicture : public QnRenderObj, public CAbstractReadWA, public CAbstractWriteWA {
 public:
@@ -62,6 +65,23 @@ public:
     // picture; data holds them from range.start on.
     void WriteToRow(int plane, int32_t row, const QnRange& range, const unsigned char* data);
 
+    // True while the full pixels of a picture loaded from a file wait to be
+    // decoded (QnShrinkOnLoad); meanwhile screens that show it reduced enough
+    // draw a reduced decode of the same file (GetZoomSource).
+    bool PixelsPending() const { return deferred_ != nullptr; }
+    // Decodes the full pixels now when they wait. Every reader and writer of
+    // pixels does this itself; callers use it to choose when the work
+    // happens. Raises QnPictureFileExcept when the decode fails.
+    void EnsurePixels() const
+    {
+        if (deferred_)
+            DecodeDeferred();
+    }
+
+    // While the full pixels wait, a zoom that reduces by the preview's
+    // reduction or more is drawn from the preview.
+    PpQnRenderObj GetZoomSource(const QnXFormXY& zoom, QnXFormXY* stretch) override;
+
     // The 64 x 64 cell holding p (floor division).
     static QnRect CalcRect(const QnPoint& p);
     using QnRenderObj::CalcRect;
@@ -100,7 +120,7 @@ protected:
     QnPicture();
     // A copy-on-write twin of other.
     QnPicture(const QnPicture& other, int copy);
-    ~QnPicture() override = default;
+    ~QnPicture() override;
 
     void MarkFixedObjects(Visitor visit) override;
     QnRect GetRect_I(const QnXFormXY& xf) override;
@@ -125,6 +145,11 @@ private:
     void LoadDataFromFile(const char* fileName, const char* realFileName, QnProcessControl* control);
     // Nonzero when the file's format loses data (JPEG).
     int SaveDataToFile(const char* fileName, const char* realFileName, QnProcessControl* control) const;
+    // The shrink-on-load path of LoadDataFromFile: the header and a reduced
+    // preview now, the full pixels later; or the whole picture now.
+    void LoadWithPreview(const char* realFileName, ConvProgress& progress);
+    // Decodes the waiting full pixels; on failure they still wait.
+    void DecodeDeferred() const;
     // Makes every tile unwritten over background (null: zeros).
     void BuildTiles(const PpQnPixBuf& background);
     // The sink's first row, or a load: Init, the pending palette, the tiles.
@@ -164,6 +189,8 @@ private:
     int32_t tilesReady_ = 0;
     std::vector<PALETTEENTRY> pendingPalette_;
     std::vector<uint8_t> line_; // the sink's unpacked row
+    // Set while the full pixels wait: tiles_ is empty until they come.
+    mutable std::unique_ptr<QnDeferredPixels> deferred_;
 };
 
 class PpQnPicture : public QnPp<QnPicture> {

@@ -7,6 +7,7 @@
 #include "picture/ConvProgress.h"
 #include "picture/PictureFileExcept.h"
 #include "picture/PictureRcStr.h"
+#include "picture/ShrinkOnLoad.h"
 
 #include <cstring>
 #include <string>
@@ -34,6 +35,10 @@ void QnPicture::LoadDataFromFile(const char*, const char* realFileName, QnProces
     // Names the file really read: while a save is pending it is a copy.
     indicator.SetText(QnPictureText(QN_PIC_LOADING_FILE, realFileName).c_str());
     ConvProgress progress(indicator);
+    if (QnShrinkOnLoad::Active()) {
+        LoadWithPreview(realFileName, progress);
+        return;
+    }
     std::vector<char> file = NameArg(realFileName);
     if (!ImExp_ReadFile(this, nullptr, file.data(), -1, &progress, nullptr, 0))
         RaiseFileError(progress);

@@ -1,9 +1,11 @@
 // A picture as a render object: at the identity transform it hands out views
 // of its tiles; under any other transform it renders through the stretch
-// object it keeps for the last such transform.
+// object it keeps for the last such transform. While its full pixels wait
+// to be decoded, a screen that shows it reduced enough draws its preview.
 #include "picture/Picture.h"
 
 #include "picture/CSConv.h"
+#include "picture/DeferredPixels.h"
 #include "picture/PictureRcStr.h"
 #include "picture/TiledPiece.h"
 
@@ -21,6 +23,16 @@ PpQnPixConverter QnPicture::GetConverterToStd()
     default:
         return PpQnPixConverter(PpQnPixConverter::TAG{});
     }
+}
+
+PpQnRenderObj QnPicture::GetZoomSource(const QnXFormXY& zoom, QnXFormXY* stretch)
+{
+    if (deferred_)
+        if (const std::optional<QnXFormXY> shown = deferred_->PreviewXForm(zoom)) {
+            *stretch = *shown;
+            return PpQnRenderObj(deferred_->preview.Get());
+        }
+    return QnRenderObj::GetZoomSource(zoom, stretch);
 }
 
 PpQnPixBuf QnPicture::Render_I(const QnXFormXY& xf, int plane, const QnPoint& anchor, const QnRect& request,

@@ -119,6 +119,7 @@ void QnPicture::SaveToStream(QnLsmStream& stream, QnProcessControl* control, con
     indicator.Show(1);
     indicator.SetText((name ? QnPictureText(QN_PIC_SAVING_NAMED, name) : QnPictureText(QN_PIC_SAVING)).c_str());
 
+    EnsurePixels();
     const int bits = BitsOf(type_);
     if (bits == 0 || !tilesReady_)
         QN_PICTURE_RAISE(QN_PIC_UNSUPPORTED_TYPE, "Picture");

@@ -39,6 +39,12 @@ PpQnRenderObj QnRenderObj::GetSpacedRender(const PpQnPixConverter& converter, in
 
 PpQnRenderObj QnRenderObj::GetNativeRender() { return PpQnRenderObj(this); }
 
+PpQnRenderObj QnRenderObj::GetZoomSource(const QnXFormXY& zoom, QnXFormXY* stretch)
+{
+    *stretch = zoom;
+    return PpQnRenderObj(this);
+}
+
 QnRect QnRenderObj::CalcRect(const QnPoint& anchor, const QnRect& rect, int32_t w, int32_t h)
 {
     return QnCalcRect(anchor, rect, w, h);

@@ -32,6 +32,13 @@ public:
     virtual PpQnRenderObj GetSpacedRender(const PpQnPixConverter& converter, int flag);
     // The object in its own pixel space.
     virtual PpQnRenderObj GetNativeRender();
+    // What a screen stretch of this object by zoom draws from: the object
+    // itself with zoom in *stretch, unless it keeps a smaller copy of its
+    // pixels that shows the same at that zoom (a picture whose full pixels
+    // are still to be decoded): then that copy, with the zoom that stretches
+    // it alike. Only what is shown may come from such a copy; anything that
+    // computes with pixels renders the object itself.
+    virtual PpQnRenderObj GetZoomSource(const QnXFormXY& zoom, QnXFormXY* stretch);
 
     // The block of at most w x h pixels that starts at anchor inside rect
     // (see QnCalcRect); an anchor outside rect raises "Bad rectangle request".

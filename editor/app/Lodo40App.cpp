@@ -201,6 +201,20 @@ int CLodo40App::ExitInstance()
     return fw::App::ExitInstance();
 }
 
+bool CLodo40App::OnIdle(int32_t count)
+{
+    const bool more = fw::App::OnIdle(count);
+    if (count == 0)
+        return more;
+    // Reached only once every paint is done: the picture is on the screen.
+    for (CLodo40Doc* doc : LdDocumentHost().OpenPictures())
+        if (doc->PixelsWaiting()) {
+            doc->DecodeWaitingPixels();
+            return true;
+        }
+    return more;
+}
+
 bool CLodo40App::PreTranslateEvent(QObject* receiver, QEvent* event)
 {
     if (CSplashWnd::PreTranslateAppMessage(receiver, event))

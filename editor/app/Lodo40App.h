@@ -55,6 +55,9 @@ public:
     bool InitInstance() override;
     int ExitInstance() override;
     bool PreTranslateEvent(QObject* receiver, QEvent* event) override;
+    // Idle work: after the frame's own, the full pixels of pictures opened
+    // shrunk, one picture a round.
+    bool OnIdle(int32_t count) override;
     void WinHelp(uint32_t data, uint32_t command) override;
     fw::Document* OpenDocumentFile(const std::string& path) override;
 

@@ -16,12 +16,17 @@
 #include "framework/DocTemplate.h"
 #include "framework/File.h"
 #include "framework/FrameWnd.h"
+#include "framework/MDIChildWnd.h"
 #include "framework/View.h"
 #include "framework/MessageBox.h"
 #include "lang/LsmHandle.h"
 #include "lang/LsmStream.h"
 #include "picture/FileDescriptor.h"
+#include "picture/ShrinkOnLoad.h"
 #include "platform/TempFile.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 
@@ -65,6 +70,21 @@ public:
     explicit HandleStream(QnLsmHandle* handle) : QnLsmStream(handle, QnLsmDsc::DH_READWRITE) {}
 };
 
+// The room a picture opened in view is fitted into: the multiple-document
+// area its window lives in, else the view itself; none without a view. It
+// may be a little larger than the fit's own room (frames and scroll bars
+// are not taken off), which only makes the first decode less reduced.
+QSize FitRoom(fw::View* view)
+{
+    if (!view)
+        return QSize();
+    const auto* child = dynamic_cast<fw::MDIChildWnd*>(view->GetParentFrame());
+    const QMdiSubWindow* window = child ? child->GetSubWindow() : nullptr;
+    if (window && window->mdiArea())
+        return window->mdiArea()->viewport()->size();
+    return view->size();
+}
+
 bool IsHalfToned(int type)
 {
     return type == WA_RGB24 || type == WA_GRAY;
@@ -79,7 +99,13 @@ PpQnExpr CLodo40Doc::LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* c
 {
     PpQnExpr expr = MakeLoadPictureExpr(descriptor);
     PpQnExpr result;
-    EvalInContext(result, expr, m_machine, control);
+    {
+        // A large JPEG is decoded first only as small as the view will show
+        // it; its full pixels come when something needs them.
+        const QSize room = FitRoom(GetFirstView());
+        const QnShrinkOnLoad shrink(room.width(), room.height());
+        EvalInContext(result, expr, m_machine, control);
+    }
     const PpQnPicture picture = QnCheckedCast<QnPicture>(QnValueOf(result), "Lodo40Doc", line);
     equalsFile = true;
     if (!IsHalfToned(picture->Type())
@@ -88,6 +114,23 @@ PpQnExpr CLodo40Doc::LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* c
         equalsFile = false;
     }
     return expr;
+}
+
+void CLodo40Doc::DecodeWaitingPixels()
+{
+    if (!shownShrunk_)
+        return;
+    // Asked once: after a failure the views keep the reduced copy.
+    shownShrunk_ = false;
+    bool decoded = !m_picture;
+    LdRunEdit([&] {
+        if (m_picture)
+            m_picture->EnsurePixels();
+        decoded = true;
+    });
+    // Drawn again from the full pixels, as every later paint will be.
+    if (decoded)
+        fw::Document::UpdateAllViews(nullptr, kHintEdit, nullptr);
 }
 
 bool CLodo40Doc::NewFromDialog(PpQnExpr& expr, std::string& label)
@@ -138,6 +181,7 @@ bool CLodo40Doc::OnNewDocument()
             return;
         }
         SetPictureFromExpression(expr, nullptr, nullptr, label, true, control, kHintNewPicture);
+        shownShrunk_ = m_picture && m_picture->PixelsPending();
         m_source = nullptr;
         m_savedReachable = 0;
         UpdateModified();
@@ -175,6 +219,7 @@ bool CLodo40Doc::OnOpenDocument(const std::string& path)
         const PpQnExpr expr = LoadFileExpr(PpQnLsmDsc(descriptor), &theEvalControl, 696, equalsFile);
         SetPictureFromExpression(expr, nullptr, nullptr, LdDocumentHost().MenuCommandText(fw::ID_FILE_OPEN), true,
                                  &theEvalControl, kHintNewPicture);
+        shownShrunk_ = m_picture && m_picture->PixelsPending();
         m_source = equalsFile ? PpQnLsmDsc(descriptor) : PpQnLsmDsc();
         m_savedReachable = equalsFile ? 1 : 0;
         m_stepsSinceSave = 0;

@@ -97,6 +97,14 @@ public:
     std::vector<uint8_t> RenderToDib() override;
     std::vector<uint8_t> RenderToNativeDib();
     const PpQnPicture& GetPicture() const { return m_picture; }
+    // True from opening a picture shrunk (its full pixels not decoded, the
+    // views drawing a reduced copy) until DecodeWaitingPixels.
+    bool PixelsWaiting() const { return shownShrunk_; }
+    // Decodes the full pixels if they still wait (anything that reads them
+    // may have done so already) and has the views draw from them again. The
+    // application calls it when idle; a failure (memory) is left to
+    // whatever needs the pixels next, which reports it.
+    void DecodeWaitingPixels();
     const PpQnExpr& GetExpression() const { return m_expr; }
     const std::string& GetLabel() const { return m_label; }
     const PpQnLsmDsc& GetSource() const { return m_source; }
@@ -256,4 +264,5 @@ private:
     QnMachineContext m_machine;
     QnSaveOptions m_saveOptions;
     bool modified_ = false;
+    bool shownShrunk_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "blt/Blt.h"
 #include "blt/qt/QPainterDC.h"
+#include "editor/document/DocErrors.h"
 #include "editor/document/Lodo40Doc.h"
 #include "framework/App.h"
 #include "render/XForm.h"
@@ -68,6 +69,9 @@ void CLodo40View::OnDraw(QPainter& painter)
     if (f.IsEmpty())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // Paper gets the full pixels, never the reduced copy a screen may show
+    // while they wait; should they fail, the blitter draws what it can.
+    LdRunEdit([&] { doc->GetPicture()->EnsurePixels(); });
     // The picture drawn through a transform onto the fitted rectangle, in
     // blitter tiles: the printer gets device pixels, never a whole copy.
     const QnXFormXY fit(QnXForm(0, size.x, 0, int32_t(f.Width())), QnXForm(0, size.y, 0, int32_t(f.Height())));

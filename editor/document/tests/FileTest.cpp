@@ -2,7 +2,7 @@
 // library reads, Save As into each writable format and back, the question
 // for paletted pictures, a damaged file's message, the same name in two
 // documents, saving over the opened file with undo afterwards, the DIB
-// export and the archive load and store.
+// export, the archive load and store, and a large JPEG opened shrunk.
 #include "DocTestSupport.h"
 
 #include <cstdlib>
@@ -11,12 +11,14 @@
 #include "base/QnExcept.h"
 
 #include "editor/builtins/FL_Functions.h"
+#include "editor/operations/PixelColor.h"
 #include "editor/ui/NewDocDlg.h"
 #include "framework/Archive.h"
 #include "framework/DocTemplate.h"
 #include "framework/MemFile.h"
 #include "framework/MessageBox.h"
 #include "imexp/ImExp.h"
+#include "picture/tests/ShrunkJpeg.h"
 #include "platform/Dib.h"
 
 #include <QComboBox>
@@ -279,4 +281,45 @@ TEST_F(DocFile, ArchiveStoreAndLoad)
     } catch (const QnExcept& e) {
         EXPECT_STREQ(e.what(), "Can't load picture from unknown source");
     }
+}
+
+// A JPEG larger than the view it opens in is decoded only as small as the
+// view will show it; its full pixels come when the document is told the
+// program is idle, or earlier when anything reads them, and at idle the
+// views are drawn again from them either way.
+TEST_F(DocFile, OpensALargeJpegShrunkForItsView)
+{
+    const std::string path = TempPath("large.jpg");
+    shrunktest::WriteJpeg(shrunktest::PhotoLike(640, 480), path);
+    const PpQnPicture whole = shrunktest::ReadWhole(path);
+    for (const bool readFirst : {false, true}) {
+        SCOPED_TRACE(readFirst ? "a pixel read first" : "idle first");
+        QnObj::CollectGarbage(QnObj::DF_DISCARD, -1); // the next open reads the file again
+        CLodo40Doc doc;
+        RecordingView view;
+        view.resize(200, 150);
+        doc.AddView(&view);
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        EXPECT_TRUE(doc.PixelsWaiting());
+        EXPECT_TRUE(doc.GetPicture()->PixelsPending());
+        EXPECT_EQ(doc.GetPictureSize(), (QnPoint{640, 480}));
+        if (readFirst) {
+            EXPECT_EQ(doc.GetPixelColor(QnPoint{300, 200}), GetRenderObjPixelColor(PpQnRenderObj(whole), {300, 200}));
+            EXPECT_FALSE(doc.GetPicture()->PixelsPending());
+        }
+        view.updates.clear();
+        doc.DecodeWaitingPixels();
+        EXPECT_FALSE(doc.PixelsWaiting());
+        EXPECT_FALSE(doc.GetPicture()->PixelsPending());
+        ASSERT_EQ(view.updates.size(), 1u);
+        EXPECT_TRUE(view.updates[0].whole);
+        EXPECT_FALSE(doc.IsModified());
+        doc.RemoveView(&view);
+    }
+    // Without a view there is nothing to fit: the picture is read whole.
+    QnObj::CollectGarbage(QnObj::DF_DISCARD, -1);
+    CLodo40Doc alone;
+    ASSERT_TRUE(alone.OnOpenDocument(path));
+    EXPECT_FALSE(alone.PixelsWaiting());
+    EXPECT_FALSE(alone.GetPicture()->PixelsPending());
 }
