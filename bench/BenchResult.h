@@ -14,11 +14,12 @@
 
 namespace bench_result {
 
-// Three significant figures, so that ratios far below 1 still show.
+// Three significant figures, so that ratios far below 1 still show; whole
+// numbers from 1 000 on, without an exponent.
 inline std::string Number(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3g", value);
+    std::snprintf(text, sizeof text, value >= 1000 || value <= -1000 ? "%.0f" : "%.3g", value);
     return text;
 }
 
