@@ -5,6 +5,7 @@
 // an album of 10 000 records and painting its first page. Each measured run
 // is a process of its own (ours re-runs this program), so the wall time and
 // the peak resident memory are measured alike for all.
+#include "BenchResult.h"
 #include "ProcessMeasure.h"
 #include "album/app/OvalbumView.h"
 #include "album/doc/AlbumReadWA.h"
@@ -181,21 +182,30 @@ int main(int argc, char** argv)
 
     std::vector<std::string> ours = {argv[0], "--add"};
     ours.insert(ours.end(), paths.begin(), paths.end());
-    Print("album: add, all thumbnails", RunProcess(ours, kRuns));
+    const Measure add = RunProcess(ours, kRuns);
+    Print("album: add, all thumbnails", add);
+    const auto ratio = [&add](const char* what, const Measure& tool) {
+        if (add.ok && tool.ok)
+            ReportRatioOnly("album", what, add.ms / tool.ms);
+    };
 
     const std::string out = folder + "/thumbs";
     QDir().mkpath(QString::fromStdString(out));
     if (Have("vipsthumbnail")) {
         std::vector<std::string> vips = {"vipsthumbnail", "-s", "80x60", "-o", out + "/%s.png"};
         vips.insert(vips.end(), paths.begin(), paths.end());
-        Print("vipsthumbnail -s 80x60", RunProcess(vips, kRuns));
+        const Measure m = RunProcess(vips, kRuns);
+        Print("vipsthumbnail -s 80x60", m);
+        ratio("add 1 000 pictures / vipsthumbnail", m);
     } else {
         std::printf("  vipsthumbnail: not installed, skipped\n");
     }
     if (Have("mogrify")) {
         std::vector<std::string> magick = {"mogrify", "-path", out, "-format", "png", "-thumbnail", "80x60"};
         magick.insert(magick.end(), paths.begin(), paths.end());
-        Print("mogrify -thumbnail 80x60", RunProcess(magick, kRuns));
+        const Measure m = RunProcess(magick, kRuns);
+        Print("mogrify -thumbnail 80x60", m);
+        ratio("add 1 000 pictures / mogrify", m);
     } else {
         std::printf("  mogrify: not installed, skipped\n");
     }
@@ -206,7 +216,10 @@ int main(int argc, char** argv)
         return 1;
     std::printf("album: open %d records (%lld bytes) and paint the first page\n", kLargeAlbum,
                 static_cast<long long>(QFileInfo(QString::fromStdString(album)).size()));
-    Print("album: open and paint", RunProcess({argv[0], "--open", album}, kRuns));
+    const Measure open = RunProcess({argv[0], "--open", album}, kRuns);
+    Print("album: open and paint", open);
+    if (open.ok)
+        ReportFigureOnly("album", "open 10 000 records and paint", open.ms, "ms");
     Print("cat (reading the file alone)", RunProcess({"sh", "-c", "cat \"$0\" >/dev/null", album}, kRuns));
     return 0;
 }

@@ -5,6 +5,7 @@
 // picture in the same run with one thread: -paint 3, -emboss 2, -sketch and
 // -spread. ImageMagick reads and writes a PPM file; its bare copy of that
 // file is measured too, so that its effect alone can be told from its I/O.
+#include "BenchResult.h"
 #include "ProcessMeasure.h"
 
 #include "filters/art/frame/ArtParams.h"
@@ -196,6 +197,8 @@ int main(int argc, char** argv)
         // Three figures, so that a ratio far below 1 still shows.
         std::printf("%-16s %12.0f %14.0f %16.0f %8.3g\n", e.name, best, theirs.ms, effect,
                     effect > 0 ? best / effect : 0.0);
+        if (effect > 0)
+            ReportRatioOnly("art", std::string(e.name) + " / ImageMagick's effect", best / effect);
     }
     std::filesystem::remove_all(folder);
     return status;

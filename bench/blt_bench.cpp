@@ -8,6 +8,7 @@
 // resize --kernel nearest`, from and to a memory-backed file) in the same run.
 // The picture serves 64 x 64 tile views of a few stored cells, as a tiled
 // picture does, so rendering costs what the stretch and the cache cost.
+#include "BenchResult.h"
 #include "OutsideTool.h"
 #include "blt/Blt.h"
 #include "blt/MemoryDC.h"
@@ -197,6 +198,7 @@ int main(int argc, char** argv)
         }
         Row("warm redraw (tiles cached, paint only)", warm, floor);
         Row("cold redraw (tiles rendered through the stretch)", cold);
+        ReportRatioOnly("blt", std::string("zoom ") + zoom.name + ", warm redraw / memcpy", warm / floor);
 
         if (haveVips) {
             const QnRect region{SourceOf(dx, zoom), SourceOf(dy, zoom), SourceOf(dx + kWindowW - 1, zoom) + 1,
@@ -211,7 +213,10 @@ int main(int argc, char** argv)
             std::snprintf(what, sizeof what, "vips resize of the visible %lld x %lld region",
                           (long long)region.Width(), (long long)region.Height());
             Row(what, TimeCommandMs(resize, 3));
-            Row("vips resize, 1 thread", TimeCommandMs("VIPS_CONCURRENCY=1 " + resize, 3));
+            const double vips = TimeCommandMs("VIPS_CONCURRENCY=1 " + resize, 3);
+            Row("vips resize, 1 thread", vips);
+            if (vips > 0)
+                ReportRatioOnly("blt", std::string("zoom ") + zoom.name + ", cold redraw / vips 1 thread", cold / vips);
             Row("(vips copy of the region: process and file overhead)", TimeCommandMs("vips copy " + src + " " + out, 3));
         } else {
             Row("vips resize of the visible region", -1);

@@ -6,6 +6,7 @@
 // a test image, so that vips does no colour test of its own) and
 // ImageMagick's fuzzy flood fill, each a process of its own, with each tool's
 // plain read-and-write of the same file beside it.
+#include "BenchResult.h"
 #include "PhotoSample.h"
 #include "editor/builtins/CheckedCast.h"
 #include "editor/operations/DibExport.h"
@@ -167,9 +168,11 @@ int main(int, char** argv)
     std::printf("%-44s %10.1f ms (%lld pixels)\n", "libvips flood fill of the test image", vips.floodMs,
                 static_cast<long long>(vips.area));
     std::printf("against libvips: %.2fx (target: no slower, 1x)\n", ours / (vips.testMs + vips.floodMs));
+    ReportRatio("colour_range", "selection / libvips range and flood", ours / (vips.testMs + vips.floodMs), 1);
     status |= vips.area == area ? 0 : 1;
 #else
     std::printf("libvips: skipped, its development files (libvips-dev) are not installed\n");
+    ReportNotMeasured("colour_range", "selection / libvips range and flood", "1x");
 #endif
     // ImageMagick's fuzz is a distance in colour space, in percent of the
     // full range: the per-channel tolerance as a share of 255.
@@ -187,6 +190,8 @@ int main(int, char** argv)
     std::printf("%-44s %10.1f ms\n", "ImageMagick read and write alone", magickPlain.ms);
     std::printf("against ImageMagick: %.2fx its process, %.2fx its flood alone\n", ours / magick.ms,
                 ours / std::max(magick.ms - magickPlain.ms, 0.1));
+    if (magick.ok)
+        ReportRatioOnly("colour_range", "selection / ImageMagick -floodfill process", ours / magick.ms);
     status |= magick.ok && magickPlain.ok ? 0 : 1;
     std::system(("rm -rf '" + folder + "'").c_str());
     return status;

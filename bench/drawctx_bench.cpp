@@ -4,6 +4,7 @@
 // `vips resize --kernel nearest` making the same pixels in the same run
 // (at zoom 3 from a crop of the part the window shows). Also the rows of a
 // 216-colour uniform palette with Bayer dithering at zoom 1.
+#include "BenchResult.h"
 #include "drawctx/WaRowProducer.h"
 #include "drawctx/WaTrueColorDrawContext.h"
 
@@ -98,7 +99,9 @@ int main()
         const int32_t shown = kSource * z.num / z.den;
         c.SetXF(QnRect{0, 0, shown, shown}, QnRect{0, kSource, kSource, 0}, 0);
         const int32_t window = std::min(shown, kSource);
-        Row("WaRowProducer, 24-bit rows", Produce(c, ZV_CDOPT(1, 0, 16777216, 1), window, window));
+        const double ours = Produce(c, ZV_CDOPT(1, 0, 16777216, 1), window, window);
+        Row("WaRowProducer, 24-bit rows", ours);
+        double vips = -1;
         if (z.num == 1 && z.den == 1)
             Row("WaRowProducer, 216 colours, Bayer", Produce(c, ZV_CDOPT(1, 0, 216, 21), window, window));
         const std::string factor = std::to_string(double(z.num) / z.den);
@@ -106,14 +109,16 @@ int main()
             const std::string part = std::to_string(kSource * z.den / z.num + 1);
             const std::string cmd = "vips crop " + vsrc + " " + crop + " 0 0 " + part + " " + part +
                                     " && vips resize " + crop + " " + vout + " " + factor + " --kernel nearest";
-            Row("vips crop + resize --kernel nearest, 1 thread",
-                haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
+            vips = haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1;
+            Row("vips crop + resize --kernel nearest, 1 thread", vips);
         } else {
             const std::string cmd = "vips resize " + vsrc + " " + vout + " " + factor + " --kernel nearest";
-            Row("vips resize --kernel nearest, 1 thread",
-                haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1);
+            vips = haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + cmd, 3) : -1;
+            Row("vips resize --kernel nearest, 1 thread", vips);
             Row("vips resize --kernel nearest, default", haveVips ? TimeCommand(cmd, 3) : -1);
         }
+        if (ours > 0 && vips > 0)
+            ReportRatioOnly("drawctx", std::string(z.name) + ", rows / vips 1 thread", ours / vips);
     }
     if (haveVips)
         Row("(vips copy of the source, file overhead)", TimeCommand("vips copy " + vsrc + " " + vout, 3));

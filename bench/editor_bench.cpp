@@ -8,6 +8,7 @@
 // snapshots, and the time of one undo step with 10 results kept and with
 // none (every step computed again). Each measured run is a process of its
 // own (this program re-run).
+#include "BenchResult.h"
 #include "EditorBenchSupport.h"
 #include "ProcessMeasure.h"
 #include "editor/builtins/BuiltinRegistration.h"
@@ -126,6 +127,7 @@ int EditsAndUndo(int argc, char** argv, const std::string& path, int depth)
     }
     std::printf("  one undo step with %2d results kept%s: %8.2f ms\n", depth,
                 dropCaches ? " and the caches dropped" : "", total / kEdits);
+    ReportFigureOnly("editor", "undo step, " + std::to_string(depth) + " results kept", total / kEdits, "ms");
     std::fflush(stdout);
     return 0;
 }
@@ -169,6 +171,16 @@ int main(int argc, char** argv)
     std::printf("resident memory: %.1f MB against raw pixels %.1f MB + the empty program %.1f MB: %.2fx "
                 "(target 1.5x)\n",
                 ours.maxrssKb / 1024.0, rawMb, programMb, (ours.maxrssKb / 1024.0) / (rawMb + programMb));
+    if (ours.ok && djpeg.ok) {
+        ReportRatio("editor", "open and paint / djpeg", ours.ms / djpeg.ms, 1.5);
+        ReportRatio("editor", "memory / (raw pixels + empty program)", (ours.maxrssKb / 1024.0) / (rawMb + programMb),
+                    1.5);
+    } else {
+        ReportNotMeasured("editor", "open and paint / djpeg", "1.5x");
+        ReportNotMeasured("editor", "memory / (raw pixels + empty program)", "1.5x");
+    }
+    if (ours.ok && convert.ok)
+        ReportRatioOnly("editor", "open and paint / ImageMagick -resize", ours.ms / convert.ms);
 
     std::printf("%d edits of a 64 x 64 square, then all undone\n", kEdits);
     std::fflush(stdout);

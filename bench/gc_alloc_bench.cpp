@@ -1,5 +1,6 @@
 // Small blocks from the collecting allocator, and whole small collectable
 // objects made and collected, beside glibc malloc and free of the same size.
+#include "BenchmarkRatios.h"
 #include "GcBenchNode.h"
 
 #include "base/QnPhysicalMemory.h"
@@ -66,3 +67,12 @@ void CreateAndCollect(benchmark::State& state)
 BENCHMARK(CreateAndCollect)->Arg(1000)->Arg(100000);
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(
+        argc, argv, "gc_alloc",
+        {{"allocator / malloc, 1 000 blocks", "StdAllocFree/1000", "MallocFree/1000"},
+         {"allocator / malloc, 100 000 blocks", "StdAllocFree/100000", "MallocFree/100000"},
+         {"create and collect / malloc, 100 000", "CreateAndCollect/100000", "MallocFree/100000"}});
+}

@@ -3,6 +3,7 @@
 // through every object (fixed links) and one link from each object to a
 // random other one (followed as fixed in mode DF_FIX, reported as a cache in
 // mode DF_DISCARD, where the chain keeps every target anyway).
+#include "BenchmarkRatios.h"
 #include "GcBenchNode.h"
 
 #include <benchmark/benchmark.h>
@@ -114,8 +115,9 @@ BENCHMARK(BoehmFullCollect)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchma
 int main(int argc, char** argv)
 {
     GC_INIT();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithRatios(
+        argc, argv, "gc_collect",
+        {{"pause / Boehm, 10^4 objects, fixed", "QnCollectMode0/10000", "BoehmFullCollect/10000"},
+         {"pause / Boehm, 10^6 objects, fixed", "QnCollectMode0/1000000", "BoehmFullCollect/1000000"},
+         {"pause / Boehm, 10^6 objects, caches", "QnCollectMode2/1000000", "BoehmFullCollect/1000000"}});
 }

@@ -1,6 +1,7 @@
 // Dereferencing a handle: a hot object (already the most recently used) and
 // a cold one (moved to the front of the use list on every dereference),
 // beside a raw pointer and beside copying a std::shared_ptr.
+#include "BenchmarkRatios.h"
 #include "GcBenchNode.h"
 
 #include <benchmark/benchmark.h>
@@ -104,3 +105,12 @@ void SharedPtrCopyMultiThreaded(benchmark::State& state)
 BENCHMARK(SharedPtrCopyMultiThreaded);
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(argc, argv, "gc_handle",
+                                   {{"hot handle / raw pointer", "HandleHot", "RawPointer"},
+                                    {"cold handle / raw pointer", "HandleCold", "RawPointer"},
+                                    {"handle copy / shared_ptr copy (threads)", "HandleCopy",
+                                     "SharedPtrCopyMultiThreaded"}});
+}

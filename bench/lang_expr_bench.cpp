@@ -2,6 +2,7 @@
 // to a value object and a few integers, built as a lambda term over the
 // value, compiled, applied to a fresh value object and evaluated. Shown in
 // its stages and as a whole, in microseconds.
+#include "BenchmarkRatios.h"
 #include "lang/CompApply.h"
 #include "lang/CompConst.h"
 #include "lang/CompLambda.h"
@@ -98,4 +99,8 @@ BENCHMARK(BM_BuildCompileAndEvaluate)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(argc, argv, "lang_expr",
+                                   {{"build, compile and evaluate", "BM_BuildCompileAndEvaluate", ""}});
+}

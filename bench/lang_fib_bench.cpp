@@ -13,6 +13,7 @@
 // The machine's side is this program started again with a task ("fib 25",
 // "sum 100000", "empty"); it writes its result and the time of compiling
 // and evaluating to a file named on its command line.
+#include "BenchResult.h"
 #include "ProcessMeasure.h"
 
 #include "lang/CompApply.h"
@@ -157,8 +158,13 @@ int main(int argc, char** argv)
                     (fib.process.firstMs - empty.process.firstMs) / (hugs.firstMs - hugsEmpty.firstMs),
                     (fib.process.ms - empty.process.ms) / (hugs.ms - hugsEmpty.ms),
                     double(fib.process.maxrssKb) / double(hugs.maxrssKb));
+        ReportRatio("lang_fib", "fib 25 / Hugs, time (best)", fib.process.ms / hugs.ms, 5);
+        ReportRatioOnly("lang_fib", "fib 25 / Hugs, time less start-up (best)",
+                        (fib.process.ms - empty.process.ms) / (hugs.ms - hugsEmpty.ms));
+        ReportRatioOnly("lang_fib", "fib 25 / Hugs, peak memory", double(fib.process.maxrssKb) / double(hugs.maxrssKb));
     } else {
         std::printf("hugs: runhugs not found or failed (install the hugs package)\n");
+        ReportNotMeasured("lang_fib", "fib 25 / Hugs, time (best)", "5x");
     }
 
     // The recursive sum: time per level at three depths.
@@ -179,8 +185,10 @@ int main(int argc, char** argv)
         std::printf("%10d %12.1f %12.2f %10.1f\n", n, sum.evalSeconds * 1e3, perLevel,
                     sum.process.maxrssKb / 1024.0);
     }
-    if (perLevelFirst > 0)
+    if (perLevelFirst > 0) {
         std::printf("time per level, 10^6 / 10^4: %.2f\n", perLevelLast / perLevelFirst);
+        ReportRatioOnly("lang_fib", "sum through Y: time per level, 10^6 / 10^4", perLevelLast / perLevelFirst);
+    }
 
     std::system(("rm -rf " + dir).c_str());
     return status;

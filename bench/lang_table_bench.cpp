@@ -2,6 +2,7 @@
 // function nodes), which keep a hash index beside their list, against a
 // plain std::unordered_map of the same keys, for tables of 10^3 to 10^6
 // entries. Values and applications sit in ordered maps and are shown too.
+#include "BenchmarkRatios.h"
 #include "lang/ExprTables.h"
 #include "lang/FlInt.h"
 #include "lang/TupleExpr.h"
@@ -164,3 +165,12 @@ BENCHMARK(BM_TupleTableInsert)->RangeMultiplier(10)->Range(1000, 1000000)->Itera
 BENCHMARK(BM_UnorderedMapInsert)->RangeMultiplier(10)->Range(1000, 1000000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ValueTableLookup)->RangeMultiplier(10)->Range(1000, 1000000);
 BENCHMARK(BM_ApplyTableLookup)->RangeMultiplier(10)->Range(1000, 1000000);
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(
+        argc, argv, "lang_tables",
+        {{"tuple lookup / unordered_map, 10^6", "BM_TupleTableLookup/1000000", "BM_UnorderedMapLookup/1000000"},
+         {"tuple insert / unordered_map, 10^6", "BM_TupleTableInsert/1000000/iterations:3",
+          "BM_UnorderedMapInsert/1000000/iterations:3"}});
+}

@@ -1,4 +1,5 @@
 // Fixed-size pool blocks against glibc malloc of the same size.
+#include "BenchmarkRatios.h"
 #include "base/QnMemPool.h"
 
 #include <benchmark/benchmark.h>
@@ -34,3 +35,10 @@ static void MallocFree(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(MallocFree)->Arg(1000)->Arg(100000);
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(argc, argv, "mempool",
+                                   {{"pool / malloc, 1 000 blocks", "PoolAllocFree/1000", "MallocFree/1000"},
+                                    {"pool / malloc, 100 000 blocks", "PoolAllocFree/100000", "MallocFree/100000"}});
+}

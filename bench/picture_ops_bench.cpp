@@ -8,6 +8,7 @@
 // processor times (user + system) of one thread, which a machine busy with
 // other work disturbs less than wall times; our wall time is shown beside.
 // A tool that is missing is skipped.
+#include "BenchResult.h"
 #include "editor/operations/PictureExprBuilders.h"
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
@@ -114,6 +115,10 @@ void Line(const char* what, const Ours& ours, const Tool& vips, const Tool& magi
             std::printf(" %9.0f %6.2f", t.ms, ours.cpuMs / t.ms);
     }
     std::printf("\n");
+    if (vips.ms > 0)
+        ReportRatioOnly("picture_ops", std::string(what) + " / vips", ours.cpuMs / vips.ms);
+    if (magick.ms > 0)
+        ReportRatioOnly("picture_ops", std::string(what) + " / ImageMagick", ours.cpuMs / magick.ms);
 }
 
 }  // namespace

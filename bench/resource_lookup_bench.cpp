@@ -7,6 +7,7 @@
 // plug-ins take ten times as long (a lookup that walks the table would take
 // a hundred times). No outside tool does this; the figures are the time per
 // lookup and the ratio between the two sizes, the best of five runs.
+#include "BenchResult.h"
 #include "platform/ResourceSectionWriter.h"
 #include "platform/ResourceTable.h"
 #include "pluginhost/PlugInResourceParser.h"
@@ -122,5 +123,6 @@ int main()
                 large.lookupMs / small.lookupMs,
                 double(large.lookups) / double(small.lookups),
                 (double(large.lookups) / double(small.lookups)) * (double(large.lookups) / double(small.lookups)));
+    ReportRatioOnly("resource_lookup", "10x the plug-ins: scan time (linear: 10x)", large.scanMs / small.scanMs);
     return 0;
 }

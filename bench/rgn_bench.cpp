@@ -6,6 +6,7 @@
 // gives every rectangle of a grid row the row's full height, pixman's
 // favourite case. The second region's grid is offset by half a cell, so that
 // every rectangle meets several of the other region.
+#include "BenchmarkRatios.h"
 #include "render/Rgn.h"
 
 #include <benchmark/benchmark.h>
@@ -183,3 +184,13 @@ BENCHMARK_CAPTURE(QnRgnUnion, banded, Layout::Banded)->Unit(benchmark::kMicrosec
 BENCHMARK_CAPTURE(PixmanUnion, banded, Layout::Banded)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(QnRgnIntersect, banded, Layout::Banded)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PixmanIntersect, banded, Layout::Banded)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(
+        argc, argv, "rgn",
+        {{"union / pixman, scattered", "QnRgnUnion/scattered", "PixmanUnion/scattered"},
+         {"intersection / pixman, scattered", "QnRgnIntersect/scattered", "PixmanIntersect/scattered"},
+         {"union / pixman, banded", "QnRgnUnion/banded", "PixmanUnion/banded"},
+         {"intersection / pixman, banded", "QnRgnIntersect/banded", "PixmanIntersect/banded"}});
+}

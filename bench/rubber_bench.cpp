@@ -7,6 +7,7 @@
 // ImageMagick's plain copy of the file (its reading and writing alone).
 // ImageMagick has no page curl; its shading of a 3 x 3 neighbourhood
 // stands beside ours. A filter's name as argument runs that one alone.
+#include "BenchResult.h"
 #include "HostMemoryPicture.h"
 #include "ProcessMeasure.h"
 #include "filters/rubber/RubberParams.h"
@@ -201,6 +202,8 @@ int main(int argc, char** argv)
         const Measure all = RunMagick(ppm, out, c.magick, false);
         std::printf("%-22s %9.0f %9d %9.2f | %9.0f %9.0f   (%s)\n", c.name, ours.ms, ours.maxReads, ours.meanReads,
                     one.ms, all.ms, c.magick[0].c_str());
+        if (ours.ok && one.ok)
+            ReportRatioOnly("rubber", std::string(c.name) + " / ImageMagick 1 thread", ours.ms / one.ms);
         ok = ok && ours.ok && one.ok && all.ok;
     }
     std::printf("ImageMagick's copy of the file alone: %.0f ms\n", copy.ms);

@@ -6,6 +6,7 @@
 // store, as a tiled picture does. The outside tools read their input from a
 // memory-backed file; vips also writes its result to one, ImageMagick
 // discards it.
+#include "BenchResult.h"
 #include "render/StretchRenderObj.h"
 
 #include "OutsideTool.h"
@@ -143,7 +144,10 @@ int main()
 
         const std::string factor = std::to_string(double(target) / kSource);
         const std::string resize = "vips resize " + vsrc + " " + vout + " " + factor + " --kernel nearest";
-        Row("vips resize --kernel nearest, 1 thread", haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + resize, 3) : -1);
+        const double vips = haveVips ? TimeCommand("VIPS_CONCURRENCY=1 " + resize, 3) : -1;
+        Row("vips resize --kernel nearest, 1 thread", vips);
+        if (best > 0 && vips > 0)
+            ReportRatioOnly("stretch", "to " + std::to_string(target) + "^2 / vips 1 thread", best / vips);
         Row("vips resize --kernel nearest, default", haveVips ? TimeCommand(resize, 3) : -1);
         const std::string size = std::to_string(target) + "x" + std::to_string(target) + "!";
         Row("ImageMagick -sample", haveIm ? TimeCommand(im + " " + mpc + " -sample " + size + " null:", 3) : -1);
