@@ -1,5 +1,6 @@
 #include "editor/painting/TextFunction.h"
 
+#include "base/QnExcept.h"
 #include "editor/builtins/BuiltinRegistration.h"
 #include "editor/builtins/CheckedCast.h"
 #include "editor/builtins/FlRectPict.h"
@@ -11,6 +12,7 @@
 #include "lang/MachineContext.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -63,7 +65,12 @@ void LayTextMask(const PpQnPicture& picture, const PpQnRenderObj& selectionMask,
 QnRect MakeTextMask(const CTextParams& params, CLdMask& mask)
 {
     const QString text = " " + QString::fromStdString(params.text) + " ";
-    CLdLogFont font = LdPointFont(params.ints[0] * 10 * kScale, params.face);
+    // The size is whatever the user typed: a font no number holds is refused
+    // before the arithmetic wraps.
+    const int64_t tenths = int64_t(params.ints[0]) * 10 * kScale;
+    if (tenths > std::numeric_limits<int32_t>::max())
+        QnExcept("The text is too large.", kFile, __LINE__).raise();
+    CLdLogFont font = LdPointFont(int32_t(tenths), params.face);
     font.italic = (params.ints[1] & 0xFF) != 0;
     font.weight = params.ints[2] ? 700 : 400;
     font.underline = (params.ints[3] & 0xFF) != 0;

@@ -123,6 +123,11 @@ TEST(IniFile, AnInvalidNameRaisesAndLeavesTheFileAlone)
 
 TEST(IniFile, SixteenMegabytesOfBlankLinesTakeLittleMoreThanTheirSize)
 {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // The sanitizers keep freed memory aside and pad every block: the
+    // high-water mark says nothing about the reader then.
+    GTEST_SKIP() << "memory use is not measurable under a sanitizer";
+#endif
     TestFolder folder;
     const std::string path = folder / "blank.INI";
     constexpr size_t kBlank = size_t(16) << 20;

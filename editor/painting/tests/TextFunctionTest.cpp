@@ -9,6 +9,7 @@
 #include "editor/operations/PictureRowAccess.h"
 #include "editor/operations/RgnToSelect.h"
 #include "editor/painting/TextFunction.h"
+#include "base/QnExcept.h"
 #include "editor/ui/LdMask.h"
 #include "lang/MachineContext.h"
 #include "lang/ValueExpr.h"
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -211,5 +213,15 @@ TEST(TextFunction, TheMaskIsTheTextDrawnThreeTimesLargerAndAveraged)
         }
         EXPECT_EQ(wrong, 0);
         EXPECT_GT(ink, 20);
+    }
+}
+
+TEST(TextFunction, ASizeBeyondAnyFontIsAClearErrorNotAWrappedNumber)
+{
+    // The size box takes any positive number the user types.
+    for (const int32_t size : {100'000'000, std::numeric_limits<int32_t>::max()}) {
+        SCOPED_TRACE(size);
+        CLdMask mask;
+        EXPECT_THROW(MakeTextMask(Text("A", size, 0, 0), mask), QnExcept);
     }
 }

@@ -7,6 +7,7 @@
 #include "editor/ui/BarButton.h"
 #include "editor/ui/LdDialogBar.h"
 #include "editor/ui/SysColor.h"
+#include "framework/ChildrenOf.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -60,7 +61,7 @@ using Strings = std::vector<std::string>;
 int ExpectButtonsDrawn(const CLdDialogBar& bar, const QImage& shot)
 {
     int pictures = 0;
-    for (const CBarButton* button : bar.findChildren<CBarButton*>()) {
+    for (const CBarButton* button : fw::ChildrenOf<CBarButton>(&bar)) {
         if (!button->isVisible() || button->Look() == CBarButtonLook::Disabled)
             continue;
         SCOPED_TRACE(button->text().toStdString());

@@ -46,9 +46,6 @@ using OptionPanels = PanelFixture;
 
 TEST_F(OptionPanels, EnterAndEscapeLeaveEveryPanelOpen)
 {
-    CFillParams fill;
-    CSelectParams select;
-    CTextParams text;
     auto fillPanel = std::make_unique<CLdFillPanel>();
     fillPanel->SetParams(&fill);
     auto selectPanel = std::make_unique<CLdSelectPanel>();
@@ -135,7 +132,6 @@ TEST_F(OptionPanels, IntegerPanelsRefuseAValueOutsideTheirCopysRange)
 
 TEST_F(OptionPanels, FillPanelWritesTheEditorsSettingsAtOnceAndRefusesAToleranceOutOfRange)
 {
-    CFillParams fill;
     fill.kind = 2;
     fill.region = 0;
     fill.tolerance = 40;
@@ -193,7 +189,6 @@ TEST_F(OptionPanels, FillPanelWritesTheEditorsSettingsAtOnceAndRefusesATolerance
 
 TEST_F(OptionPanels, SelectPanelShowsTheSettingsOfTheShapeChosen)
 {
-    CSelectParams select;
     auto made = std::make_unique<CLdSelectPanel>();
     made->SetParams(&select);
     made->SetModule(module.get());
@@ -234,7 +229,6 @@ TEST_F(OptionPanels, SelectPanelShowsTheSettingsOfTheShapeChosen)
 
 TEST_F(OptionPanels, SelectPanelStoresEverySettingButTheEditorsOwnAndNothingWhenAValueIsRefused)
 {
-    CSelectParams select;
     select.mode = 4;
     select.combine = 1;
     select.tolerance = 20;
@@ -282,8 +276,6 @@ protected:
     {
         return alignment == 0 ? panel.leftEdit : alignment == 1 ? panel.centreEdit : panel.rightEdit;
     }
-
-    CTextParams text;
 };
 
 TEST_F(TextPanelTest, SizeListRunsFrom1To127AndAnUnusableSizePutsItBack)

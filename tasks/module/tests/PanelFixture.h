@@ -1,6 +1,7 @@
-// An option panel's world in a test: a bar window it is placed in, the
-// editor's host recording what the panels ask of it, message boxes answered
-// and kept, and the module whose icons the panels show.
+// An option panel's world in a test: the editor's tool settings, a bar
+// window the panels are placed in, the editor's host recording what the
+// panels ask of it, message boxes answered and kept, and the module whose
+// icons the panels show.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "editor/loadable/LdModule.h"
+#include "editor/loadable/SelectParams.h"
+#include "editor/loadable/ToolParams.h"
 #include "framework/MessageBox.h"
 #include "tasks/module/LdWizardServices.h"
 #include "tasks/module/panels/LdOptionsPanel.h"
@@ -54,6 +57,11 @@ protected:
         QCoreApplication::sendEvent(control, &out);
     }
 
+    // The settings are the editor's and outlive its bar, as here: a panel
+    // still writes to them when it goes with the bar.
+    CFillParams fill;
+    CSelectParams select;
+    CTextParams text;
     QWidget bar;
     RecordingEditor editor;
     std::vector<std::string> messages;
