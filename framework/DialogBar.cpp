@@ -6,6 +6,7 @@
 
 #include "framework/CmdUI.h"
 #include "framework/ControlId.h"
+#include "framework/Dialog.h"
 #include "framework/EventGuard.h"
 #include "framework/FrameWnd.h"
 
@@ -14,8 +15,21 @@ namespace fw {
 FW_IMPLEMENT_RUNTIMECLASS_NAMED(DialogBar, "CDialogBar", CmdTarget, RuntimeClass::kNoSchema, nullptr)
 
 namespace {
+
 constexpr const char* kConnected = "fwCommandConnected";
+
+// A control of the bar itself, not of a dialog placed in it (a tool's
+// option panel): the panel's control ids are its own and may equal the
+// bar's commands.
+bool IsBarControl(const QWidget* bar, const QWidget* control)
+{
+    for (const QWidget* w = control->parentWidget(); w && w != bar; w = w->parentWidget())
+        if (dynamic_cast<const Dialog*>(w))
+            return false;
+    return true;
 }
+
+}  // namespace
 
 DialogBar::DialogBar(QWidget* parent) : QWidget(parent) {}
 
@@ -62,7 +76,7 @@ void DialogBar::AddOwnCommandButton(QAbstractButton* button, uint32_t id)
 void DialogBar::ConnectCommandButtons()
 {
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        if (button->property(kConnected).toBool() || ControlId(button) == 0)
+        if (button->property(kConnected).toBool() || ControlId(button) == 0 || !IsBarControl(this, button))
             continue;
         button->setProperty(kConnected, true);
         connect(button, &QAbstractButton::clicked, this, [this, button] {
@@ -81,7 +95,7 @@ void DialogBar::OnUpdateCmdUI(CmdTarget* target, bool disableIfNoHandler)
 {
     for (QWidget* child : findChildren<QWidget*>()) {
         const uint32_t id = ControlId(child);
-        if (id == 0 || id == 0xFFFF)
+        if (id == 0 || id == 0xFFFF || !IsBarControl(this, child))
             continue;
         // Only push buttons go grey for want of a handler; check boxes,
         // radio buttons and other controls keep their state.

@@ -8,10 +8,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "TestApp.h"
 #include "framework/CommandIds.h"
+#include "framework/ControlId.h"
+#include "framework/Dialog.h"
 #include "framework/DocTemplate.h"
 #include "framework/MessageBox.h"
 
@@ -102,6 +106,28 @@ TEST_F(Routing, IdleUpdateDisablesMenuItemAndButton)
     // Status panes with ids take part in the update.
     const int pane = app.main->status->CommandToIndex(kChecked);
     EXPECT_FALSE(app.main->status->GetPaneStyle(pane) & fw::StatusBar::SBPS_DISABLED);
+}
+
+TEST_F(Routing, ADialogInTheBarKeepsItsControlsToItself)
+{
+    // A panel placed in the bar whose controls carry ids the bar also uses:
+    // they are the panel's, so the bar's update leaves them alone and their
+    // clicks send no command.
+    auto* panel = new fw::Dialog(app.main->bar);
+    auto* button = new QPushButton("Panel", panel);
+    fw::SetControlId(button, kDisabled);
+    auto* edit = new QLineEdit(panel);
+    fw::SetControlId(edit, kDisabled);
+    auto* tracing = new QPushButton("Panel trace", panel);
+    fw::SetControlId(tracing, kTrace);
+    app.main->bar->AddCommandButton(new QPushButton("More", app.main->bar), kTrace);
+    app.ProcessIdle();
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_FALSE(app.main->bar->disabledButton->isEnabled());
+    Trace().clear();
+    tracing->click();
+    EXPECT_TRUE(Trace().empty());
 }
 
 TEST_F(Routing, IdleUpdateRunsFromTheEventLoop)
