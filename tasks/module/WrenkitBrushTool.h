@@ -6,8 +6,10 @@
 
 #include "editor/loadable/LdTool.h"
 #include "editor/loadable/ToolParams.h"
+#include "tasks/module/panels/LdPanelPlacement.h"
 
 #include <QPoint>
+#include <memory>
 
 class CWrenkitBrushTool : public CLdTool {
 public:
@@ -28,12 +30,9 @@ protected:
     {
         if (!params_)
             return nullptr;
-        auto* panel = new Panel;
+        auto panel = std::make_unique<Panel>();
         panel->SetParams(params_);
-        panel->Create(parent);
-        if (at)
-            panel->move(*at);
-        return panel;
+        return LdPlacePanel(std::move(panel), parent, at);
     }
 
 private:
