@@ -66,6 +66,7 @@ TEST_F(BrushToolsOnTheBar, PanelsAreChildrenOfTheBarAtItsPlaceBoundToTheEditorsB
     auto* paint = dynamic_cast<CLdBrushPanel*>(bar_->OptionsPanel());
     ASSERT_NE(paint, nullptr);
     EXPECT_EQ(paint->parentWidget(), bar_.get());
+    EXPECT_FALSE(paint->isWindow());  // inside the bar, not over the frame
     EXPECT_EQ(paint->pos(), PanelPlace());
     EXPECT_TRUE(paint->isVisible());
     EXPECT_EQ(paint->GetParams(), &host_->brushParams);
