@@ -7,7 +7,7 @@
 #include "tasks/module/panels/LdEditorResources.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,8 +85,13 @@ CLdBrushFramesPanel::CLdBrushFramesPanel(std::vector<LdBrushField> fields, QSize
 
 void CLdBrushFramesPanel::CreateControls()
 {
-    row_ = new QHBoxLayout(this);
-    row_->setContentsMargins(6, 4, 6, 4);
+    // The captions sit above their frames, so that the row of frames leaves
+    // the panel's width to what follows it.
+    grid_ = new QGridLayout(this);
+    grid_->setContentsMargins(6, 3, 6, 3);
+    grid_->setHorizontalSpacing(10);
+    grid_->setVerticalSpacing(2);
+    int column = 0;
     for (Frame& frame : frames_) {
         auto* label = new QLabel(Caption(frame.field), this);
         frame.widget = new CellFrame(this, [this, &frame](QPainter& painter, const QRect& rect) {
@@ -94,10 +99,17 @@ void CLdBrushFramesPanel::CreateControls()
         });
         fw::SetControlId(frame.widget, FrameId(frame.field));
         label->setBuddy(frame.widget);
-        row_->addWidget(label);
-        row_->addWidget(frame.widget);
-        row_->addSpacing(6);
+        grid_->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignBottom);
+        grid_->addWidget(frame.widget, 1, column, Qt::AlignLeft | Qt::AlignTop);
+        ++column;
     }
+    // Whatever width is left stays right of the frames.
+    grid_->setColumnStretch(column, 1);
+}
+
+void CLdBrushFramesPanel::AddBesideFrames(QWidget* control)
+{
+    grid_->addWidget(control, 1, int(frames_.size()));
 }
 
 bool CLdBrushFramesPanel::OnInitDialog()

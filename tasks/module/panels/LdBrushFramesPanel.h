@@ -1,5 +1,6 @@
-// What the Paint and Clone panels share: a row of labelled sunken frames,
-// each showing the cell of the editor's brush value in the field's strip.
+// What the Paint and Clone panels share: a row of sunken frames, each under
+// its caption and showing the cell of the editor's brush value in the
+// field's strip.
 // A left click on a frame offers the strip's cells in a popup menu; the one
 // chosen is written straight into the editor's brush.
 #pragma once
@@ -11,7 +12,7 @@
 #include <vector>
 
 class CBrushParams;
-class QHBoxLayout;
+class QGridLayout;
 
 class CLdBrushFramesPanel : public CLdOptionsPanel {
 public:
@@ -46,8 +47,9 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override;
 
-    // Where the derived panels add their own controls after the frames.
-    QHBoxLayout* row_ = nullptr;
+    // Puts a control of a derived panel right of the last frame, level
+    // with the frames; it takes the width the frames leave.
+    void AddBesideFrames(QWidget* control);
 
 private:
     struct Frame {
@@ -59,6 +61,8 @@ private:
 
     void PaintCell(const Frame& frame, QPainter& painter, const QRect& rect) const;
 
+    // Captions in the top row, frames under them.
+    QGridLayout* grid_ = nullptr;
     std::vector<Frame> frames_;
     uint32_t panelHelpId_;
     CBrushParams* params_ = nullptr;

@@ -5,7 +5,6 @@
 #include "framework/DataExchange.h"
 #include "tasks/module/panels/LdEditorResources.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace {
@@ -33,7 +32,7 @@ void CLdBrushPanel::CreateControls()
     CLdBrushFramesPanel::CreateControls();
     auto* label = new QLabel(this);
     fw::SetControlId(label, IDC_TYPE_TEXT);
-    row_->addWidget(label, 1);
+    AddBesideFrames(label);
 }
 
 bool CLdBrushPanel::OnInitDialog()

@@ -19,6 +19,7 @@
 #include "tasks/module/panels/LdBrushPanel.h"
 #include "tasks/module/panels/LdClonePanel.h"
 #include "tasks/module/panels/LdEditorResources.h"
+#include "tasks/module/tests/LabelFit.h"
 
 namespace {
 
@@ -221,6 +222,21 @@ TEST_F(BrushPanels, TheClonePanelPaintsColourAndALaterPaintPanelSaysSo)
     auto paint = Open<CLdBrushPanel>();
     EXPECT_EQ(TypeText(*paint), "Color brush");
     EXPECT_EQ(ShownCell(*paint, LdBrushField::Type), 0);
+}
+
+// The longest of the editor's type names, "Color brush", beside the four
+// frames of the Paint panel, and the captions of both panels.
+TEST_F(BrushPanels, EveryNameAndCaptionShowsWhole)
+{
+    for (int32_t type = 0; type < LdBrushStripOf(LdBrushField::Type).count; ++type) {
+        brush_.mode = type;
+        auto panel = Open<CLdBrushPanel>();
+        SCOPED_TRACE(TypeText(*panel));
+        ASSERT_FALSE(TypeText(*panel).empty());
+        EXPECT_EQ(ClippedLabels(*panel), std::vector<std::string>{});
+    }
+    auto clone = Open<CLdClonePanel>();
+    EXPECT_EQ(ClippedLabels(*clone), std::vector<std::string>{});
 }
 
 TEST_F(BrushPanels, ATypeBeyondTheFiveHasNoName)
