@@ -1,4 +1,4 @@
-// The editor's Crop: a new picture from the selected area.
+// The editor's Crop: the picture cut down to the selected area.
 #pragma once
 
 #include "tasks/module/WrenkitCommandTool.h"

@@ -66,7 +66,7 @@ const ToolRow kTools[] = {
     {25, "CTool_Deform", "Deform", 121, 122, 123, "Deform", "Apply deformations to the image", "Deform", 158, 40, Menu,
      1, 0, 1},
     {27, "CTool_Stitch", "Stitch", 127, 128, 129, "Stitch", nullptr, nullptr, 171, 42, Current, 0, 0, 1},
-    {28, "CTool_Crop", "Crop", 130, 131, 132, "Crop", "Create a new image from the selected area", "Crop", 167, 43,
+    {28, "CTool_Crop", "Crop", 130, 131, 132, "Crop", "Crop the image to the selected area", "Crop", 167, 43,
      Command, 32781, 0, 1},
     {29, "CTool_Rotate", "Rotate", 133, 134, 135, "Rotate", "Flip and rotate the picture", "Rotate", 169, 44, Command,
      32782, 0, 1},
