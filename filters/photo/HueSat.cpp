@@ -23,8 +23,12 @@ protected:
     void Pixel(const uint8_t* in, uint8_t* out, int32_t planes) const override
     {
         std::memcpy(out, in, size_t(planes));
-        if (planes == 3)
-            HueSatPixel(out, params_->Param(1), params_->Param(2));
+        // The circle's integer round trip moves many colours by a step or
+        // more, so the dialog's neutral settings would not give the picture
+        // back: they leave it as it is.
+        const int32_t saturation = params_->Param(1), hue = params_->Param(2);
+        if (planes == 3 && (saturation != 0 || hue != 0))
+            HueSatPixel(out, saturation, hue);
     }
 };
 

@@ -65,6 +65,9 @@ TEST_F(PhotoRun, PointFiltersMatchTheirRulesPixelByPixel)
          }},
         {"ENTRYPOINT3", -60, 123, 3, threePlanes([](uint8_t* px) { HueSatPixel(px, -60, 123); })},
         {"ENTRYPOINT3", 200, 123, 1, threePlanes([](uint8_t*) {})}, // one plane: unchanged
+        // The dialogs' neutral settings give the picture back as it was.
+        {"ENTRYPOINT2", 255, 50, 3, threePlanes([](uint8_t*) {})},
+        {"ENTRYPOINT3", 0, 0, 3, threePlanes([](uint8_t*) {})},
         {"ENTRYPOINT4", 40, 30, 3, threePlanes([](uint8_t* px) { RedEyePixel(px, 40, 30); })},
         {"ENTRYPOINT4", 100, 30, 1, threePlanes([](uint8_t*) {})},
         {"ENTRYPOINT6", 90, 0, 3,
@@ -80,6 +83,24 @@ TEST_F(PhotoRun, PointFiltersMatchTheirRulesPixelByPixel)
                  out[k] = t[in[k]];
          }},
     };
+    // The hue circle's rule alone moves colours of these runs even at the
+    // neutral settings.
+    {
+        ScriptedHost::Options options;
+        options.width = 23;
+        options.height = 11;
+        const auto sample = MakeHost(options, "ENTRYPOINT3");
+        int moved = 0;
+        for (int32_t y = 0; y < sample->Height(); ++y)
+            for (int32_t x = 0; x < sample->Width(); ++x) {
+                const uint8_t in[3] = {sample->In(x, y, 0), sample->In(x, y, 1), sample->In(x, y, 2)};
+                uint8_t px[3] = {in[0], in[1], in[2]};
+                HueSatPixel(px, 0, 0);
+                moved += std::memcmp(px, in, 3) != 0;
+            }
+        EXPECT_GT(moved, 0);
+    }
+
     for (const PointCase& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " planes " + std::to_string(c.planes));
         ScriptedHost::Options options;
