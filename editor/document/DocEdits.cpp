@@ -27,14 +27,38 @@ void CLodo40Doc::KeepClipResult(const PpQnExpr& clip)
     m_clipResult = result;
 }
 
+namespace {
+
+PpFlRectPict EvaluateAnswer(QnMachineContext& machine, const PpQnExpr& answer)
+{
+    PpQnExpr result;
+    CLodo40Doc::EvalInContext(result, answer, machine, &theEvalControl);
+    return CheckedCastFlRectPict(QnValueOf(result), "Lodo40Doc", 1260);
+}
+
+}  // namespace
+
 void CLodo40Doc::CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label,
                                   bool update, bool newRecord)
 {
-    PpQnExpr result;
-    EvalInContext(result, answer, m_machine, &theEvalControl);
-    const PpFlRectPict value = CheckedCastFlRectPict(QnValueOf(result), "Lodo40Doc", 1260);
+    CommitAnswerValue(answer, *EvaluateAnswer(m_machine, answer), clip, label, update, newRecord);
+}
+
+bool CLodo40Doc::CommitEffectAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label)
+{
+    const PpFlRectPict value = EvaluateAnswer(m_machine, answer);
+    const QnRect* changed = value->Changed();
+    if (changed && changed->IsEmpty())
+        return false;
+    CommitAnswerValue(answer, *value, clip, label, true, true);
+    return true;
+}
+
+void CLodo40Doc::CommitAnswerValue(const PpQnExpr& answer, const FlRectPict& value, const PpQnExpr& clip,
+                                   const std::string& label, bool update, bool newRecord)
+{
     const PpQnExpr previous = m_expr;
-    ApplyExpression(MakeFromRectPictExpr(answer), value->Changed(), nullptr, label, update, newRecord);
+    ApplyExpression(MakeFromRectPictExpr(answer), value.Changed(), nullptr, label, update, newRecord);
     if (!newRecord) {
         // The segment before this one is no state of the history: only its
         // caches held its picture. A long stroke would otherwise keep a

@@ -2,7 +2,9 @@
 // selection (the whole picture when nothing is selected), as an expression
 // over the current picture, so that undo and redo show the same pixels
 // again. The value that names the effect keeps the settings chosen in the
-// module's dialog, so evaluating the step again never asks twice.
+// module's dialog, so evaluating the step again never asks twice. A run
+// that gives every pixel back as it was (the dialog's neutral settings)
+// records no step: the command says there is nothing to do.
 #include "editor/builtins/FlRectPict.h"
 #include "editor/document/DocErrors.h"
 #include "editor/document/DocStrings.h"
@@ -40,7 +42,8 @@ void CLodo40Doc::OnBuiltinEffect(uint32_t id)
         const PpQnExpr clip = SelectionMaskExpr();
         CLdDocumentHost& host = LdDocumentHost();
         const PpQnExpr e = MakeRunEffectModuleExpr(effect, m_expr, clip, host.Foreground(), host.Background());
-        CommitToolAnswer(e, clip, host.MenuCommandText(id), true, true);
+        if (!CommitEffectAnswer(e, clip, host.MenuCommandText(id)))
+            LdNothingToDo();
     });
 }
 

@@ -2,11 +2,14 @@
 
 #include <new>
 
+#include "editor/document/DocStrings.h"
 #include "editor/operations/UserAbortExcept.h"
 #include "framework/Exception.h"
 #include "framework/MessageBox.h"
 #include "lang/LangExcept.h"
 #include "picture/PictureFileExcept.h"
+
+void LdNothingToDo() { fw::MessageBox(DocString(IDS_NOTHING_TO_DO)); }
 
 bool LdRunCommand(const std::function<void()>& work)
 {

@@ -10,6 +10,10 @@
 
 #include "framework/Exception.h"
 
+// Ends a command whose settings would change nothing, with the message
+// "Nothing to do!".
+void LdNothingToDo();
+
 // Runs work; false when it ended by an exception, which was reported.
 bool LdRunCommand(const std::function<void()>& work);
 // Reports the exception as above; framework exceptions are thrown on.

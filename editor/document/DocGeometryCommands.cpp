@@ -8,7 +8,6 @@
 
 #include "editor/builtins/CheckedCast.h"
 #include "editor/document/DocErrors.h"
-#include "editor/document/DocStrings.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/operations/PictureExprBuilders.h"
@@ -25,11 +24,6 @@ namespace {
 
 bool IsColourOrGrey(int type) { return type == WA_RGB24 || type == WA_GRAY; }
 
-void NothingToDo()
-{
-    fw::MessageBox(DocString(IDS_NOTHING_TO_DO));
-}
-
 }  // namespace
 
 void CLodo40Doc::ResizeOrResample(int resample)
@@ -44,7 +38,7 @@ void CLodo40Doc::ResizeOrResample(int resample)
             return;
         const bool sameSize = dialog.width == size.x && dialog.height == size.y;
         if (sameSize && dialog.hRes == m_picture->GetHRes() && dialog.vRes == m_picture->GetVRes()) {
-            NothingToDo();
+            LdNothingToDo();
             return;
         }
         const PpQnExpr expr = MakeResizeExpr(m_expr, dialog.width, dialog.height, dialog.hRes, dialog.vRes, resample);
@@ -88,7 +82,7 @@ void CLodo40Doc::OnPictureRotateFlip()
             return;
         const long angle = ReduceAngle(dialog->angle);
         if (angle == 0 && !dialog->flipHorizontally && !dialog->flipVertically) {
-            NothingToDo();
+            LdNothingToDo();
             return;
         }
         const PpQnExpr expr =

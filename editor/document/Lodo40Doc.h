@@ -23,6 +23,7 @@
 #include "render/XFormXY.h"
 
 class CLdPaletteItem;
+class FlRectPict;
 class DeviceContext;
 class HistoryDlg;
 class QnBlt;
@@ -236,6 +237,13 @@ private:
     // keeps the clip's value.
     void CommitToolAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label, bool update,
                           bool newRecord);
+    // An effect's answer, evaluated and committed as one new undo step as
+    // above when it changed a pixel. One that changed none records nothing
+    // and answers false.
+    bool CommitEffectAnswer(const PpQnExpr& answer, const PpQnExpr& clip, const std::string& label);
+    // The commit of an answer already evaluated to value.
+    void CommitAnswerValue(const PpQnExpr& answer, const FlRectPict& value, const PpQnExpr& clip,
+                           const std::string& label, bool update, bool newRecord);
     // New and Open of a file: the load expression, converted when the user
     // wants a paletted picture as colour; whether the picture equals the file.
     PpQnExpr LoadFileExpr(const PpQnLsmDsc& descriptor, QnEvalControl* control, int line, bool& equalsFile);

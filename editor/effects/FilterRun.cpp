@@ -129,8 +129,25 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
     return noErr;
 }
 
+// The columns from the first to the last pixel of a row whose bytes differ
+// between before and after (left and right only; empty when none does).
+QnRect DifferingSpan(const uint8_t* before, const uint8_t* after, int32_t width, int bpp)
+{
+    int32_t first = 0;
+    while (first < width && std::memcmp(before + first * bpp, after + first * bpp, size_t(bpp)) == 0)
+        ++first;
+    if (first == width)
+        return QnRect{};
+    int32_t last = width - 1;
+    while (std::memcmp(before + last * bpp, after + last * bpp, size_t(bpp)) == 0)
+        --last;
+    return QnRect{first, 0, last + 1, 1};
+}
+
 // Writes the output buffer into the destination, inside the filter
-// rectangle and where the mask is set.
+// rectangle and where the mask is set. The run's changed rectangle grows by
+// the pixels whose bytes differ from what they were, so that a run that
+// gives every pixel back as it was changes nothing.
 void CommitFilterOutput()
 {
     RunState& run = *gRun;
@@ -144,6 +161,7 @@ void CommitFilterOutput()
     const int64_t row = int64_t(out.rect.Width()) * k;
     const PictureRowAccess old(PpQnRenderObj(run.destination), bpp, c);
     const PictureRowAccess selection(run.mask, 1, c);
+    QnRect changed{};
     {
         PictureRowAccess target(run.destination, c);
         for (int32_t y = 0; y < c.Height(); ++y) {
@@ -156,9 +174,12 @@ void CommitFilterOutput()
                 if (chosen[x])
                     for (int p = out.lo; p <= out.hi; ++p)
                         to[x * bpp + PixelByte(p, run.grey)] = buffer[x * k + p - out.lo];
+            if (const QnRect differing = DifferingSpan(from, to, c.Width(), bpp); !differing.IsEmpty())
+                changed = QnExtendBox(changed, QnRect{c.left + differing.left, c.top + y, c.left + differing.right,
+                                                      c.top + y + 1});
         }
     }
-    run.changed = QnExtendBox(run.changed, c);
+    run.changed = QnExtendBox(run.changed, changed);
 }
 
 OSErr FillFilterBuffers()

@@ -120,6 +120,29 @@ INSTANTIATE_TEST_SUITE_P(Modules, EffectOfEachModule,
                                            EffectCase{"PhotoSolarizeGrey", 32816, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Brightness and contrast, and colour, answered as their dialogs start: no
+// pixel changes, so no step is recorded and the document stays as it was.
+TEST_F(Effects, AnAdjustmentLeftAsItsDialogStartsRecordsNothing)
+{
+    for (const EffectCase c : {EffectCase{"Brightness", 32790}, EffectCase{"BrightnessGrey", 32790, true},
+                               EffectCase{"Colour", 32791}}) {
+        SCOPED_TRACE(c.name);
+        CLodo40Doc doc;
+        NewFromExpression(doc, PpQnExpr(PpQnFlVal(c.grey ? GreyPattern(kW, kH) : Pattern(kW, kH))));
+        doc.SetSelection(QnRgn(kSelected));
+        const std::vector<uint32_t> original = Pixels(doc);
+        const bool modified = doc.IsModified();
+        dialogs.clear();
+        messages.clear();
+        doc.OnBuiltinEffect(c.command);
+        EXPECT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(messages, std::vector<std::string>{"Nothing to do!"});
+        EXPECT_EQ(doc.UndoList().Size(), 0u);
+        EXPECT_EQ(Pixels(doc), original);
+        EXPECT_EQ(doc.IsModified(), modified);
+    }
+}
+
 TEST_F(Effects, AModuleThatCannotBeFoundSaysSoAndChangesNothing)
 {
     CLodo40Doc doc;

@@ -2,7 +2,8 @@
 // with a settings file naming the built module, its task bar showing the
 // stages of its shipped settings with their tools, and on an open picture
 // every tool of the module pressed through the bar: command tools reach the
-// editor's command (edits are one undo step), current tools take the bar
+// editor's command (edits are one undo step; an adjustment left as its
+// dialog starts is none), current tools take the bar
 // with their panel, menu tools show the editor's menu, wizards run with
 // their dialogs answered and the desktop replaced by recording services.
 #include "tasks/module/tests/EditorFixture.h"
@@ -16,6 +17,7 @@
 #include "framework/ControlId.h"
 #include "framework/ProfileStore.h"
 #include "platform/IniFile.h"
+#include "tasks/module/tests/LabelFit.h"
 
 using namespace editortest;
 
@@ -66,6 +68,7 @@ namespace {
 // What the editor does with each command the module's tools send.
 enum class Outcome {
     Edit,        // one undo step that undo takes back to the same pixels
+    Unchanged,   // no undo step and the same pixels: "Nothing to do!"
     NewPicture,  // one more picture window
     Shows,       // only what `shows` names
     Saved,       // the picture's file written again
@@ -83,14 +86,14 @@ struct EditorCommand {
 constexpr EditorCommand kEditorCommands[] = {
     {32781, Outcome::Edit},                          // crop to the selection
     {32782, Outcome::Edit, "dialog "},               // rotate and flip
-    {32790, Outcome::Edit, "dialog "},               // brightness and contrast
-    {32791, Outcome::Edit, "dialog "},               // colour
+    {32790, Outcome::Unchanged, "dialog "},          // brightness and contrast, as the dialog starts
+    {32791, Outcome::Unchanged, "dialog "},          // colour, as the dialog starts
     {32792, Outcome::Edit, "dialog "},               // focus
     {32794, Outcome::Edit, "dialog "},               // red eye
     {32851, Outcome::Edit, "dialog "},               // resize
     {32866, Outcome::Edit, "dialog "},               // frames
     {32868, Outcome::Edit, "dialog "},               // edges
-    {32869, Outcome::Edit, "dialog "},               // smart tune
+    {32869, Outcome::Unchanged, "dialog "},          // smart tune, "Auto" on a picture of the full range
     {57601, Outcome::Shows, "file dialog open"},     // open
     {32773, Outcome::Shows, "start "},               // the album
     {32861, Outcome::NewPicture},                    // paste as new image
@@ -185,6 +188,11 @@ TEST_F(EditorWithModule, EveryToolOfTheModuleDoesItsWorkFromTheBar)
                 const bool panel =
                     std::find(kPanelTools.begin(), kPanelTools.end(), name) != kPanelTools.end();
                 EXPECT_EQ(ToolBar().OptionsPanel() != nullptr, panel);
+                if (QWidget* shown = ToolBar().OptionsPanel()) {
+                    // Whole inside the bar, every label with its whole text.
+                    EXPECT_TRUE(ToolBar().rect().contains(shown->geometry()));
+                    EXPECT_EQ(ClippedLabels(*shown), std::vector<std::string>{});
+                }
                 const auto mode = kViewModes.find(name);
                 EXPECT_EQ(app->GetMode(), mode == kViewModes.end() ? 0 : mode->second);
             } else if (!editor.calls.empty() && editor.calls[0].rfind("command ", 0) == 0) {
@@ -199,9 +207,19 @@ TEST_F(EditorWithModule, EveryToolOfTheModuleDoesItsWorkFromTheBar)
                 switch (command->outcome) {
                 case Outcome::Edit:
                     ASSERT_FALSE(doc->UndoListEmpty());
+                    if (id == CLodo40Doc::ID_PICTURE_CROP) {
+                        // The picture itself is cut down to the selection.
+                        EXPECT_EQ(doc->GetPictureSize().x, 24);
+                        EXPECT_EQ(doc->GetPictureSize().y, 18);
+                    }
                     doc->OnEditUndo();
                     EXPECT_TRUE(doc->UndoListEmpty());
                     EXPECT_EQ(Pixels(*doc), original);
+                    break;
+                case Outcome::Unchanged:
+                    EXPECT_TRUE(doc->UndoListEmpty());
+                    EXPECT_EQ(Pixels(*doc), original);
+                    EXPECT_TRUE(Has(seen, "message Nothing to do!"));
                     break;
                 case Outcome::NewPicture: EXPECT_EQ(Documents().size(), windows + 1); break;
                 case Outcome::Shows: break;
@@ -227,9 +245,10 @@ TEST_F(EditorWithModule, EveryToolOfTheModuleDoesItsWorkFromTheBar)
             } else {
                 ADD_FAILURE() << "did nothing the bar or the editor shows";
             }
-            // Only the tools whose panel is not made say so.
+            // Only the tools whose panel is not made say so, and the
+            // adjustments that change nothing.
             for (const std::string& line : seen) {
-                if (line.rfind("message ", 0) == 0) {
+                if (line.rfind("message ", 0) == 0 && line != "message Nothing to do!") {
                     EXPECT_TRUE(line == "message Dialog isn't implemented" && current && current->GetName() == name &&
                                 !ToolBar().OptionsPanel())
                         << line;
