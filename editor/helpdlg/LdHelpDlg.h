@@ -7,7 +7,8 @@
 // One class for the editor and its modules: what differs between them (the
 // command and text of the "What's This?" item, which come from the string
 // table of the program or module that shows the dialog, and whether its
-// controls have topics of their own) is the dialog's CLdHelpDlgStyle.
+// controls have topics of their own) is the dialog's CLdHelpDlgStyle. The
+// framework's fw::DialogHelp answers the keys and clicks by these rules.
 #pragma once
 
 #include "framework/ControlId.h"

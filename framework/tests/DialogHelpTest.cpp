@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,7 +15,7 @@
 #include "framework/DialogHelp.h"
 #include "framework/HelpProvider.h"
 #include "framework/MessageBox.h"
-#include "framework/PopupMenu.h"
+#include "framework/tests/HelpRecorder.h"
 
 namespace fwtest {
 namespace {
@@ -57,40 +55,7 @@ protected:
     }
 };
 
-struct Shown {
-    uint32_t id;
-    uint32_t command;
-    bool operator==(const Shown&) const = default;
-};
-
-// Records the help shown and the menus offered; chooses a menu's item while
-// `choose` is set.
-class Recorder {
-public:
-    Recorder()
-    {
-        fw::HelpProvider::Instance().SetBackend([this](const fw::HelpRequest& r) {
-            shown.push_back({r.data, r.command});
-            files.push_back(r.helpFile);
-        });
-        fw::SetPopupMenuHook([this](QMenu& menu, const QPoint&) -> QAction* {
-            QAction* item = menu.actions().value(0);
-            menus.push_back(item->text().toStdString() + " " + std::to_string(fw::ControlId(item)));
-            return choose ? item : nullptr;
-        });
-    }
-    ~Recorder()
-    {
-        fw::SetPopupMenuHook({});
-        fw::HelpProvider::Instance().SetBackend({});
-        fw::SetDialogHook({});
-    }
-
-    std::vector<Shown> shown;
-    std::vector<std::string> files;
-    std::vector<std::string> menus;
-    bool choose = true;
-};
+using Shown = HelpRecorder::Shown;
 
 // What the user does in the dialog.
 enum class Act { F1, RightClick, WhatsThisDismissed };
@@ -103,9 +68,7 @@ void Do(Act act, QWidget* control)
         QApplication::sendEvent(control, &f1);
         return;
     }
-    const QPoint local = control->rect().center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, local, control->mapToGlobal(local));
-    QApplication::sendEvent(control, &click);
+    HelpRecorder::RightClick(control);
 }
 
 Rules MenuRules()
@@ -156,7 +119,7 @@ TEST(DialogHelp, EachRuleAnswersF1AndRightClicks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Recorder recorder;
+        HelpRecorder recorder;
         recorder.choose = c.act != Act::WhatsThisDismissed;
         TwoEdits dialog(c.rules);
         fw::SetDialogHook([&](fw::Dialog&) {
@@ -165,14 +128,15 @@ TEST(DialogHelp, EachRuleAnswersF1AndRightClicks)
             EXPECT_TRUE(dialog.IsOpen());
         });
         dialog.DoModal();
+        fw::SetDialogHook({});
         EXPECT_EQ(recorder.shown, c.shown);
-        EXPECT_EQ(recorder.menus, std::vector<std::string>(size_t(c.menus), "&What's This? 1006"));
+        EXPECT_EQ(recorder.menus, std::vector<HelpRecorder::MenuItem>(size_t(c.menus), {"&What's This?", kWhatsThis}));
     }
 }
 
 TEST(DialogHelp, ControlsGetTheirTopicsAndGiveUpTheirMenusAsTheDialogOpens)
 {
-    Recorder recorder;
+    HelpRecorder recorder;
     Rules rules = MenuRules();
     rules.controlTopic = [](uint32_t id) { return id == 1031 ? 700u : 0u; };
     TwoEdits dialog(rules);
@@ -192,12 +156,14 @@ TEST(DialogHelp, ControlsGetTheirTopicsAndGiveUpTheirMenusAsTheDialogOpens)
     TwoEdits keeping(rules);
     fw::SetDialogHook([&](fw::Dialog&) {});
     keeping.DoModal();
+    fw::SetDialogHook({});
     EXPECT_EQ(keeping.withoutTopic->contextMenuPolicy(), Qt::DefaultContextMenu);
 }
 
 TEST(DialogHelp, TopicsComeFromTheRulesHelpFileElseTheApplications)
 {
-    Recorder recorder;
+    std::vector<std::string> files;
+    fw::HelpProvider::Instance().SetBackend([&](const fw::HelpRequest& r) { files.push_back(r.helpFile); });
     Rules own;
     own.helpFile = "/opt/zv/Zvblt35.HLP";
     TwoEdits withFile(own);
@@ -210,7 +176,8 @@ TEST(DialogHelp, TopicsComeFromTheRulesHelpFileElseTheApplications)
     app.SetHelpFile("/opt/fwtest/fwtest.HLP");
     TwoEdits withApp(Rules{});
     withApp.help->ShowDialogHelp();
-    EXPECT_EQ(recorder.files, (std::vector<std::string>{"/opt/zv/Zvblt35.HLP", "", "/opt/fwtest/fwtest.HLP"}));
+    fw::HelpProvider::Instance().SetBackend({});
+    EXPECT_EQ(files, (std::vector<std::string>{"/opt/zv/Zvblt35.HLP", "", "/opt/fwtest/fwtest.HLP"}));
 }
 
 }  // namespace
