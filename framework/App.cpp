@@ -245,6 +245,14 @@ void App::WinHelp(uint32_t data, uint32_t command)
     HelpProvider::Instance().Show(helpFile_, data, command);
 }
 
+void ApplicationHelp(uint32_t data, uint32_t command)
+{
+    if (App* app = App::Get())
+        app->WinHelp(data, command);
+    else
+        HelpProvider::Instance().Show({}, data, command);
+}
+
 QPrinter& App::GetPrinter()
 {
     if (!printer_)

@@ -173,4 +173,8 @@ private:
 // the arguments to app, InitInstance, the event loop and ExitInstance.
 int RunApp(App& app, int argc, char** argv);
 
+// Help through the running application's WinHelp; with no application, from
+// the help provider without a help file.
+void ApplicationHelp(uint32_t data, uint32_t command);
+
 }  // namespace fw

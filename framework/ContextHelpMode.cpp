@@ -100,12 +100,7 @@ void ContextHelpMode::Click(QWidget* widget, const QPoint& screenPoint)
     swallowRelease_ = true;
     Leave();
     CloseMenus();
-    GuardedCall([&] {
-        if (app)
-            app->WinHelp(topic.id, topic.command);
-        else
-            HelpProvider::Instance().Show({}, topic.id, topic.command);
-    });
+    GuardedCall([&] { ApplicationHelp(topic.id, topic.command); });
 }
 
 bool ContextHelpMode::eventFilter(QObject* receiver, QEvent* event)

@@ -1,11 +1,15 @@
 // The base of the album's dialogs: context help on their controls. F1 on a
 // control that has a help id, or a right click on one, shows that
-// control's topic; help anywhere else shows the dialog's own topic.
+// control's topic; F1 anywhere else shows the dialog's own topic.
 #pragma once
 
 #include <cstdint>
 
 #include "framework/Dialog.h"
+
+namespace fw {
+class DialogHelp;
+}
 
 class CAlbumHelpDlg : public fw::Dialog {
 public:
@@ -19,16 +23,6 @@ public:
     // Gives every control with an id its help id, then shows the fields.
     bool OnInitDialog() override;
 
-    // Help for the control (or null for the dialog) with the command of
-    // the help request: F1 or a right click.
-    void ShowHelpFor(QWidget* control, uint32_t command);
-    // The control with an id at or above widget, or null.
-    QWidget* ControlOf(QWidget* widget) const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
 private:
-    uint32_t dialogId_;
+    fw::DialogHelp* help_;
 };

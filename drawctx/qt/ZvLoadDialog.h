@@ -7,9 +7,11 @@
 #include "drawctx/ZvLibraryResources.h"
 #include "framework/Dialog.h"
 
+// F1 on a control with a help id, or a right click on one, pops up the
+// control's topic from the library's help file.
 class ZvTemplateDialog : public fw::Dialog {
 public:
-    explicit ZvTemplateDialog(QWidget* owner) : fw::Dialog(owner) {}
+    explicit ZvTemplateDialog(QWidget* owner);
 
     // Caption (id 0) and the texts of the controls with those ids.
     void SetTexts(platform::DialogTexts texts) { texts_ = std::move(texts); }
@@ -19,12 +21,6 @@ public:
 
     // The library's help file: "Zvblt35.HLP" in the library's folder.
     static std::string HelpFile();
-
-protected:
-    // F1 on a control with a help id, or a right click on one, pops up the
-    // control's topic from the library's help file.
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     platform::DialogTexts texts_;

@@ -7,24 +7,21 @@
 // One class for the editor and its modules: what differs between them (the
 // command and text of the "What's This?" item, which come from the string
 // table of the program or module that shows the dialog, and whether its
-// controls have topics of their own) is the dialog's CLdHelpDlgStyle.
+// controls have topics of their own) is the dialog's CLdHelpDlgStyle. The
+// framework's fw::DialogHelp answers the keys and clicks by these rules.
 #pragma once
 
 #include "framework/ControlId.h"
 #include "framework/Dialog.h"
 
-#include <QPoint>
 #include <cstdint>
 
 class QBoxLayout;
 class QnRcStr;
 
-// What a help request carries (the system's help record, less its size).
-struct LdHelpInfo {
-    uint32_t controlId = 0;
-    uint32_t contextId = 0;
-    QPoint position;
-};
+namespace fw {
+class DialogHelp;
+}
 
 struct CLdHelpDlgStyle {
     // The command of the "What's This?" item.
@@ -60,20 +57,9 @@ public:
     // Hands the controls' right clicks to the dialog (and gives them their
     // topics where the style asks for it), then shows the fields.
     bool OnInitDialog() override;
-
-    // A nonzero context id opens that topic as a pop-up; 0 opens the
-    // dialog's own topic. True when help was shown.
-    virtual bool OnHelpInfo(const LdHelpInfo& info);
-    // Right click at a screen point: offers "What's This?" there, through
-    // fw::TrackPopupMenu.
-    void OnContextMenu(const QPoint& screenPoint);
-    // The menu's command: the help of the control at the stored point.
-    void OnWhatsThis();
+    // "What's This?" on the control last right-clicked, and "&Help" (the
+    // dialog's topic).
     void OnCommand(uint32_t id) override;
-
-    // The control under a screen point (the dialog's widget with a control
-    // id at or above the deepest widget there), or null.
-    QWidget* ControlAt(const QPoint& screenPoint) const;
 
 protected:
     // A control of the dialog with its id.
@@ -88,11 +74,10 @@ protected:
     // column, as the editor's dialogs place them.
     void AddStandardButtons(QBoxLayout* column, bool withCancel = true);
 
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     uint32_t templateId_;
     CLdHelpDlgStyle style_;
-    QPoint menuPoint_;
+    // F1 on a control pops up its topic, else the dialog's topic opens; a
+    // right click offers "What's This?" (through fw::TrackPopupMenu).
+    fw::DialogHelp* help_;
 };

@@ -10,13 +10,10 @@
 #include "filters/frame/FrameUi.h"
 #include "framework/App.h"
 #include "framework/ControlId.h"
-#include "framework/EventGuard.h"
-#include "framework/HelpProvider.h"
+#include "framework/DialogHelp.h"
 #include "framework/MessageBox.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,10 +34,23 @@ EdgesColour Unpacked(uint32_t colour, int32_t planes)
     return c;
 }
 
+fw::DialogHelpRules EdgesHelpRules()
+{
+    fw::DialogHelpRules rules;
+    rules.helpFile = FilterModuleApp::Get().HelpFile();
+    // Help away from a control's topic is the Help button's: the contents.
+    rules.elsewhere = fw::DialogHelpRules::Elsewhere::Contents;
+    rules.controlTopic = [](uint32_t id) {
+        return id == EdgesDialog::ID_HELP ? 0 : fw::ControlHelpTopic(EdgesDialog::IDD, id);
+    };
+    return rules;
+}
+
 } // namespace
 
 EdgesDialog::EdgesDialog(const Thumbnail& thumbnail, uint32_t colour, QWidget* parent)
-    : fw::Dialog(parent), thumbnail_(thumbnail), colour_(Unpacked(colour, thumbnail.Planes()))
+    : fw::Dialog(parent), thumbnail_(thumbnail), colour_(Unpacked(colour, thumbnail.Planes())),
+      help_(new fw::DialogHelp(*this, EdgesHelpRules()))
 {
 }
 
@@ -81,9 +91,7 @@ void EdgesDialog::CreateControls()
 bool EdgesDialog::OnInitDialog()
 {
     fw::Dialog::OnInitDialog();
-    for (uint32_t id : {IDC_GALLERY, IDC_PREVIOUS, IDC_NEXT, IDC_LIGHT, IDC_TABS})
-        if (QWidget* control = GetDlgItem(id))
-            fw::SetHelpId(control, fw::ControlHelpTopic(IDD, id));
+    help_->PrepareControls();
     const EdgesOptions options = EdgesOptions::Read(FilterModuleApp::Get().Profile());
     light_->SetShadow(options.shadow);
     gallery_->SetShadow(light_->Shadow());
@@ -110,37 +118,10 @@ void EdgesDialog::OnCommand(uint32_t id)
         return;
     }
     if (id == ID_HELP) {
-        fw::HelpProvider::Instance().Show(FilterModuleApp::Get().HelpFile(), 0, fw::HELP_INDEX);
+        help_->ShowDialogHelp();
         return;
     }
     fw::Dialog::OnCommand(id);
-}
-
-void EdgesDialog::ShowHelpOn(QWidget* widget, uint32_t command)
-{
-    const QWidget* control = fw::WithHelpId(widget, this);
-    if (!control) {
-        OnCommand(ID_HELP);
-        return;
-    }
-    fw::HelpProvider::Instance().Show(FilterModuleApp::Get().HelpFile(), fw::HelpId(control), command);
-}
-
-void EdgesDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_F1) {
-        fw::Dialog::keyPressEvent(event);
-        return;
-    }
-    fw::GuardedCall([&] { ShowHelpOn(focusWidget(), fw::HELP_WM_HELP); });
-}
-
-void EdgesDialog::contextMenuEvent(QContextMenuEvent* event)
-{
-    // Only a control has help to offer on a right click.
-    QWidget* under = childAt(event->pos());
-    if (fw::WithHelpId(under, this))
-        fw::GuardedCall([&] { ShowHelpOn(under, fw::HELP_CONTEXTMENU); });
 }
 
 void EdgesDialog::OnOK()

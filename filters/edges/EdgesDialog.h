@@ -8,6 +8,10 @@
 #include "filters/edges/EdgesBlend.h"
 #include "framework/Dialog.h"
 
+namespace fw {
+class DialogHelp;
+}
+
 class GalleryWindow;
 class LightControl;
 class Thumbnail;
@@ -33,14 +37,9 @@ protected:
     bool OnInitDialog() override;
     void OnCommand(uint32_t id) override;
     void OnOK() override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void UpdatePageButtons();
-    // The pop-up topic of the control at or above widget with the help
-    // command; the contents when it has none.
-    void ShowHelpOn(QWidget* widget, uint32_t command);
 
     const Thumbnail& thumbnail_;
     EdgesColour colour_;
@@ -48,4 +47,5 @@ private:
     LightControl* light_ = nullptr;
     QPushButton* previous_ = nullptr;
     QPushButton* next_ = nullptr;
+    fw::DialogHelp* help_;
 };

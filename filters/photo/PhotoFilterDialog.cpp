@@ -3,27 +3,37 @@
 #include "filters/frame/FilterModuleApp.h"
 #include "framework/App.h"
 #include "framework/ControlId.h"
-#include "framework/HelpProvider.h"
-
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
+#include "framework/DialogHelp.h"
 
 PhotoFilterDialog::PhotoFilterDialog(const ArtFilterInfo& info, const char* title, uint32_t dialogTopic,
                                      std::vector<ControlHelp> controlTopics, ArtParams& params, PreviewTile* tile,
                                      FilterEngine* engine)
     : ArtFilterDialog(info.templateId, info.section, info.helpContext, params, tile, engine),
-      dialogTopic_(dialogTopic), controlTopics_(std::move(controlTopics))
+      dialogTopic_(dialogTopic), controlTopics_(std::move(controlTopics)), help_(new fw::DialogHelp(*this, HelpRules()))
 {
     setWindowTitle(title);
+    helpId = dialogTopic_;
+}
+
+fw::DialogHelpRules PhotoFilterDialog::HelpRules() const
+{
+    fw::DialogHelpRules rules;
+    rules.helpFile = FilterModuleApp::Get().HelpFile();
+    // F1 asks for the dialog's topic wherever the focus is.
+    rules.keyCommand = 0;
+    rules.whatsThisCommand = ID_WHATS_THIS;
+    rules.whatsThisText = [] { return std::string("&What's This?"); };
+    // The controls have no menus of their own to offer: a right click on any
+    // (a combo box too, which would keep it) reaches "What's This?".
+    rules.controlMenus = false;
+    rules.controlTopic = [this](uint32_t id) { return ControlTopic(id); };
+    return rules;
 }
 
 bool PhotoFilterDialog::OnInitDialog()
 {
     fw::SetHelpId(this, dialogTopic_);
-    for (const ControlHelp& c : controlTopics_)
-        if (QWidget* control = GetDlgItem(c.first))
-            fw::SetHelpId(control, c.second);
+    help_->PrepareControls();
     return ArtFilterDialog::OnInitDialog();
 }
 
@@ -37,7 +47,7 @@ uint32_t PhotoFilterDialog::ControlTopic(uint32_t controlId) const
 
 void PhotoFilterDialog::ShowDialogHelp() const
 {
-    fw::HelpProvider::Instance().Show(FilterModuleApp::Get().HelpFile(), dialogTopic_, fw::HELP_CONTEXT);
+    help_->ShowDialogHelp();
 }
 
 bool PhotoFilterDialog::ShowControlHelp(uint32_t controlId) const
@@ -45,28 +55,6 @@ bool PhotoFilterDialog::ShowControlHelp(uint32_t controlId) const
     const uint32_t topic = ControlTopic(controlId);
     if (topic == 0)
         return false;
-    fw::HelpProvider::Instance().Show(FilterModuleApp::Get().HelpFile(), topic, fw::HELP_CONTEXTPOPUP);
+    help_->Show(topic, fw::HELP_CONTEXTPOPUP);
     return true;
-}
-
-void PhotoFilterDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowDialogHelp();
-        return;
-    }
-    ArtFilterDialog::keyPressEvent(event);
-}
-
-void PhotoFilterDialog::contextMenuEvent(QContextMenuEvent* event)
-{
-    // The control under the click, or the nearest parent that has an id.
-    uint32_t controlId = 0;
-    for (QWidget* w = childAt(event->pos()); w && w != this && controlId == 0; w = w->parentWidget())
-        controlId = fw::ControlId(w);
-    QMenu menu(this);
-    QAction* whatsThis = menu.addAction("&What's This?");
-    whatsThis->setData(int(ID_WHATS_THIS));
-    if (menu.exec(event->globalPos()) == whatsThis)
-        ShowControlHelp(controlId);
 }

@@ -11,6 +11,11 @@
 #include <utility>
 #include <vector>
 
+namespace fw {
+class DialogHelp;
+struct DialogHelpRules;
+}
+
 class PhotoFilterDialog : public ArtFilterDialog {
 public:
     static constexpr uint32_t IDC_PHOTO_HELP = 1014;
@@ -37,10 +42,11 @@ protected:
     // help (and its context-help mode) finds them.
     bool OnInitDialog() override;
     uint32_t HelpButtonId() const override { return IDC_PHOTO_HELP; }
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    fw::DialogHelpRules HelpRules() const;
+
     uint32_t dialogTopic_;
     std::vector<ControlHelp> controlTopics_;
+    fw::DialogHelp* help_;
 };

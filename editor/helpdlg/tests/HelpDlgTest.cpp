@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/helpdlg/LdHelpDlg.h"
-#include "editor/helpdlg/tests/HelpRecorder.h"
+#include "framework/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
 

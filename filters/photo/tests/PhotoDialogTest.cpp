@@ -4,9 +4,13 @@
 
 #include "filters/photo/BrCont.h"
 #include "framework/App.h"
+#include "framework/ControlId.h"
+#include "framework/PopupMenu.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSlider>
 #include <fstream>
 #include <iterator>
@@ -108,29 +112,51 @@ TEST_F(PhotoDialog, ContextHelpNamesTheDialogAndItsControls)
         {"ENTRYPOINT4", 117, 3, {{1001, 118}, {1002, 119}}}, {"ENTRYPOINT6", 120, 3, {{1001, 121}}},
         {"ENTRYPOINT7", 203, 0, {{1034, 203}}},
     };
+    // "What's This?" is chosen wherever it is offered.
+    std::vector<std::string> menus;
+    fw::SetPopupMenuHook([&](QMenu& menu, const QPoint&) -> QAction* {
+        QAction* item = menu.actions().value(0);
+        menus.push_back(item->text().toStdString() + " " + std::to_string(fw::ControlId(item)));
+        return item;
+    });
     for (const HelpCase& c : cases) {
         SCOPED_TRACE(c.entry);
         help.clear();
+        menus.clear();
         auto host = MakeHost({}, c.entry);
         filterDialog = [&](PhotoFilterDialog& d) {
+            d.show();
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
             QApplication::sendEvent(&d, &f1);
             for (const auto& [control, topic] : c.controls)
                 EXPECT_TRUE(d.ShowControlHelp(control));
             EXPECT_FALSE(d.ShowControlHelp(1000));
+            // A right click on the first control, and on the preview switch,
+            // which has no topic.
+            for (uint32_t id : {c.controls.front().first, ArtFilterDialog::IDC_PREVIEW_SWITCH}) {
+                QWidget* control = d.GetDlgItem(id);
+                const QPoint at = control->rect().center();
+                QContextMenuEvent click(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+                QApplication::sendEvent(control, &click);
+            }
             d.PressButton(PhotoFilterDialog::IDC_PHOTO_HELP);
         };
         ASSERT_EQ(host->Run(true), 0);
-        ASSERT_EQ(help.size(), c.controls.size() + 2);
+        EXPECT_EQ(menus, std::vector<std::string>(2, "&What's This? 1033"));
+        ASSERT_EQ(help.size(), c.controls.size() + 3);
         EXPECT_EQ(help[0].data, c.dialogTopic);
         EXPECT_EQ(help[0].command, uint32_t(fw::HELP_CONTEXT));
         for (size_t i = 0; i < c.controls.size(); ++i) {
             EXPECT_EQ(help[i + 1].data, c.controls[i].second);
             EXPECT_EQ(help[i + 1].command, uint32_t(fw::HELP_CONTEXTPOPUP));
         }
+        const fw::HelpRequest& whatsThis = help[c.controls.size() + 1];
+        EXPECT_EQ(whatsThis.data, c.controls.front().second);
+        EXPECT_EQ(whatsThis.command, uint32_t(fw::HELP_CONTEXTPOPUP));
         EXPECT_EQ(help.back().data, c.helpButtonTopic);
         EXPECT_EQ(std::filesystem::path(help.back().helpFile).filename(), "telvy11.hlp");
     }
+    fw::SetPopupMenuHook({});
 }
 
 TEST_F(PhotoDialog, GrabsTheHueSatDialog)

@@ -14,7 +14,7 @@
 
 #include <ctime>
 
-#include "editor/helpdlg/tests/HelpRecorder.h"
+#include "framework/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/Archive.h"
 #include "framework/CommandIds.h"

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "base/QnRcStr.h"
-#include "editor/helpdlg/tests/HelpRecorder.h"
+#include "framework/tests/HelpRecorder.h"
 #include "framework/App.h"
 #include "framework/CommandIds.h"
 #include "platform/ResourceStringSource.h"
