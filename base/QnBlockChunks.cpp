@@ -61,6 +61,7 @@ QnBlockChunks::Chunk* QnBlockChunks::NewChunk(size_t cls)
     void* at = empty_;
     if (at) {
         empty_ = empty_->next;
+        --emptyCount_;
     } else {
         if (!(at = source_.map(chunkBytes_)))
             return nullptr;
@@ -106,11 +107,12 @@ void QnBlockChunks::Free(void* block, size_t size)
     f->next = c->free;
     c->free = f;
     --c->live;
-    if (c->live == 0 && source_.keepEmpty) {
+    if (c->live == 0 && emptyCount_ < source_.keepEmpty) {
         if (c->listed)
             Unlink(c, cls);
         c->next = empty_;
         empty_ = c;
+        ++emptyCount_;
         return;
     }
     if (c->live == 0) {

@@ -1,11 +1,12 @@
 // Blocks of a range of sizes carved from aligned chunks, each chunk holding
 // blocks of one size class only. A block finds its chunk by rounding its
-// address down. When its last block is freed a chunk either goes back to
-// where it came from (one empty chunk per class stays, so that a size that
-// comes and goes does not fetch and return a chunk each time) or, when the
-// chunks are kept, waits for blocks of any class: a heap that a collection
-// empties and that fills again reuses the memory it touched, without a
-// page fault or a trip to the system for each chunk.
+// address down. When its last block is freed a chunk waits for blocks of any
+// class while fewer than the source's reserve of empty chunks wait: a heap
+// that a collection empties and that fills again, or a picture freed and
+// another made, reuses the memory it touched without a page fault or a trip
+// to the system for each chunk. Beyond the reserve it goes back to where it
+// came from (one empty chunk per class stays, so that a size that comes and
+// goes does not fetch and return a chunk each time).
 #pragma once
 
 #include <atomic>
@@ -26,8 +27,8 @@ public:
         // A chunkBytes block aligned to chunkBytes, or null.
         void* (*map)(size_t chunkBytes);
         void (*unmap)(void* chunk, size_t chunkBytes);
-        // Empty chunks wait for reuse instead of going back.
-        bool keepEmpty;
+        // How many empty chunks at most wait for reuse instead of going back.
+        size_t keepEmpty;
     };
 
     // Sizes from minSize to maxSize in steps of grain (both multiples of
@@ -69,5 +70,6 @@ private:
     std::atomic<bool> busy_{false};
     Chunk** withRoom_; // per class: chunks with a free block
     Chunk* empty_ = nullptr; // kept empty chunks, linked through next
+    size_t emptyCount_ = 0;
     size_t chunks_ = 0;
 };

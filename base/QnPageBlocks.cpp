@@ -10,6 +10,7 @@ namespace {
 
 constexpr size_t kChunk = size_t(2) << 20;
 constexpr size_t kMin = 4096, kMax = 65536, kGrain = 64;
+static_assert(kQnPageBlockReserve % kChunk == 0);
 
 // A 2 MB aligned chunk: twice the size is mapped and the ends trimmed.
 void* MapChunk(size_t bytes)
@@ -33,7 +34,7 @@ void UnmapChunk(void* chunk, size_t bytes) { munmap(chunk, bytes); }
 QnBlockChunks& Blocks()
 {
     // Never destroyed: blocks may outlive static destructors.
-    static auto* blocks = new QnBlockChunks(kChunk, kMin, kMax, kGrain, {MapChunk, UnmapChunk, false});
+    static auto* blocks = new QnBlockChunks(kChunk, kMin, kMax, kGrain, {MapChunk, UnmapChunk, kQnPageBlockReserve / kChunk});
     return *blocks;
 }
 

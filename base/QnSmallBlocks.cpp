@@ -1,5 +1,6 @@
 #include "base/QnSmallBlocks.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -15,7 +16,7 @@ QnBlockChunks& Blocks()
 {
     // Never destroyed: blocks may outlive static destructors.
     static auto* blocks =
-        new QnBlockChunks(kChunk, kQnSmallBlockMin, kQnSmallBlockMax, kGrain, {MapChunk, UnmapChunk, true});
+        new QnBlockChunks(kChunk, kQnSmallBlockMin, kQnSmallBlockMax, kGrain, {MapChunk, UnmapChunk, SIZE_MAX});
     return *blocks;
 }
 

@@ -64,6 +64,10 @@ public:
     // Copies the pixels of line row over [range.start, range.end) cut to the
     // picture; data holds them from range.start on.
     void WriteToRow(int plane, int32_t row, const QnRange& range, const unsigned char* data);
+    // Copies the pixels of line row (top-down) over [range.start, range.end)
+    // cut to the picture, in the picture's own form, into out, which holds
+    // them from range.start on; bytes for columns outside are left alone.
+    void ReadFromRow(int plane, int32_t row, const QnRange& range, unsigned char* out) const;
 
     // True while the full pixels of a picture loaded from a file wait to be
     // decoded (QnShrinkOnLoad); meanwhile screens that show it reduced enough
@@ -162,8 +166,8 @@ private:
     const PpQnPixBuf& WritableTile(int32_t index);
     // Line y (top-down) over columns [x0, x1) from pixels, bpp bytes each.
     void WriteLine(int32_t y, int32_t x0, int32_t x1, const uint8_t* pixels);
-    // Line y (top-down), all columns, into out.
-    void ReadLine(int32_t y, uint8_t* out) const;
+    // Line y (top-down) over columns [x0, x1), bpp bytes each, into out.
+    void ReadLine(int32_t y, int32_t x0, int32_t x1, uint8_t* out) const;
     // Line number (top-down) of a bottom-up row; raises for rows outside.
     int32_t LineOfRow(int row) const;
 

@@ -38,14 +38,25 @@ void QnPicture::WriteLine(int32_t y, int32_t x0, int32_t x1, const uint8_t* pixe
     }
 }
 
-void QnPicture::ReadLine(int32_t y, uint8_t* out) const
+void QnPicture::ReadLine(int32_t y, int32_t x0, int32_t x1, uint8_t* out) const
 {
     const int32_t rowInTile = y % kTile;
-    for (int32_t x = 0; x < width_; x += kTile) {
-        const size_t bytes = size_t(std::min(kTile, width_ - x)) * bytesPerPixel_;
-        std::memcpy(out, TileFor(TileIndex(x, y))->CRow(rowInTile), bytes);
+    for (int32_t x = x0; x < x1;) {
+        const int32_t end = std::min(x1, (x / kTile + 1) * kTile);
+        const size_t bytes = size_t(end - x) * bytesPerPixel_;
+        std::memcpy(out, TileFor(TileIndex(x, y))->CRow(rowInTile) + size_t(x % kTile) * bytesPerPixel_, bytes);
         out += bytes;
+        x = end;
     }
+}
+
+void QnPicture::ReadFromRow(int plane, int32_t row, const QnRange& range, unsigned char* out) const
+{
+    if (plane != 0 || row < 0 || row >= height_)
+        return;
+    const int32_t x0 = std::max(range.start, 0), x1 = std::min(range.end, width_);
+    if (x0 < x1)
+        ReadLine(row, x0, x1, out + (int64_t(x0) - range.start) * bytesPerPixel_);
 }
 
 void QnPicture::WriteToRow(int plane, int32_t row, const QnRange& range, const unsigned char* data)

@@ -108,11 +108,11 @@ int QnPicture::GetRow(int, int, int row, unsigned char* out) const
 {
     const int32_t line = LineOfRow(row);
     if (type_ != WA_1BIT && type_ != WA_4BIT) {
-        ReadLine(line, out);
+        ReadLine(line, 0, width_, out);
         return 0;
     }
     std::vector<uint8_t> pixels(static_cast<size_t>(width_));
-    ReadLine(line, pixels.data());
+    ReadLine(line, 0, width_, pixels.data());
     QnPackRow(type_, pixels.data(), width_, out);
     return 0;
 }

@@ -42,8 +42,9 @@ struct Blocks {
 };
 
 const Blocks kBlocks[] = {
+    // Page blocks keep their reserve of empty chunks and one of each class.
     {"PageBlocks", QnPageBlockSize, QnPageBlockAlloc, QnPageBlockFree, QnPageBlockChunks, 12304, 4112, 8, 4095, 65537,
-     2},
+     kQnPageBlockReserve / (size_t(2) << 20) + 2},
     // Small blocks keep their empty chunks for reuse: a few hundred
     // blocks of these sizes fill only a handful.
     {"SmallBlocks", QnSmallBlockSize, QnSmallBlockAlloc, QnSmallBlockFree, QnSmallBlockChunks, 144, 48, 16, 15, 513,
@@ -143,6 +144,42 @@ TEST(SmallBlocks, AChunkEmptiedByOneClassServesAnother)
     EXPECT_EQ(QnSmallBlockChunks(), filled);
     for (void* p : blocks)
         QnSmallBlockFree(p, 112);
+}
+
+TEST(PageBlocks, AFreedPictureIsMadeAgainInItsMemoryAndMoreGoesBack)
+{
+    if (!QnPageBlockSize(12288))
+        GTEST_SKIP() << "chunked blocks are off under the sanitizers";
+    constexpr size_t kTile = 12288;  // 64 x 64 colour pixels
+    const auto allocate = [](size_t bytes) {
+        std::vector<void*> tiles;
+        for (size_t i = 0; i < bytes / kTile; ++i) {
+            tiles.push_back(QnPageBlockAlloc(kTile));
+            std::memset(tiles.back(), int(i), kTile);
+        }
+        return tiles;
+    };
+    const auto release = [](std::vector<void*>& tiles) {
+        for (void* p : tiles)
+            QnPageBlockFree(p, kTile);
+        tiles.clear();
+    };
+    const size_t reserveChunks = kQnPageBlockReserve / (size_t(2) << 20);
+    const size_t before = QnPageBlockChunks();
+    // A picture of half the reserve, freed and made again: its chunks wait
+    // and take it again, none is fetched.
+    std::vector<void*> tiles = allocate(kQnPageBlockReserve / 2);
+    const size_t held = QnPageBlockChunks();
+    release(tiles);
+    EXPECT_EQ(QnPageBlockChunks(), held);
+    tiles = allocate(kQnPageBlockReserve / 2);
+    EXPECT_EQ(QnPageBlockChunks(), held);
+    release(tiles);
+    // Three times the reserve freed: all but the reserve goes back.
+    tiles = allocate(3 * kQnPageBlockReserve);
+    EXPECT_GT(QnPageBlockChunks(), before + 2 * reserveChunks);
+    release(tiles);
+    EXPECT_LE(QnPageBlockChunks(), before + reserveChunks + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Chunked, BlockChunks, testing::ValuesIn(kBlocks),

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -31,13 +32,18 @@ bool SameRect(const QnRect& a, const QnRect& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// A buffer the module reads or writes: only grows during a run.
+// A buffer the module reads or writes: only grows during a run. Its bytes
+// start undefined: every fetch writes all of the rectangle it holds.
 struct FilterBuffer {
-    std::vector<uint8_t> bytes;
+    std::unique_ptr<uint8_t[]> bytes;
+    int64_t capacity = 0;
     QnRect rect{};
     int16_t lo = 0;
     int16_t hi = 0;
 };
+
+// The mask is read a band of tile rows at a time.
+constexpr int32_t kBandRows = QnPicture::kTile;
 
 // The state of the run under way; one for the process.
 struct RunState {
@@ -74,7 +80,7 @@ QnRect Offset(const Rect& r, const QnRect& origin)
 }
 
 // Fills buffer with rect of picture, planes lo..hi, module pixel x showing
-// picture pixel x * rate.
+// picture pixel x * rate; pixels outside the picture are zero.
 OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuffer& buffer, int16_t lo, int16_t hi,
                       Fixed rate, void*& data, int32_t& rowBytes)
 {
@@ -88,43 +94,55 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
     const int64_t size = row * rect.Height();
     if (size > INT32_MAX)
         return memFullErr;
-    try {
-        if (int64_t(buffer.bytes.size()) < size)
-            buffer.bytes.resize(size_t(size));
-    } catch (const std::bad_alloc&) {
-        return memFullErr;
+    if (buffer.capacity < size) {
+        buffer.bytes.reset();
+        buffer.capacity = 0;
+        buffer.bytes.reset(new (std::nothrow) uint8_t[size_t(size)]);
+        if (!buffer.bytes)
+            return memFullErr;
+        buffer.capacity = size;
     }
     if (rate <= 0)
         rate = PI_FIXED_ONE;
     const int bpp = run.grey ? 1 : 3;
     const auto scale = [rate](int32_t v) { return int32_t((int64_t(v) * rate) >> 16); };
     // The picture pixels the rectangle shows, within the picture.
-    QnRect seen{scale(rect.left), scale(rect.top), std::max(scale(rect.right), scale(rect.left) + 1),
-                std::max(scale(rect.bottom), scale(rect.top) + 1)};
-    seen = QnIntersectRect(seen, QnRect{0, 0, picture->GetWidth(), picture->GetHeight()});
-    std::fill(buffer.bytes.begin(), buffer.bytes.begin() + size, uint8_t{0});
-    if (!seen.IsEmpty()) {
-        const PictureRowAccess pixels(PpQnRenderObj(picture), bpp, seen);
-        for (int32_t y = rect.top; y < rect.bottom; ++y) {
-            const int32_t sy = rate == PI_FIXED_ONE ? y : scale(y);
-            if (sy < seen.top || sy >= seen.bottom)
+    const QnRect wanted{scale(rect.left), scale(rect.top), std::max(scale(rect.right), scale(rect.left) + 1),
+                        std::max(scale(rect.bottom), scale(rect.top) + 1)};
+    const QnRect seen = QnIntersectRect(wanted, QnRect{0, 0, picture->GetWidth(), picture->GetHeight()});
+    if (!SameRect(seen, wanted))
+        std::memset(buffer.bytes.get(), 0, size_t(size));
+    // A colour picture keeps blue, green, red; a module's pixel is red first.
+    const bool swap = !run.grey && lo == 0 && hi == 2;
+    const bool direct = rate == PI_FIXED_ONE && k == bpp && rect.left == seen.left && rect.right == seen.right;
+    std::vector<uint8_t> line(direct ? 0 : size_t(seen.Width()) * bpp);
+    for (int32_t y = rect.top; y < rect.bottom && !seen.IsEmpty(); ++y) {
+        const int32_t sy = scale(y);
+        if (sy < seen.top || sy >= seen.bottom)
+            continue;
+        uint8_t* out = buffer.bytes.get() + (y - rect.top) * row;
+        if (direct) {
+            // Whole lines of the picture's own form: read into place.
+            picture->ReadFromRow(0, sy, QnRange{seen.left, seen.right}, out);
+            if (swap)
+                for (int32_t x = 0; x < rect.Width(); ++x, out += 3)
+                    std::swap(out[0], out[2]);
+            continue;
+        }
+        picture->ReadFromRow(0, sy, QnRange{seen.left, seen.right}, line.data());
+        for (int32_t x = rect.left; x < rect.right; ++x, out += k) {
+            const int32_t sx = scale(x);
+            if (sx < seen.left || sx >= seen.right)
                 continue;
-            uint8_t* out = buffer.bytes.data() + (y - rect.top) * row;
-            const uint8_t* in = pixels.Row(sy - seen.top);
-            for (int32_t x = rect.left; x < rect.right; ++x, out += k) {
-                const int32_t sx = rate == PI_FIXED_ONE ? x : scale(x);
-                if (sx < seen.left || sx >= seen.right)
-                    continue;
-                const uint8_t* pixel = in + (sx - seen.left) * bpp;
-                for (int p = lo; p <= hi; ++p)
-                    out[p - lo] = pixel[PixelByte(p, run.grey)];
-            }
+            const uint8_t* pixel = line.data() + (sx - seen.left) * bpp;
+            for (int p = lo; p <= hi; ++p)
+                out[p - lo] = pixel[PixelByte(p, run.grey)];
         }
     }
     buffer.rect = rect;
     buffer.lo = lo;
     buffer.hi = hi;
-    data = buffer.bytes.data();
+    data = buffer.bytes.get();
     rowBytes = int32_t(row);
     return noErr;
 }
@@ -154,29 +172,33 @@ void CommitFilterOutput()
     const FilterBuffer& out = run.output;
     QnRect c = QnIntersectRect(out.rect, Offset(run.record.filterRect, run.origin));
     c = QnIntersectRect(c, QnRect{0, 0, run.destination->GetWidth(), run.destination->GetHeight()});
-    if (c.IsEmpty() || out.bytes.empty())
+    if (c.IsEmpty() || !out.bytes)
         return;
     const int bpp = run.grey ? 1 : 3;
     const int k = out.hi - out.lo + 1;
     const int64_t row = int64_t(out.rect.Width()) * k;
-    const PictureRowAccess old(PpQnRenderObj(run.destination), bpp, c);
-    const PictureRowAccess selection(run.mask, 1, c);
     QnRect changed{};
-    {
-        PictureRowAccess target(run.destination, c);
-        for (int32_t y = 0; y < c.Height(); ++y) {
-            const uint8_t* from = old.Row(y);
-            const uint8_t* chosen = selection.Row(y);
-            uint8_t* to = target.Row(y);
-            std::memcpy(to, from, size_t(c.Width()) * bpp);
-            const uint8_t* buffer = out.bytes.data() + (c.top + y - out.rect.top) * row + (c.left - out.rect.left) * k;
+    std::vector<uint8_t> before(size_t(c.Width()) * bpp), after(before.size());
+    for (int32_t top = c.top; top < c.bottom; top += kBandRows) {
+        const QnRect band{c.left, top, c.right, std::min(top + kBandRows, c.bottom)};
+        const PictureRowAccess selection(run.mask, 1, band);
+        for (int32_t y = band.top; y < band.bottom; ++y) {
+            run.destination->ReadFromRow(0, y, QnRange{c.left, c.right}, before.data());
+            std::memcpy(after.data(), before.data(), before.size());
+            const uint8_t* chosen = selection.Row(y - band.top);
+            const uint8_t* buffer = out.bytes.get() + (y - out.rect.top) * row + (c.left - out.rect.left) * k;
             for (int32_t x = 0; x < c.Width(); ++x)
                 if (chosen[x])
                     for (int p = out.lo; p <= out.hi; ++p)
-                        to[x * bpp + PixelByte(p, run.grey)] = buffer[x * k + p - out.lo];
-            if (const QnRect differing = DifferingSpan(from, to, c.Width(), bpp); !differing.IsEmpty())
-                changed = QnExtendBox(changed, QnRect{c.left + differing.left, c.top + y, c.left + differing.right,
-                                                      c.top + y + 1});
+                        after[x * bpp + PixelByte(p, run.grey)] = buffer[x * k + p - out.lo];
+            // Only the pixels that differ are written: lines the module gave
+            // back unchanged keep sharing their tiles with the source.
+            const QnRect differing = DifferingSpan(before.data(), after.data(), c.Width(), bpp);
+            if (differing.IsEmpty())
+                continue;
+            run.destination->WriteToRow(0, y, QnRange{c.left + differing.left, c.left + differing.right},
+                                        after.data() + differing.left * bpp);
+            changed = QnExtendBox(changed, QnRect{c.left + differing.left, y, c.left + differing.right, y + 1});
         }
     }
     run.changed = QnExtendBox(run.changed, changed);
@@ -393,6 +415,9 @@ PpQnExpr FilterRun::Execute(PlugInInstance& instance, const PpQnPicture& picture
     } restore{outer};
     PpQnExpr result;
     try {
+        // Modules see colour or grey planes, read straight from the picture.
+        if (picture->Type() != WA_RGB24 && picture->Type() != WA_GRAY)
+            QnExcept(EffectString(IDS_ERROR_DURING_PROCESSING).c_str(), kFile, __LINE__).raise();
         SetUpFilterRecord(run, instance, picture, mask, foreground, background, control);
         const PIFilterEntry entry = instance.entry1_;
         for (;;) {

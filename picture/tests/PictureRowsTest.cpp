@@ -112,7 +112,27 @@ TEST_P(PictureRows, RowsRoundTripAndRenderAcrossTiles)
                 << "line " << y << " of (" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
         const std::vector<uint8_t> alpha = RenderRect(PpQnRenderObj(pic), 1, r, bpp);
         EXPECT_TRUE(std::all_of(alpha.begin(), alpha.end(), [](uint8_t a) { return a == 255; }));
+        // The same lines read straight from the tiles over a range reaching
+        // past both sides: the bytes outside the picture stay as they were.
+        const QnRange range{r.left - 2, r.right + 3};
+        for (int32_t y = r.top; y < r.bottom; ++y) {
+            std::vector<uint8_t> line(size_t(range.end - range.start) * bpp, 0xEE);
+            pic->ReadFromRow(0, y, range, line.data());
+            const size_t inside = size_t(std::min(range.end, w) - std::max(range.start, 0)) * bpp;
+            const size_t before = size_t(std::max(range.start, 0) - range.start) * bpp;
+            ASSERT_EQ(0, std::memcmp(line.data() + before,
+                                     expected.data() + (size_t(y) * size_t(w) + size_t(std::max(range.start, 0))) * bpp,
+                                     inside))
+                << "line " << y;
+            EXPECT_TRUE(std::all_of(line.begin(), line.begin() + ptrdiff_t(before), [](uint8_t v) { return v == 0xEE; }));
+            EXPECT_TRUE(std::all_of(line.begin() + ptrdiff_t(before + inside), line.end(),
+                                    [](uint8_t v) { return v == 0xEE; }));
+        }
     }
+    std::vector<uint8_t> untouched(size_t(bpp), 0xEE);
+    pic->ReadFromRow(0, h, QnRange{0, 1}, untouched.data());
+    pic->ReadFromRow(0, -1, QnRange{0, 1}, untouched.data());
+    EXPECT_EQ(untouched, std::vector<uint8_t>(size_t(bpp), 0xEE));
 }
 
 INSTANTIATE_TEST_SUITE_P(TypesAndSizes, PictureRows,
