@@ -29,6 +29,8 @@ QnMemPool::~QnMemPool()
     }
 }
 
+QnMemPool& QnMemPool::Lasting(size_t blockSize) { return *new QnMemPool(blockSize); }
+
 void* QnMemPool::alloc()
 {
     std::lock_guard lock(mutex_);

@@ -14,6 +14,12 @@ public:
     // allocator (plain memory when null).
     explicit QnMemPool(size_t blockSize, QnMemAlloc* allocator = nullptr);
     ~QnMemPool();
+    // A pool of plain memory that is never destroyed, for a library's
+    // objects that may outlive static destructors: collectable objects
+    // stay on the collector's list when a program ends without a last
+    // collection, and statics that revoke themselves at exit still unlink
+    // them, so their blocks must not go back to the system first.
+    static QnMemPool& Lasting(size_t blockSize);
     QnMemPool(const QnMemPool&) = delete;
     QnMemPool& operator=(const QnMemPool&) = delete;
 

@@ -16,7 +16,7 @@ namespace {
 // DIB objects are made and dropped with every screen tile: a pool of their own.
 QnMemPool& DibPool()
 {
-    static QnMemPool pool(sizeof(QnDib));
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(QnDib));
     return pool;
 }
 

@@ -3,6 +3,8 @@
 #include "platform/ProgramLocation.h"
 
 #include <dlfcn.h>
+#include <filesystem>
+#include <link.h>
 #include <utility>
 
 namespace platform {
@@ -13,6 +15,16 @@ std::string LastDlError(const std::string& fallback)
 {
     const char* text = dlerror();
     return text ? text : fallback;
+}
+
+// path against the current folder when it is relative.
+std::string Absolute(const std::string& path)
+{
+    if (path.empty() || path[0] == '/')
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 } // namespace
@@ -39,7 +51,10 @@ bool Module::Load(const std::string& path)
     path_ = ProgramLocation::ResolveBesideProgram(path);
     error_.clear();
     dlerror();
-    handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // The system keeps the name a module was opened by and reports it for
+    // the module's addresses: an absolute one lets the module find its own
+    // file (its settings, its help) whatever the current folder.
+    handle_ = dlopen(Absolute(path_).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_)
         error_ = LastDlError("Can't load " + path_);
     return handle_ != nullptr;
@@ -69,13 +84,18 @@ void Module::Unload()
 std::string Module::PathOfAddress(const void* address)
 {
     Dl_info info;
-    if (dladdr(address, &info) == 0 || !info.dli_fname)
+    link_map* object = nullptr;
+    if (dladdr1(address, &info, reinterpret_cast<void**>(&object), RTLD_DL_LINKMAP) == 0 || !object)
         return {};
-    // The program itself is reported by the name it was started with, which
-    // may be relative; modules by the absolute path they were loaded from.
-    if (info.dli_fname[0] != '/')
+    // The program heads the list of loaded objects; the system names it by
+    // whatever it was started with, which may be relative or a link. It is
+    // told apart by that place, never by the form of its name: a module
+    // opened by a relative path has a relative name too.
+    if (!object->l_prev)
         return ProgramLocation::ProgramPath();
-    return info.dli_fname;
+    if (!info.dli_fname || !info.dli_fname[0])
+        return {};
+    return Absolute(info.dli_fname);
 }
 
 } // namespace platform

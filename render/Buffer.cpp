@@ -9,10 +9,10 @@
 namespace {
 
 // Stores are small and made with every pixel buffer; they come from a pool
-// of their own that lives as long as the library.
+// of their own that lives as long as the process.
 QnMemPool& DataPool()
 {
-    static QnMemPool pool(sizeof(void*) * 2);
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(void*) * 2);
     return pool;
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 QnMemPool& FillPool()
 {
-    static QnMemPool pool(sizeof(QnFillRenderObj));
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(QnFillRenderObj));
     return pool;
 }
 

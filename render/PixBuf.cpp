@@ -10,13 +10,13 @@ namespace {
 
 QnMemPool& PixBufPool()
 {
-    static QnMemPool pool(sizeof(QnPixBuf));
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(QnPixBuf));
     return pool;
 }
 
 QnMemPool& BufferPool()
 {
-    static QnMemPool pool(sizeof(QnPixBuf::Buffer));
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(QnPixBuf::Buffer));
     return pool;
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 QnMemPool& SpacedPool()
 {
-    static QnMemPool pool(sizeof(QnSpacedRenderObj));
+    static QnMemPool& pool = QnMemPool::Lasting(sizeof(QnSpacedRenderObj));
     return pool;
 }
 

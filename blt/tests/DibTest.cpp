@@ -1,4 +1,5 @@
 #include "blt/Dib.h"
+#include "render/tests/EndWithoutCollection.h"
 #include "render/tests/ExpectRaise.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,13 @@ TEST(QnDib, BadSizesOrBitCountsAreRefused)
     EXPECT_RAISES(PpQnDib(0, 5, 24, nullptr), "Bad DIB format");
     EXPECT_RAISES(PpQnDib(5, -1, 24, nullptr), "Bad DIB format");
     EXPECT_RAISES(PpQnDib(5, 5, 7, palette), "Bad DIB format");
+}
+
+// Screen tiles come from a pool of their own; a program that ends without a
+// last collection leaves them on the collector's list.
+TEST(QnDib, ProgramEndsCleanlyWithDibsStillListed)
+{
+    rendertest::ExpectCleanEndWithoutCollection([] { return QnPp<QnObj>(PpQnDib(1, 1, 24, nullptr)); });
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using platform::Module;
 
 TEST(Module, LoadsLooksUpEntriesAndUnloads)
@@ -41,6 +43,15 @@ TEST(Module, AFailureGivesTheReasonAsText)
     // A file that is no module.
     EXPECT_FALSE(module.Load(TEST_DATA_DIR "/tiny.bmp"));
     EXPECT_FALSE(module.Error().empty());
+}
+
+TEST(Module, AModuleOpenedByARelativePathNamesItsAbsoluteFile)
+{
+    Module module;
+    ASSERT_TRUE(module.Load(std::filesystem::relative(TEST_MODULE_PATH).string())) << module.Error();
+    auto* answer = module.Entry<int()>("TestModuleAnswer");
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(Module::PathOfAddress(reinterpret_cast<const void*>(answer)), TEST_MODULE_PATH);
 }
 
 TEST(Module, TheProgramsOwnAddressesNameTheProgram)

@@ -49,6 +49,42 @@ TEST_F(FrameDispatch, AnotherHostIsToldAndAskedWithItsOwnRowPreselected)
     ExpectFiltered(*host);
 }
 
+// A host named in the settings before the load runs the module without a
+// question, whether the module was loaded by an absolute path or by one
+// relative to the current folder.
+struct KnownHostCase {
+    const char* name;
+    uint32_t sig;
+    bool relativePath;
+};
+
+void PrintTo(const KnownHostCase& c, std::ostream* os) { *os << c.name; }
+
+class FrameKnownHost : public FrameFixture, public ::testing::WithParamInterface<KnownHostCase> {};
+
+TEST_P(FrameKnownHost, IsNotAskedFor)
+{
+    const KnownHostCase& c = GetParam();
+    RememberHost(5, c.sig);
+    const std::string path = c.relativePath ? std::filesystem::relative(FRAME_TEST_MODULE).string()
+                                            : std::string(FRAME_TEST_MODULE);
+    ScriptedHost host(path, {c.sig, true, 40, 30, 3, {}});
+    ASSERT_TRUE(host.Loaded());
+    ASSERT_EQ(host.Run(true), 0);
+    ExpectFiltered(host);
+    EXPECT_TRUE(preselected.empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(filterDialogs, 1);
+    EXPECT_EQ(Ini().GetInt("Host", "Hostnum", -1), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, FrameKnownHost,
+                         ::testing::Values(KnownHostCase{"EditorAbsolutePath", PI_HOST_SIG_EDITOR, false},
+                                           KnownHostCase{"EditorRelativePath", PI_HOST_SIG_EDITOR, true},
+                                           KnownHostCase{"FxgateAbsolutePath", PI_HOST_SIG_FXGATE, false},
+                                           KnownHostCase{"FxgateRelativePath", PI_HOST_SIG_FXGATE, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(FrameDispatch, CancelledHostChoiceWithNoHostKnownRunsNothing)
 {
     hostOk = false;
