@@ -11,7 +11,10 @@
 #include "editor/operations/UserAbortExcept.h"
 #include "lang/ProcessControl.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -32,10 +35,28 @@ bool SameRect(const QnRect& a, const QnRect& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// Memory for a module's buffers in 2 MB pieces that the kernel may back
+// with huge pages: a buffer of a whole picture is touched with one fault
+// for each 512 pages.
+struct HugeFree {
+    void operator()(uint8_t* p) const { std::free(p); }
+};
+using HugeBytes = std::unique_ptr<uint8_t[], HugeFree>;
+
+HugeBytes NewHugeBytes(int64_t size)
+{
+    constexpr size_t kHuge = size_t(2) << 20;
+    const size_t rounded = (size_t(size) + kHuge - 1) / kHuge * kHuge;
+    auto* p = static_cast<uint8_t*>(std::aligned_alloc(kHuge, rounded));
+    if (p)
+        madvise(p, rounded, MADV_HUGEPAGE);  // a hint: the buffer works without
+    return HugeBytes(p);
+}
+
 // A buffer the module reads or writes: only grows during a run. Its bytes
 // start undefined: every fetch writes all of the rectangle it holds.
 struct FilterBuffer {
-    std::unique_ptr<uint8_t[]> bytes;
+    HugeBytes bytes;
     int64_t capacity = 0;
     QnRect rect{};
     int16_t lo = 0;
@@ -97,7 +118,7 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
     if (buffer.capacity < size) {
         buffer.bytes.reset();
         buffer.capacity = 0;
-        buffer.bytes.reset(new (std::nothrow) uint8_t[size_t(size)]);
+        buffer.bytes = NewHugeBytes(size);
         if (!buffer.bytes)
             return memFullErr;
         buffer.capacity = size;
@@ -187,10 +208,20 @@ void CommitFilterOutput()
             std::memcpy(after.data(), before.data(), before.size());
             const uint8_t* chosen = selection.Row(y - band.top);
             const uint8_t* buffer = out.bytes.get() + (y - out.rect.top) * row + (c.left - out.rect.left) * k;
-            for (int32_t x = 0; x < c.Width(); ++x)
-                if (chosen[x])
-                    for (int p = out.lo; p <= out.hi; ++p)
-                        after[x * bpp + PixelByte(p, run.grey)] = buffer[x * k + p - out.lo];
+            if (!run.grey && k == 3) {
+                // All three planes of a colour picture: red first to blue first.
+                for (int32_t x = 0; x < c.Width(); ++x)
+                    if (chosen[x]) {
+                        after[3 * x] = buffer[3 * x + 2];
+                        after[3 * x + 1] = buffer[3 * x + 1];
+                        after[3 * x + 2] = buffer[3 * x];
+                    }
+            } else {
+                for (int32_t x = 0; x < c.Width(); ++x)
+                    if (chosen[x])
+                        for (int p = out.lo; p <= out.hi; ++p)
+                            after[x * bpp + PixelByte(p, run.grey)] = buffer[x * k + p - out.lo];
+            }
             // Only the pixels that differ are written: lines the module gave
             // back unchanged keep sharing their tiles with the source.
             const QnRect differing = DifferingSpan(before.data(), after.data(), c.Width(), bpp);
