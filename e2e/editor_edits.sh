@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The editor driven as a user drives it: a photograph opened, an ellipse
 # selected and the selection turned half round, a filter of each filter
-# module run through its dialog, a brush stroke painted, two steps undone
-# and one redone; every step is checked on the screen.
+# module run through its dialog, a brush stroke painted, text placed, two
+# steps undone and one redone; every step is checked on the screen.
 . "$(dirname "$0")/lib.sh"
 
 photograph "$WORK/photo.png"
@@ -56,14 +56,29 @@ for dx in $(seq 10 10 240); do xdotool mousemove $((x + dx)) "$y"; done
 xdotool mouseup 1
 grab_until stroke.png "[ \$(changed mosaic.png stroke.png $PICTURE) -gt 2000 ]" 30 || fail "no stroke painted"
 click $PAINT_APPLY
+# Applied, the stroke stays and the panel leaves the bar.
+grab_until painted.png "[ \$(changed mosaic.png painted.png $PICTURE) -gt 2000 ] &&
+  [ \$(changed paint.png painted.png 1024x110+0+18) -gt 100 ]" 30 || fail "the stroke was not applied"
+
+step "text placed"
+click $TEXT_TOOL
+bar_changed painted.png text-panel.png
+click $TEXT_BOX
+type_text "Hi"
+# The text shows over the top left of the picture while it is typed.
+typed() { [ "$(changed painted.png "$1" 200x120+$X0+$Y0)" -gt 500 ]; }
+grab_until typed.png 'typed typed.png' 30 || fail "the typed text does not show on the picture"
+click $TEXT_APPLY
+grab_until text.png "typed text.png && [ \$(changed text-panel.png text.png 1024x110+0+18) -gt 100 ]" 30 ||
+  fail "the text was not placed"
 
 step "two steps undone"
 to_window "$EDITOR" ctrl+z ctrl+z
-grab_until undone.png "[ \$(changed edges.png undone.png $PICTURE) -eq 0 ]" 60 ||
-  fail "undoing twice does not show the picture before the mosaic"
+grab_until undone.png "[ \$(changed mosaic.png undone.png $PICTURE) -eq 0 ]" 60 ||
+  fail "undoing twice does not show the picture before the stroke"
 
 step "one step redone"
 to_window "$EDITOR" ctrl+y
-grab_until redone.png "[ \$(changed mosaic.png redone.png $PICTURE) -eq 0 ]" 60 ||
-  fail "redoing does not show the mosaic"
+grab_until redone.png "[ \$(changed painted.png redone.png $PICTURE) -eq 0 ]" 60 ||
+  fail "redoing does not show the stroke"
 echo "PASS"

@@ -166,11 +166,15 @@ start_editor() {
 pixel() { convert "$WORK/$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
 # Places of the bars' buttons on the 1280 x 1024 screen, the editor's
 # window at the top left: the ellipse of the selection task, the Retouch
-# task, its Paint tool and the paint panel's Apply.
+# task, its Paint and Text tools, the paint panel's Apply, the text panel's
+# edit box and Apply.
 ELLIPSE_TOOL="147 33"
 RETOUCH_TASK="54 627"
 PAINT_TOOL="194 45"
+TEXT_TOOL="564 39"
 PAINT_APPLY="612 103"
+TEXT_BOX="355 69"
+TEXT_APPLY="614 102"
 
 # File > Save As into the picture's folder under the name $1.
 save_as() {
