@@ -71,14 +71,20 @@ void QPainterDC::FillDevice(const QnRgn& area, QnColorRef colour)
 
 void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& shown)
 {
-    // QImage wants top-down rows of its own.
-    const DeviceImage packed = shown.IsView() ? shown.Packed() : DeviceImage{};
-    const DeviceImage& image = shown.IsView() ? packed : shown;
+    // One pass into 32-bit rows of its own, top down: a widget's surface
+    // takes them as they are, where 24-bit rows would first be converted
+    // by the painter (through its thread pool, one hand-over a tile).
+    const int32_t width = int32_t(shown.rect.Width()), height = int32_t(shown.rect.Height());
+    QImage block(width, height, QImage::Format_RGB32);
+    for (int32_t y = 0; y < height; ++y) {
+        const uint8_t* from = shown.Row(shown.rect.top + y);
+        auto* to = reinterpret_cast<QRgb*>(block.scanLine(y));
+        for (int32_t x = 0; x < width; ++x, from += 3)
+            to[x] = qRgb(from[2], from[1], from[0]);
+    }
     const DevicePixelsScope scope(painter_);
-    const QImage block(image.pixels.data(), int(image.rect.Width()), int(image.rect.Height()), image.RowBytes(),
-                       QImage::Format_BGR888);
     for (const QnRect& r : area.rects())
         painter_.drawImage(QPoint(r.left, r.top), block,
-                           ToQRect(QnRect{r.left - image.rect.left, r.top - image.rect.top,
-                                          r.right - image.rect.left, r.bottom - image.rect.top}));
+                           ToQRect(QnRect{r.left - shown.rect.left, r.top - shown.rect.top,
+                                          r.right - shown.rect.left, r.bottom - shown.rect.top}));
 }
