@@ -9,7 +9,15 @@
 #include <QRect>
 #include <QRegion>
 
+#include <algorithm>
+#include <new>
+
 namespace {
+
+// Rows put in one call. The painter shares a block of 96 rows or more out
+// to its thread pool; for the rows of a tile that hand-over costs more than
+// the copy itself, so pixels are put in bands below that.
+constexpr int32_t kBand = 64;
 
 QRect ToQRect(const QnRect& r)
 {
@@ -71,20 +79,27 @@ void QPainterDC::FillDevice(const QnRgn& area, QnColorRef colour)
 
 void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& shown)
 {
-    // One pass into 32-bit rows of its own, top down: a widget's surface
-    // takes them as they are, where 24-bit rows would first be converted
-    // by the painter (through its thread pool, one hand-over a tile).
-    const int32_t width = int32_t(shown.rect.Width()), height = int32_t(shown.rect.Height());
-    QImage block(width, height, QImage::Format_RGB32);
-    for (int32_t y = 0; y < height; ++y) {
-        const uint8_t* from = shown.Row(shown.rect.top + y);
-        auto* to = reinterpret_cast<QRgb*>(block.scanLine(y));
-        for (int32_t x = 0; x < width; ++x, from += 3)
-            to[x] = qRgb(from[2], from[1], from[0]);
-    }
+    // A band at a time, made in one pass into 32-bit rows of its own, top
+    // down: a widget's surface takes them as they are, where 24-bit rows
+    // would first be converted by the painter.
+    const QnRect box = QnIntersectRect(area.box(), shown.rect);
+    if (box.IsEmpty())
+        return;
+    QImage band(int(box.Width()), kBand, QImage::Format_RGB32);
+    if (band.isNull())
+        throw std::bad_alloc();
     const DevicePixelsScope scope(painter_);
-    for (const QnRect& r : area.rects())
-        painter_.drawImage(QPoint(r.left, r.top), block,
-                           ToQRect(QnRect{r.left - shown.rect.left, r.top - shown.rect.top,
-                                          r.right - shown.rect.left, r.bottom - shown.rect.top}));
+    for (int32_t top = box.top; top < box.bottom; top += kBand) {
+        const int32_t bottom = int32_t(std::min<int64_t>(box.bottom, int64_t(top) + kBand));
+        for (int32_t y = top; y < bottom; ++y) {
+            const uint8_t* from = shown.Row(y) + size_t(box.left - shown.rect.left) * 3;
+            auto* to = reinterpret_cast<QRgb*>(band.scanLine(y - top));
+            for (int32_t x = 0; x < int32_t(box.Width()); ++x, from += 3)
+                to[x] = qRgb(from[2], from[1], from[0]);
+        }
+        const QnRgn rows = area * QnRgn(QnRect{box.left, top, box.right, bottom});
+        for (const QnRect& r : rows.rects())
+            painter_.drawImage(QPoint(r.left, r.top), band,
+                               ToQRect(QnRect{r.left - box.left, r.top - top, r.right - box.left, r.bottom - top}));
+    }
 }
