@@ -325,7 +325,9 @@ void CLodo40View::PaintAll()
     // painted here at once rather than waiting for the event loop, which
     // would otherwise end this loop with the view half painted.
     viewport()->repaint();
-    while (!pending_.isEmpty()) {
+    // Each round paints a tile; the bound only guards against a paint that
+    // would keep asking for itself.
+    for (int rounds = 0; !pending_.isEmpty() && rounds < 100000; ++rounds) {
         const QRegion rest = pending_;
         pending_ = QRegion();
         viewport()->repaint(rest);
