@@ -10,6 +10,9 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -18,6 +21,26 @@ namespace {
 // to its thread pool; for the rows of a tile that hand-over costs more than
 // the copy itself, so pixels are put in bands below that.
 constexpr int32_t kBand = 64;
+
+// count pixels of blue, green, red bytes as opaque 32-bit pixels; four at a
+// time from three 32-bit words (little-endian, as the bytes lie in memory).
+void ToRgb32(const uint8_t* from, QRgb* to, int32_t count)
+{
+    static_assert(std::endian::native == std::endian::little);
+    int32_t x = 0;
+    for (; x + 4 <= count; x += 4, from += 12) {
+        uint32_t a, b, c;
+        std::memcpy(&a, from, 4);
+        std::memcpy(&b, from + 4, 4);
+        std::memcpy(&c, from + 8, 4);
+        to[x] = 0xFF000000u | (a & 0xFFFFFFu);
+        to[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+        to[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+        to[x + 3] = 0xFF000000u | (c >> 8);
+    }
+    for (; x < count; ++x, from += 3)
+        to[x] = qRgb(from[2], from[1], from[0]);
+}
 
 QRect ToQRect(const QnRect& r)
 {
@@ -91,12 +114,9 @@ void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& shown)
     const DevicePixelsScope scope(painter_);
     for (int32_t top = box.top; top < box.bottom; top += kBand) {
         const int32_t bottom = int32_t(std::min<int64_t>(box.bottom, int64_t(top) + kBand));
-        for (int32_t y = top; y < bottom; ++y) {
-            const uint8_t* from = shown.Row(y) + size_t(box.left - shown.rect.left) * 3;
-            auto* to = reinterpret_cast<QRgb*>(band.scanLine(y - top));
-            for (int32_t x = 0; x < int32_t(box.Width()); ++x, from += 3)
-                to[x] = qRgb(from[2], from[1], from[0]);
-        }
+        for (int32_t y = top; y < bottom; ++y)
+            ToRgb32(shown.Row(y) + size_t(box.left - shown.rect.left) * 3,
+                    reinterpret_cast<QRgb*>(band.scanLine(y - top)), int32_t(box.Width()));
         const QnRgn rows = area * QnRgn(QnRect{box.left, top, box.right, bottom});
         for (const QnRect& r : rows.rects())
             painter_.drawImage(QPoint(r.left, r.top), band,
