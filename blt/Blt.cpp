@@ -170,15 +170,20 @@ PpQnDib QnBlt::TakeTile(int32_t index, bool& fresh)
 
 void QnBlt::RenderBox(QnDib& dib, const QnRect& tile, const QnRect& box, Chain& chain, QnRenderProgress* progress)
 {
-    const PpQnPixBuf pixels = chain.Fill().RenderRect(render_, 0, box, progress);
     const size_t stride = dib.RowBytes();
-    const size_t bytes = size_t(box.Width()) * 3;
     uint8_t* const bits = dib.byte_ptr();
-    // DIB rows run bottom-up: zoomed line y is stored row tile.top + tileH - 1 - y.
-    for (int32_t y = box.top; y < box.bottom; ++y) {
-        const size_t row = size_t(int64_t(tile.top) + tileH_ - 1 - y);
-        std::memcpy(bits + row * stride + size_t(box.left - tile.left) * 3, pixels->CRow(y - box.top), bytes);
-    }
+    // The pieces go straight into the DIB, with no buffer of the whole box
+    // in between. DIB rows run bottom-up: zoomed line y is stored row
+    // tile.top + tileH - 1 - y.
+    chain.Fill().RenderPieces(render_, 0, box, progress, [&](const QnPixBuf& pixels, const QnRect& part) {
+        const QnRect& from = pixels.GetRect();
+        const size_t bytes = size_t(part.Width()) * 3;
+        for (int32_t y = part.top; y < part.bottom; ++y) {
+            const size_t row = size_t(int64_t(tile.top) + tileH_ - 1 - y);
+            std::memcpy(bits + row * stride + size_t(part.left - tile.left) * 3,
+                        pixels.CRow(y - from.top) + size_t(part.left - from.left) * 3, bytes);
+        }
+    });
     invalid_.get() -= box;
 }
 

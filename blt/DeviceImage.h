@@ -7,7 +7,6 @@
 #include "render/Rect.h"
 
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -26,13 +25,5 @@ struct DeviceImage {
         if (view)
             return view + ptrdiff_t(y - rect.top) * ptrdiff_t(viewStride);
         return pixels.data() + size_t(y - rect.top) * size_t(RowBytes());
-    }
-    // A view's pixels in rows of their own.
-    DeviceImage Packed() const
-    {
-        DeviceImage own{rect, std::vector<uint8_t>(size_t(RowBytes()) * size_t(rect.Height())), nullptr, 0};
-        for (int32_t y = rect.top; y < rect.bottom; ++y)
-            std::memcpy(own.pixels.data() + size_t(y - rect.top) * size_t(RowBytes()), Row(y), size_t(RowBytes()));
-        return own;
     }
 };

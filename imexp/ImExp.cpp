@@ -157,7 +157,9 @@ Status ReadPictureOrPreview(const std::string& path, CAbstractReadWA& sink, CAbs
         std::vector<uint8_t> jpeg = ReadWholeFile(file.fd, file.size);
         int32_t width = 0, height = 0;
         {
-            ReadTarget target(sink, progress);
+            // The header is read at once and shows no progress: a progress
+            // started here would end and start again with the decode.
+            ReadTarget target(sink, nullptr);
             ReadJpegHeader(jpeg, target);
             width = target.Width();
             height = target.Height();

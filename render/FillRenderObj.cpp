@@ -104,9 +104,19 @@ PpQnPixBuf QnFillRenderObj::Render_I(const QnXFormXY& xf, int plane, const QnPoi
         return PpQnPixBuf();
     const int32_t bytes = formats_[plane].bytesPerPixel;
     PpQnPixBuf out = PpQnPixBuf::ForRect(request, bytes);
+    RenderPieces(xf, plane, request, progress,
+                 [&](const QnPixBuf& pixels, const QnRect& part) { QnCopyPixels(*out, pixels, part, bytes); });
+    return out;
+}
 
-    QnRgn missing(request);
-    const int64_t total = request.Width() * request.Height();
+void QnFillRenderObj::RenderPieces(const QnXFormXY& xf, int plane, const QnRect& r, QnRenderProgress* progress,
+                                   const PieceSink& take)
+{
+    if (plane < 0 || plane >= planes_)
+        QN_RENDER_RAISE(QN_RENDER_BAD_PLANE_REQUEST, "fill");
+    const int32_t bytes = formats_[plane].bytesPerPixel;
+    QnRgn missing(r);
+    const int64_t total = r.Width() * r.Height();
     int64_t done = 0;
     while (missing) {
         const QnRect piece = missing.first();
@@ -120,12 +130,11 @@ PpQnPixBuf QnFillRenderObj::Render_I(const QnXFormXY& xf, int plane, const QnPoi
         const int64_t area = part.Width() * part.Height();
         QnRenderProgress::Scale scale(progress, done, done + area, total);
         done += area;
-        PpQnPixBuf pixels = source_->Render(xf, plane, anchor, piece, &part, progress, 0);
+        const PpQnPixBuf pixels = source_->Render(xf, plane, anchor, piece, &part, progress, 0);
         if (!part.Contains(anchor) || QnIntersectRect(pixels->GetRect(), part) != part
             || !pixels->Holds(bytes))
             QN_RENDER_RAISE(QN_RENDER_BAD_RECT_REQUEST, "fill");
-        QnCopyPixels(*out, *pixels, part, bytes);
+        take(*pixels, part);
         missing -= part;
     }
-    return out;
 }

@@ -6,6 +6,7 @@
 #include "render/RenderObj.h"
 
 #include <cstdint>
+#include <functional>
 
 class QnFillRenderObj : public QnRenderObj {
 public:
@@ -21,6 +22,12 @@ public:
 
     // The pixels of r.
     PpQnPixBuf RenderRect(const QnXFormXY& xf, int plane, const QnRect& r, QnRenderProgress* progress);
+    // The pixels of r as the source answers them: take gets each piece
+    // (pixels that hold part, a part of r) until r is covered, so that a
+    // caller with a store of its own copies them there directly.
+    using PieceSink = std::function<void(const QnPixBuf& pixels, const QnRect& part)>;
+    void RenderPieces(const QnXFormXY& xf, int plane, const QnRect& r, QnRenderProgress* progress,
+                      const PieceSink& take);
     // The pixels of row y over span; an empty span raises "Bad rectangle request".
     PpQnPixBuf RenderRow(const QnXFormXY& xf, int plane, int32_t y, const QnRange& span,
                          QnRenderProgress* progress);

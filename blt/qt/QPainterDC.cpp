@@ -9,7 +9,38 @@
 #include <QRect>
 #include <QRegion>
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <new>
+
 namespace {
+
+// Rows put in one call. The painter shares a block of 96 rows or more out
+// to its thread pool; for the rows of a tile that hand-over costs more than
+// the copy itself, so pixels are put in bands below that.
+constexpr int32_t kBand = 64;
+
+// count pixels of blue, green, red bytes as opaque 32-bit pixels; four at a
+// time from three 32-bit words (little-endian, as the bytes lie in memory).
+void ToRgb32(const uint8_t* from, QRgb* to, int32_t count)
+{
+    static_assert(std::endian::native == std::endian::little);
+    int32_t x = 0;
+    for (; x + 4 <= count; x += 4, from += 12) {
+        uint32_t a, b, c;
+        std::memcpy(&a, from, 4);
+        std::memcpy(&b, from + 4, 4);
+        std::memcpy(&c, from + 8, 4);
+        to[x] = 0xFF000000u | (a & 0xFFFFFFu);
+        to[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+        to[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+        to[x + 3] = 0xFF000000u | (c >> 8);
+    }
+    for (; x < count; ++x, from += 3)
+        to[x] = qRgb(from[2], from[1], from[0]);
+}
 
 QRect ToQRect(const QnRect& r)
 {
@@ -71,14 +102,24 @@ void QPainterDC::FillDevice(const QnRgn& area, QnColorRef colour)
 
 void QPainterDC::PutDevice(const QnRgn& area, const DeviceImage& shown)
 {
-    // QImage wants top-down rows of its own.
-    const DeviceImage packed = shown.IsView() ? shown.Packed() : DeviceImage{};
-    const DeviceImage& image = shown.IsView() ? packed : shown;
+    // A band at a time, made in one pass into 32-bit rows of its own, top
+    // down: a widget's surface takes them as they are, where 24-bit rows
+    // would first be converted by the painter.
+    const QnRect box = QnIntersectRect(area.box(), shown.rect);
+    if (box.IsEmpty())
+        return;
+    QImage band(int(box.Width()), kBand, QImage::Format_RGB32);
+    if (band.isNull())
+        throw std::bad_alloc();
     const DevicePixelsScope scope(painter_);
-    const QImage block(image.pixels.data(), int(image.rect.Width()), int(image.rect.Height()), image.RowBytes(),
-                       QImage::Format_BGR888);
-    for (const QnRect& r : area.rects())
-        painter_.drawImage(QPoint(r.left, r.top), block,
-                           ToQRect(QnRect{r.left - image.rect.left, r.top - image.rect.top,
-                                          r.right - image.rect.left, r.bottom - image.rect.top}));
+    for (int32_t top = box.top; top < box.bottom; top += kBand) {
+        const int32_t bottom = int32_t(std::min<int64_t>(box.bottom, int64_t(top) + kBand));
+        for (int32_t y = top; y < bottom; ++y)
+            ToRgb32(shown.Row(y) + size_t(box.left - shown.rect.left) * 3,
+                    reinterpret_cast<QRgb*>(band.scanLine(y - top)), int32_t(box.Width()));
+        const QnRgn rows = area * QnRgn(QnRect{box.left, top, box.right, bottom});
+        for (const QnRect& r : rows.rects())
+            painter_.drawImage(QPoint(r.left, r.top), band,
+                               ToQRect(QnRect{r.left - box.left, r.top - top, r.right - box.left, r.bottom - top}));
+    }
 }

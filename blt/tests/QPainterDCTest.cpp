@@ -61,6 +61,15 @@ void DrawSequence(DeviceContext& dc)
     dc.StretchDIBits(box.left, box.top, 32, 20, 3, 0, 32, 20, dib.Bits());
     dc.RestoreDC(saved);
 
+    // A block taller than one band of the painter context, under a clip of
+    // many pieces: each band meets several of them.
+    const TestDib tall(40, 110, 0x21);
+    const int32_t beforeTall = dc.SaveDC();
+    const QnRgn pieces = ComplexRegion();
+    dc.SelectClipRgn(&pieces);
+    dc.SetDIBitsToDevice(110, 4, 40, 110, 0, 0, tall.Bits());
+    dc.RestoreDC(beforeTall);
+
     dc.FillRect(QnRect{150, 100, 170, 130}, QnRGB(0, 120, 0));
 }
 

@@ -318,12 +318,19 @@ void CLodo40View::UpdateNow()
 
 void CLodo40View::PaintAll()
 {
-    for (int rounds = 0; rounds < 100000; ++rounds) {
-        viewport()->repaint();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        if (pending_.isEmpty() && !pendingPosted_)
-            break;
+    // Expose and update events still queued come first.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    // Each paint does one tile and leaves the rest in pending_; the rest is
+    // painted here at once rather than waiting for the event loop, which
+    // would otherwise end this loop with the view half painted.
+    viewport()->repaint();
+    // Each round paints a tile; the bound only guards against a paint that
+    // would keep asking for itself.
+    for (int rounds = 0; !pending_.isEmpty() && rounds < 100000; ++rounds) {
+        const QRegion rest = pending_;
+        pending_ = QRegion();
+        viewport()->repaint(rest);
     }
 }
 

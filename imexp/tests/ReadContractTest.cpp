@@ -74,6 +74,20 @@ TEST(ReadContract, AnnouncesThenHandsEveryRowOnceNumberedFromTheBottom)
     EXPECT_EQ(paletted.calls, "ILSTPR");
 }
 
+TEST(ReadContract, AReducedReadStartsAndEndsItsProgressOnce)
+{
+    TestFolder folder;
+    MemoryPicture full;
+    MemoryPicture preview;
+    Recorder progress;
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(imexp::ReadPictureOrPreview(Saved(folder, "a.jpg", WA_RGB24, 64, 48), full, preview,
+                                            [](int32_t, int32_t) { return 2; }, bytes, &progress));
+    EXPECT_FALSE(bytes.empty());
+    EXPECT_EQ(progress.log, "SE");
+    EXPECT_EQ(progress.last, 24);
+}
+
 TEST(ReadContract, ProgressStopsTheRead)
 {
     TestFolder folder;

@@ -1,5 +1,7 @@
 #include "render/FillRenderObj.h"
 
+#include "render/Rgn.h"
+
 #include "ExpectRaise.h"
 #include "RecordingProgress.h"
 #include "TestRenderObjs.h"
@@ -44,6 +46,30 @@ TEST(QnFillRenderObj, AssemblesTheRequestFromTilesWithProgressOnce)
     EXPECT_EQ(buf->GetRowBytes(), 300);
     ExpectPicture(buf, 0, 200, 200);
     EXPECT_EQ(source->requests.size(), 4u); // four tile pieces
+}
+
+TEST(QnFillRenderObj, HandsOverEachPieceOnceUntilTheRequestIsCovered)
+{
+    auto source = MakeMem(200, 200, 64);
+    auto fill = FillOf(PpQnRenderObj(source));
+    const QnRect request{10, 20, 150, 100};
+    QnRgn covered;
+    int pieces = 0;
+    fill->RenderPieces(kIdentity, 0, request, nullptr, [&](const QnPixBuf& pixels, const QnRect& part) {
+        ++pieces;
+        EXPECT_EQ(QnIntersectRect(part, request), part);
+        EXPECT_FALSE(covered * QnRgn(part)) << "handed over twice";
+        covered += QnRgn(part);
+        const QnRect& from = pixels.GetRect();
+        for (int32_t y = part.top; y < part.bottom; ++y)
+            for (int32_t x = part.left; x < part.right; ++x)
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_EQ(pixels.CRow(y - from.top)[(x - from.left) * 3 + k], ColourByte(x, y, k)) << x << "," << y;
+    });
+    EXPECT_FALSE(QnRgn(request) - covered);
+    EXPECT_EQ(pieces, 6); // the tiles the request meets: three columns, two rows
+    EXPECT_RAISES(fill->RenderPieces(kIdentity, 2, request, nullptr, [](const QnPixBuf&, const QnRect&) {}),
+                  "Bad plane request");
 }
 
 TEST(QnFillRenderObj, RequestsOutsideTheObjectComeBlank)

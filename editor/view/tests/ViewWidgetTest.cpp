@@ -2,6 +2,7 @@
 // to fit the room, what the view shows is the picture stretched to that
 // zoom, the painting goes on tile by tile by itself, coordinates map both
 // ways, and the zoom commands keep the centre.
+#include "blt/RgnMap.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/view/Lodo40View.h"
 #include "framework/App.h"
@@ -133,6 +134,20 @@ TEST_F(ViewWidget, PaintingGoesOnByItselfUntilEveryTileIsDrawn)
                                      ((visible.Height() + 127) / 128 + 1));
     EXPECT_GE(view->Blitter().CachedTiles(), std::min<int32_t>(expected, 4));
     EXPECT_FALSE(view->Blitter().InvalidRgn() * QnRgn(view->Blitter().Bounds()));
+}
+
+TEST_F(ViewWidget, PaintAllDrawsEveryVisibleTileInOneCall)
+{
+    CLodo40View* view = Open(Picture(700, 500));
+    ASSERT_NE(view, nullptr);
+    view->OnViewActualView();
+    view->Blitter().InvalidateBits(nullptr);
+    view->PaintAll();
+    // Nothing the window shows is left out of date, without a turn of the
+    // event loop after the call.
+    const QnRect visible = QnOffsetRect(view->GetPictureClientRect(), view->ScrollX(), view->ScrollY());
+    ASSERT_GT(visible.Width() * visible.Height(), 3 * 128 * 128);
+    EXPECT_FALSE(view->Blitter().InvalidRgn() * QnRgn(visible));
 }
 
 TEST_F(ViewWidget, CoordinatesMapBothWaysAndZoomKeepsTheCentre)
