@@ -91,11 +91,16 @@ int App::Run()
 bool App::OnIdle(int32_t count)
 {
     if (count == 0) {
-        if (mainWnd_ && mainWnd_->isVisible())
-            mainWnd_->UpdateCommandUI();
+        UpdateCommandUI();
         return true;  // one more round for the documents' own idle work
     }
     return false;
+}
+
+void App::UpdateCommandUI()
+{
+    if (mainWnd_ && mainWnd_->isVisible())
+        mainWnd_->UpdateCommandUI();
 }
 
 void App::ProcessIdle()

@@ -80,6 +80,8 @@ public:
     virtual bool OnIdle(int32_t count);
     // Runs the idle work now, as the event loop would (for tests).
     void ProcessIdle();
+    // Brings the shown main window's menus and bars up to the commands' states.
+    void UpdateCommandUI();
     // Starts offering events to PreTranslateEvent and idle work from the
     // event loop (RunApp and Run do this).
     void InstallEventHooks();

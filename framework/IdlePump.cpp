@@ -55,6 +55,19 @@ bool IdlePump::eventFilter(QObject* receiver, QEvent* event)
         count_ = 0;
         burstDone_ = false;
     }
+    // A key that may be a shortcut first brings the commands' states up to
+    // date, once on its way from the focus up the parents: the idle update
+    // may not have run since a command changed them (Redo pressed right
+    // after Undo), and the key of a command that looked unavailable would
+    // be lost.
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (!shortcutUpdated_) {
+            shortcutUpdated_ = true;
+            GuardedCall([&] { app_.UpdateCommandUI(); });
+        }
+    } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        shortcutUpdated_ = false;
+    }
     if (inFilter_)
         return false;
     inFilter_ = true;

@@ -33,6 +33,7 @@ private:
     int32_t count_ = 0;
     bool burstDone_ = false;
     bool inFilter_ = false;
+    bool shortcutUpdated_ = false; // for the key on its way to a shortcut
 };
 
 }  // namespace fw

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "TestApp.h"
@@ -140,6 +141,26 @@ TEST_F(Routing, IdleUpdateRunsFromTheEventLoop)
     QTimer::singleShot(100, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(app.main->disabledItem->isEnabled());
+}
+
+TEST_F(Routing, AKeyFindsItsCommandAsItIsNowNotAsTheLastIdleUpdateLeftIt)
+{
+    TextDoc* doc = NewDocument("text");
+    ASSERT_NE(doc, nullptr);
+    app.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.main));
+    app.InstallEventHooks();
+    app.ProcessIdle();
+    ASSERT_FALSE(app.main->availableItem->isEnabled());
+    // The command became available after the last idle update, as Redo does
+    // after an Undo: its key runs it.
+    doc->available = true;
+    QTest::keyClick(app.main->MDIGetActive(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(doc->availableRuns, 1);
+    // And a command no longer available ignores its key.
+    doc->available = false;
+    QTest::keyClick(app.main->MDIGetActive(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(doc->availableRuns, 1);
 }
 
 TEST_F(Routing, ActivationAndDeactivationReachBothChildren)

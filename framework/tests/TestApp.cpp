@@ -48,7 +48,9 @@ const fw::MessageMap* TextDoc::GetMessageMap() const
     static const fw::MessageMap map = fw::MessageMap(fw::Document::GetMessageMap())
                                           .OnCommandEx(kTrace, kTrace, &TextDoc::OnTrace)
                                           .OnCommand(kDisabled, &TextDoc::OnDisabled)
-                                          .OnUpdate(kDisabled, &TextDoc::OnUpdateDisabled);
+                                          .OnUpdate(kDisabled, &TextDoc::OnUpdateDisabled)
+                                          .OnCommand(kAvailable, &TextDoc::OnAvailable)
+                                          .OnUpdate(kAvailable, &TextDoc::OnUpdateAvailable);
     return &map;
 }
 
@@ -147,6 +149,7 @@ MainFrame::MainFrame()
     disabledItem = AddCommand(test, kDisabled, "&Disabled");
     unhandledItem = AddCommand(test, kUnhandled, "&Unhandled");
     checkedItem = AddCommand(test, kChecked, "&Checked");
+    availableItem = AddCommand(test, kAvailable, "&Available", QKeySequence(Qt::CTRL | Qt::Key_Y));
     bar = new Bar;
     bar->Create(this, Qt::LeftDockWidgetArea, kBarId, 100);
     status = new fw::StatusBar(this);

@@ -28,6 +28,7 @@ inline constexpr uint32_t kTrace = 40000;
 inline constexpr uint32_t kDisabled = 40001;   // its update handler disables it
 inline constexpr uint32_t kUnhandled = 40002;  // nobody handles it
 inline constexpr uint32_t kChecked = 40003;    // handled by the main frame, checked
+inline constexpr uint32_t kAvailable = 40004;  // the document's, enabled while available
 inline constexpr uint32_t kBarId = 1002;
 
 // Names of the levels that saw kTrace, in order.
@@ -39,11 +40,15 @@ public:
     std::string text;
     // Saving fails after the first field, as a full disk would.
     bool failWhileSaving = false;
+    bool available = false;
+    int availableRuns = 0;
     void Serialize(fw::Archive& ar) override;
     const fw::MessageMap* GetMessageMap() const override;
     bool OnTrace(uint32_t);
     void OnUpdateDisabled(fw::CmdUI& ui);
     void OnDisabled() {}
+    void OnUpdateAvailable(fw::CmdUI& ui) { ui.Enable(available); }
+    void OnAvailable() { ++availableRuns; }
 };
 
 class TextView : public fw::View {
@@ -97,6 +102,7 @@ public:
     QAction* disabledItem;
     QAction* unhandledItem;
     QAction* checkedItem;
+    QAction* availableItem;  // Ctrl+Y
     QAction* saveItem;
     bool OnCmdMsg(uint32_t id, fw::CmdCode code, fw::CmdUI* ui) override;
     const fw::MessageMap* GetMessageMap() const override;
