@@ -16,6 +16,6 @@ bool LdRenderPreview(CLdPaletteItem& item);
 bool LdUpdateImage(CLdPaletteItem& item, uint32_t background, uint32_t foreground);
 // Makes path the previews' picture and renders every tool of layout from
 // it; a picture that cannot be read is reported for the first tool only
-// (a chosen one gives way to the program's own), and the tools keep their
-// previews.
+// (a chosen one gives way to the program's own), and a tool that cannot be
+// rendered keeps its preview.
 void LdRenderAllPreviews(CLdPaletteLayout& layout, const std::string& path);
