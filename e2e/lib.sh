@@ -92,8 +92,17 @@ drag() {
   xdotool mouseup 1
 }
 
-# The whole screen into $WORK/$1.
-e2e_grab() { import -display "$DISPLAY" -window root "$WORK/$1"; }
+# The whole screen into $WORK/$1. The editor's tool palette is blacked
+# out: its tools' previews show the photograph's pure colours too, and the
+# checks are about the picture.
+e2e_grab() {
+  import -display "$DISPLAY" -window root "$WORK/$1"
+  local id X Y WIDTH HEIGHT SCREEN WINDOW
+  id=$(xdotool search --onlyvisible --name '^Palette$' 2>/dev/null | head -n 1) || true
+  [ -n "$id" ] || return 0
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  convert "$WORK/$1" -fill black -draw "rectangle $X,$Y $((X + WIDTH - 1)),$((Y + HEIGHT - 1))" "$WORK/$1"
+}
 # How many pixels of $1 have exactly the colour $2 (within region $3, WxH+X+Y).
 count_colour() {
   local region=${3:-}

@@ -311,10 +311,7 @@ void CLdPaletteWnd::UseDefaultImage() { RenderAllFrom(LdDefaultImagePath()); }
 
 void CLdPaletteWnd::RenderAllFrom(const std::string& path)
 {
-    LdSetImageSourcePath(path);
-    for (CLdPaletteLayout::Pane& pane : layout_.Panes())
-        for (auto& item : pane)
-            LdSetImageSource(*item, LdImageSourcePath());
+    LdRenderAllPreviews(layout_, path);
     update();
 }
 

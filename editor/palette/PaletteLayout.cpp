@@ -91,14 +91,36 @@ void CLdPaletteLayout::Serialize(fw::Archive& ar)
 
 std::string LdPaletteLayoutPath() { return LdProgramFolderFile("pal.dat"); }
 
-LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, uint32_t foreground)
+std::string LdShippedPaletteLayoutPath() { return LdProgramFolderFile("pal.default.dat"); }
+
+CLdPaletteLayout LdDefaultPaletteLayout(const std::string& shipped, uint32_t background, uint32_t foreground)
+{
+    CLdPaletteLayout layout;
+    const std::string source = LdImageSourcePath();
+    try {
+        fw::DiskFile file(shipped, fw::DiskFile::kRead);
+        fw::Archive ar(file, fw::Archive::load);
+        layout.Serialize(ar);
+        // Its records name the sample picture where the program was built.
+        LdSetImageSourcePath(LdDefaultImagePath());
+        return layout;
+    } catch (const fw::Exception&) {
+        LdSetImageSourcePath(source);
+        // Rendering the previews here would run every effect, and each
+        // would ask for its parameters: the tools start without them.
+        return CLdPaletteLayout::Default(background, foreground);
+    }
+}
+
+LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, uint32_t foreground,
+                                  const std::string& shipped)
 {
     LdPaletteLoad load;
     std::unique_ptr<fw::DiskFile> file;
     try {
         file = std::make_unique<fw::DiskFile>(path, fw::DiskFile::kRead);
     } catch (const fw::FileException&) {
-        load.layout = CLdPaletteLayout::Default(background, foreground);
+        load.layout = LdDefaultPaletteLayout(shipped, background, foreground);
         return load;
     }
     const std::string source = LdImageSourcePath();
@@ -109,7 +131,7 @@ LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, 
     } catch (const fw::Exception& e) {
         file.reset();
         LdSetImageSourcePath(source);
-        load.layout = CLdPaletteLayout::Default(background, foreground);
+        load.layout = LdDefaultPaletteLayout(shipped, background, foreground);
         const std::string kept = path + ".damaged";
         std::error_code failed;
         std::filesystem::rename(path, kept, failed);

@@ -54,6 +54,16 @@ private:
 
 // The layout file's place: the program's folder and "pal.dat".
 std::string LdPaletteLayoutPath();
+// The default layout shipped beside the program, "pal.default.dat": the
+// default tools with their previews and their effects' first parameters,
+// made when the program is built.
+std::string LdShippedPaletteLayoutPath();
+
+// The tools of a first start: the shipped layout, whose previews come from
+// the program's own sample picture (which becomes the previews' picture)
+// in the program's default colours; without a readable one, the default
+// tools in the colours given, without previews.
+CLdPaletteLayout LdDefaultPaletteLayout(const std::string& shipped, uint32_t background, uint32_t foreground);
 
 // Reads the layout file. A file that does not exist or cannot be opened
 // gives the default layout quietly; a damaged one gives the default layout,
@@ -63,7 +73,8 @@ struct LdPaletteLoad {
     CLdPaletteLayout layout;
     std::optional<std::string> error;
 };
-LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, uint32_t foreground);
+LdPaletteLoad LdLoadPaletteLayout(const std::string& path, uint32_t background, uint32_t foreground,
+                                  const std::string& shipped = LdShippedPaletteLayoutPath());
 // Writes the layout file whole or not at all; raises the framework's file
 // exception when it cannot.
 void LdStorePaletteLayout(const std::string& path, CLdPaletteLayout& layout);

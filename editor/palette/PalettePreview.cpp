@@ -9,6 +9,7 @@
 #include "editor/operations/UserAbortExcept.h"
 #include "editor/palette/LdPaletteItem.h"
 #include "editor/palette/LdPlugInPaletteItem.h"
+#include "editor/palette/PaletteLayout.h"
 #include "editor/ui/WaitCursor.h"
 #include "framework/Exception.h"
 #include "framework/MessageBox.h"
@@ -73,21 +74,36 @@ bool TryRender(CLdPaletteItem& item)
     }
 }
 
-} // namespace
+enum class Outcome { Rendered, Failed, NoPicture };
 
-bool LdRenderPreview(CLdPaletteItem& item)
+// One rendering that reports a picture it cannot read; NoPicture when not
+// even the program's own sample picture could be read.
+Outcome RenderReporting(CLdPaletteItem& item)
 {
     try {
-        return TryRender(item);
+        return TryRender(item) ? Outcome::Rendered : Outcome::Failed;
     } catch (const ImageSourceError&) {
     }
     fw::MessageBox(DocString(IDS_CANT_READ_FILE), fw::MB_OK | fw::MB_ICONEXCLAMATION);
-    if (LdImageSourcePath() != LdDefaultImagePath()) {
-        fw::MessageBox(DocString(IDS_USE_DEFAULT), fw::MB_OK | fw::MB_ICONINFORMATION);
-        LdSetImageSourcePath(LdDefaultImagePath());
-        LdRenderPreview(item);
-    }
-    return false;
+    if (LdImageSourcePath() == LdDefaultImagePath())
+        return Outcome::NoPicture;
+    fw::MessageBox(DocString(IDS_USE_DEFAULT), fw::MB_OK | fw::MB_ICONINFORMATION);
+    LdSetImageSourcePath(LdDefaultImagePath());
+    return RenderReporting(item) == Outcome::NoPicture ? Outcome::NoPicture : Outcome::Failed;
+}
+
+} // namespace
+
+bool LdRenderPreview(CLdPaletteItem& item) { return RenderReporting(item) == Outcome::Rendered; }
+
+void LdRenderAllPreviews(CLdPaletteLayout& layout, const std::string& path)
+{
+    LdSetImageSourcePath(path);
+    for (CLdPaletteLayout::Pane& pane : layout.Panes())
+        for (auto& item : pane)
+            // A picture that cannot be read is said once, not once a tool.
+            if (RenderReporting(*item) == Outcome::NoPicture)
+                return;
 }
 
 bool LdUpdateImage(CLdPaletteItem& item, uint32_t background, uint32_t foreground)
@@ -102,10 +118,4 @@ bool LdUpdateImage(CLdPaletteItem& item, uint32_t background, uint32_t foregroun
     if (effect)
         effect->RestoreInstance(oldInstance);
     return false;
-}
-
-bool LdSetImageSource(CLdPaletteItem& item, const std::string& path)
-{
-    LdSetImageSourcePath(path);
-    return LdRenderPreview(item);
 }

@@ -1,7 +1,8 @@
-// The editor's effect modules as a test or benchmark runs them: the ones
-// built beside the program, each told once (its settings under config,
-// which becomes the suite's config folder) that the editor runs it, as
-// after its first run. SetEffectModuleFolder("") undoes the first half.
+// The editor's effect modules as a test, a benchmark or the build (the tool
+// palette's default previews) runs them: the ones built beside the program,
+// each told once (its settings under config, which becomes the suite's
+// config folder) that the editor runs it, as after its first run.
+// SetEffectModuleFolder("") undoes the first half.
 #pragma once
 
 #include <cstdint>

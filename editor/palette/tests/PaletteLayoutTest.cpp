@@ -123,6 +123,35 @@ TEST_F(PaletteFile, MissingFileGivesTheDefaultQuietly)
     EXPECT_FALSE(fs::exists(path));
 }
 
+TEST_F(PaletteFile, WithoutAShippedLayoutTheDefaultToolsHaveNoPreviews)
+{
+    CLdPaletteLayout made = CLdPaletteLayout::Default(0, 0);
+    made.Panes()[0][0]->SetImage(std::vector<uint8_t>(100, 7));
+    LdSetImageSourcePath("/build/Palette.bmp");
+    const std::string shipped = (folder / "pal.default.dat").string();
+    LdStorePaletteLayout(shipped, made);
+    const std::vector<uint8_t> whole = Bytes(shipped);
+
+    // Missing, or cut short after its first tool was read.
+    for (bool present : {false, true}) {
+        SCOPED_TRACE(present);
+        if (present)
+            Put(shipped, std::vector<uint8_t>(whole.begin(), whole.begin() + ptrdiff_t(whole.size() / 2)));
+        else
+            fs::remove(shipped);
+        LdSetImageSourcePath("/pictures/Custom.bmp");
+        const LdPaletteLoad load = LdLoadPaletteLayout(path, 0x10, 0x20, shipped);
+        EXPECT_FALSE(load.error);
+        EXPECT_EQ(PaneSizes(load.layout), (std::vector<size_t>{13, 8, 4, 0}));
+        for (const auto& pane : load.layout.Panes())
+            for (const auto& item : pane) {
+                EXPECT_TRUE(item->Image().empty()) << item->Name();
+                EXPECT_EQ(item->Background(), 0x10u);
+            }
+        EXPECT_EQ(LdImageSourcePath(), "/pictures/Custom.bmp");
+    }
+}
+
 TEST_F(PaletteFile, DamagedFilesAreReportedAndKept)
 {
     CLdPaletteLayout layout = CLdPaletteLayout::Default(0, 0);

@@ -1,11 +1,13 @@
 // An effect's palette tool: its preview rendered from the sample picture
 // (the effect asks for its settings once, then keeps them, also through the
 // layout file), applied to a document without asking, pictures that cannot
-// be read, and customizing that is cancelled or confirmed.
+// be read, customizing that is cancelled or confirmed, and the default tools
+// made with the program.
 #include "DocTestSupport.h"
 
 #include "editor/effects/EffectModuleFolder.h"
 #include "editor/palette/LdPlugInPaletteItem.h"
+#include "editor/palette/PaletteLayout.h"
 #include "editor/palette/PalettePreview.h"
 #include "framework/Archive.h"
 #include "framework/Dialog.h"
@@ -19,6 +21,7 @@ using namespace doctest;
 namespace {
 
 constexpr uint32_t kEmboss = 32809;
+constexpr uint32_t kRandom = 32832;
 
 class EffectTool : public DocTest {
 protected:
@@ -111,15 +114,66 @@ TEST_F(EffectTool, APictureThatCannotBeReadKeepsThePreview)
     for (const Case& c : cases) {
         messages.clear();
         // The tests' program folder has no sample picture.
-        LdSetImageSourcePath(c.chosenPicture ? TempPath("Deleted.bmp") : LdDefaultImagePath());
+        const std::string picture = c.chosenPicture ? TempPath("Deleted.bmp") : LdDefaultImagePath();
+        LdSetImageSourcePath(picture);
         CLdPlugInPaletteItem tool(kEmboss, "Emboss", 0xFFFFFF, 0);
         tool.SetImage({1, 2, 3});
         EXPECT_FALSE(LdRenderPreview(tool));
         EXPECT_EQ(messages, c.shown);
         EXPECT_EQ(LdImageSourcePath(), LdDefaultImagePath());
         EXPECT_EQ(tool.Image(), (std::vector<uint8_t>{1, 2, 3}));
+
+        // All tools from that picture ("Default Image", "New image"): said
+        // once, not once a tool.
+        messages.clear();
+        CLdPaletteLayout layout;
+        layout.AddTab("T");
+        for (int i = 0; i < 3; ++i)
+            layout.AddEffectItem(0, kEmboss, 0xFFFFFF, 0).SetImage({1, 2, 3});
+        LdRenderAllPreviews(layout, picture);
+        EXPECT_EQ(messages, c.shown);
+        for (const auto& item : layout.Panes()[0])
+            EXPECT_EQ(item->Image(), (std::vector<uint8_t>{1, 2, 3}));
     }
     EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(EffectTool, TheShippedDefaultToolsHaveTheirPreviewsAndNeverAsk)
+{
+    // A first start: no layout file, the default layout made with the program.
+    LdSetImageSourcePath("");
+    const LdPaletteLoad load =
+        LdLoadPaletteLayout(TempPath("pal.dat"), 0x123456, 0x654321, std::string(QN_PROGRAM_FOLDER) + "pal.default.dat");
+    ASSERT_FALSE(load.error);
+    EXPECT_EQ(load.layout.TabNames(), (std::vector<std::string>{"Artwork", "Deformations", "Textures", "Custom"}));
+    std::vector<size_t> sizes;
+    for (const auto& pane : load.layout.Panes())
+        sizes.push_back(pane.size());
+    EXPECT_EQ(sizes, (std::vector<size_t>{13, 8, 4, 0}));
+    EXPECT_EQ(LdImageSourcePath(), LdDefaultImagePath());
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(messages, std::vector<std::string>{});
+
+    // Each tool keeps the parameters its preview was made with: rendered
+    // again from the same picture it gives the same preview, and no effect
+    // asks for anything.
+    LdSetImageSourcePath(sample);
+    for (const auto& pane : load.layout.Panes())
+        for (const auto& item : pane) {
+            SCOPED_TRACE(item->Name());
+            const std::vector<uint8_t> shipped = item->Image();
+            ASSERT_EQ(shipped.size(), 40u + 60u * 240u);
+            EXPECT_EQ(Field(shipped, 4), 80);
+            EXPECT_EQ(Field(shipped, 8), 60);
+            EXPECT_TRUE(LdRenderPreview(*item));
+            // Random deformations draw a new field each run unless frozen.
+            if (item->CommandId() != kRandom) {
+                EXPECT_EQ(item->Image(), shipped);
+            }
+            EXPECT_EQ(item->Image().size(), shipped.size());
+        }
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(messages, std::vector<std::string>{});
 }
 
 TEST_F(EffectTool, CustomizingAsksAgainAndACancelChangesNothing)
