@@ -1,6 +1,8 @@
 #include "editor/palette/LdPaletteItem.h"
 
 #include "framework/Archive.h"
+#include "platform/ProgramLocation.h"
+#include "platform/SettingsLocation.h"
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -23,6 +25,11 @@ void LdSetImageSourcePath(const std::string& path) { ImageSource() = path; }
 std::string LdProgramFolderFile(const std::string& name)
 {
     return (std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / name).string();
+}
+
+std::string LdUserDataFile(const std::string& name)
+{
+    return platform::SettingsLocation::ConfigFolder(platform::ProgramLocation::ProgramName()) + name;
 }
 
 std::string LdDefaultImagePath() { return LdProgramFolderFile("Palette.bmp"); }

@@ -55,6 +55,9 @@ void LdSetImageSourcePath(const std::string& path);
 std::string LdDefaultImagePath();
 // A file of that name in the program's folder.
 std::string LdProgramFolderFile(const std::string& name);
+// A file the palette writes ("pal.dat", "Custom.bmp"): in the user's config
+// folder, as the settings are, since the program's folder may not be writable.
+std::string LdUserDataFile(const std::string& name);
 
 // A command's menu text as a tool label: without "&" and ".".
 std::string LdPaletteItemName(const std::string& menuText);

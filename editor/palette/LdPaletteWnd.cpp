@@ -302,7 +302,7 @@ void CLdPaletteWnd::UseImageOf(CLodo40Doc& document)
         LdMakeCustomImage(document.RenderToDib(), kPreviewWidth, kPreviewHeight);
     if (image.empty())
         return;
-    const std::string path = LdProgramFolderFile("Custom.bmp");
+    const std::string path = LdUserDataFile("Custom.bmp");
     LdWriteBitmapFile(path, image);
     RenderAllFrom(path);
 }

@@ -89,7 +89,7 @@ void CLdPaletteLayout::Serialize(fw::Archive& ar)
     panes_ = std::move(panes);
 }
 
-std::string LdPaletteLayoutPath() { return LdProgramFolderFile("pal.dat"); }
+std::string LdPaletteLayoutPath() { return LdUserDataFile("pal.dat"); }
 
 std::string LdShippedPaletteLayoutPath() { return LdProgramFolderFile("pal.default.dat"); }
 

@@ -52,7 +52,7 @@ private:
     std::vector<Pane> panes_;
 };
 
-// The layout file's place: the program's folder and "pal.dat".
+// The layout file's place: "pal.dat" in the user's config folder.
 std::string LdPaletteLayoutPath();
 // The default layout shipped beside the program, "pal.default.dat": the
 // default tools with their previews and their effects' first parameters,

@@ -4,6 +4,8 @@
 #include "editor/palette/LdPlugInPaletteItem.h"
 #include "editor/palette/PaletteLayout.h"
 #include "framework/Exception.h"
+#include "platform/ProgramLocation.h"
+#include "platform/SettingsLocation.h"
 
 #include <gtest/gtest.h>
 
@@ -197,4 +199,13 @@ TEST_F(PaletteFile, AFailedWriteLeavesTheOldFile)
         EXPECT_EQ(Bytes(path), (std::vector<uint8_t>{1, 2, 3}));
     }
     fs::permissions(folder, fs::perms::owner_all);
+}
+
+TEST(PaletteFilePlace, TheLayoutIsTheUsersNotTheProgramFolders)
+{
+    // The program's folder may not be writable (an installed program), and
+    // one user's tools are not another's.
+    EXPECT_EQ(LdPaletteLayoutPath(),
+              platform::SettingsLocation::ConfigFolder(platform::ProgramLocation::ProgramName()) + "pal.dat");
+    EXPECT_NE(fs::path(LdPaletteLayoutPath()).parent_path(), fs::path(platform::ProgramLocation::ProgramFolder()));
 }
