@@ -8,6 +8,7 @@
 // Each path runs in a process of its own, whose modules' settings name the
 // host that runs them, best of three. The target for the editor
 // against the host is 1.1x.
+#include "BenchResult.h"
 #include "EditorBenchSupport.h"
 #include "HostMemoryPicture.h"
 #include "ProcessMeasure.h"
@@ -227,6 +228,12 @@ int main(int argc, char** argv)
                     c.name, editor, host, host > 0 ? editor / host : -1.0, c.magick[0].c_str(),
                     magick.ok ? magick.ms : -1.0, copy.ok ? copy.ms : -1.0, magickOp,
                     magickOp > 0 ? editor / magickOp : -1.0);
+        if (editor > 0 && host > 0)
+            ReportRatio("effect_overhead", std::string(c.name) + " in the editor / under the plug-in host", editor / host,
+                        1.1);
+        if (editor > 0 && magickOp > 0)
+            ReportRatioOnly("effect_overhead", std::string(c.name) + " in the editor / ImageMagick " + c.magick[0],
+                            editor / magickOp);
     }
     std::filesystem::remove_all(folder);
     std::filesystem::remove_all(folder + "_child");
