@@ -8,10 +8,14 @@ function(qn_add_library name)
   target_link_libraries(${name} PUBLIC ${A_LINKS} PRIVATE ${A_PRIVATE_LINKS})
 endfunction()
 
+# The config folder every test shares unless it makes its own.
+set(QN_TEST_CONFIG_HOME ${CMAKE_BINARY_DIR}/test-config)
+
 # qn_add_test(<name> LABEL <library> SOURCES ... [LINKS ...] [NO_MAIN])
 # A GoogleTest program in build/tests whose cases ctest discovers one by one,
 # each in a process of its own, labelled with the library it tests. The
-# locale is fixed, so that texts do not follow the machine's language.
+# locale is fixed, so that texts do not follow the machine's language, and
+# settings go to a folder of the build, not the user's own.
 function(qn_add_test name)
   if(NOT QN_BUILD_TESTS)
     return()
@@ -33,8 +37,18 @@ function(qn_add_test name)
     INSTALL_RPATH "$ORIGIN/../bin")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${A_LABEL} TIMEOUT ${A_TIMEOUT}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${A_ENVIRONMENT}")
+    PROPERTIES LABELS ${A_LABEL} TIMEOUT ${A_TIMEOUT})
+  # The environment is set by a script of its own that ctest reads after the
+  # discovered tests: a list handed through the discovery would lose all but
+  # its first variable.
+  string(JOIN ";" environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QN_CONFIG_HOME=${QN_TEST_CONFIG_HOME}
+         ${A_ENVIRONMENT})
+  set(script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+  file(WRITE "${script}"
+       "if(${name}_TESTS)\n"
+       "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"
+       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${script}")
 endfunction()
 
 # qn_add_bench(<name> SOURCES ... [LINKS ...])

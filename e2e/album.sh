@@ -31,7 +31,7 @@ gone "Add New Items" || fail "the file dialog stays open"
 red_blocks() {
   convert "$WORK/$1" -fuzz 15% -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
     -define connected-components:area-threshold=100 -define connected-components:verbose=true \
-    -connected-components 8 null: | awk '/gray\(255\)|srgb\(255,255,255\)/ { split($3, c, ","); print int(c[1]), int(c[2]) }'
+    -connected-components 8 null: | awk '/gray\(255\)|\(255,255,255[,)]/ { split($3, c, ","); print int(c[1]), int(c[2]) }'
 }
 thumbnails() { [ "$(red_blocks "$1" | wc -l)" -ge 2 ]; }
 grab_until album.png 'thumbnails album.png' 60 || fail "the album shows no thumbnails of the saved pictures"

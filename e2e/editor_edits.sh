@@ -72,8 +72,13 @@ click $TEXT_APPLY
 grab_until text.png "typed text.png && [ \$(changed text-panel.png text.png 1024x110+0+18) -gt 100 ]" 30 ||
   fail "the text was not placed"
 
+# Each step is waited for on the screen before the next key, as a user
+# looks before pressing again.
 step "two steps undone"
-to_window "$EDITOR" ctrl+z ctrl+z
+to_window "$EDITOR" ctrl+z
+grab_until undone1.png "[ \$(changed painted.png undone1.png $PICTURE) -eq 0 ]" 60 ||
+  fail "undoing once does not show the picture before the text"
+to_window "$EDITOR" ctrl+z
 grab_until undone.png "[ \$(changed mosaic.png undone.png $PICTURE) -eq 0 ]" 60 ||
   fail "undoing twice does not show the picture before the stroke"
 

@@ -196,11 +196,18 @@ save_as() {
 
 # Waits until the photograph shows whole at 1:1 in the editor; sets X0 Y0
 # (its top left on the screen) and PICTURE (its place, WxH+X+Y).
+# The view may still be painting its tiles when a grab is taken: the three
+# blocks are waited for together.
+photograph_whole() {
+  local red
+  red=$(box_of "$1" "#FF0000")
+  [[ "$red" == 200x150+* ]] || return 1
+  read -r X0 Y0 < <(echo "$red" | sed 's/.*+\([0-9]*\)+\([0-9]*\)/\1 \2/')
+  [ "$(box_of "$1" "#0000FF")" = "200x150+$((X0 + 200))+$Y0" ] && [ "$(box_of "$1" "#00FF00")" = "400x150+$X0+$((Y0 + 150))" ]
+}
 show_photograph() {
-  grab_until open.png '[[ "$(box_of open.png "#FF0000")" == 200x150+* ]]' || fail "the photograph is not on the screen"
-  read -r X0 Y0 < <(box_of open.png "#FF0000" | sed 's/.*+\([0-9]*\)+\([0-9]*\)/\1 \2/')
-  [ "$(box_of open.png "#0000FF")" = "200x150+$((X0 + 200))+$Y0" ] || fail "the blue block is not right of the red one"
-  [ "$(box_of open.png "#00FF00")" = "400x150+$X0+$((Y0 + 150))" ] || fail "the green block is not below"
+  grab_until open.png 'photograph_whole open.png' ||
+    fail "the photograph is not on the screen whole: red top left, blue beside it, green below"
   PICTURE=400x300+$X0+$Y0
 }
 # Screen point of picture point x y.

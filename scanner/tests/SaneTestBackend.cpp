@@ -19,8 +19,11 @@ struct ConfigFolder {
         path = ::mkdtemp(pattern);
         ::setenv("SANE_CONFIG_DIR", path.c_str(), 1);
         // The scanner keeps its choices in the user's config folder: a test
-        // that has none of its own uses this one.
-        ::setenv("QN_CONFIG_HOME", path.c_str(), 0);
+        // that has none of its own (only the one all tests share) uses this
+        // one, so that tests running side by side do not see each other's.
+        const char* config = ::getenv("QN_CONFIG_HOME");
+        if (!config || std::string(config) == QN_SHARED_TEST_CONFIG)
+            ::setenv("QN_CONFIG_HOME", path.c_str(), 1);
     }
     ~ConfigFolder() { std::filesystem::remove_all(path); }
 };
