@@ -40,6 +40,7 @@ private:
     int fd_;
     std::vector<uint8_t> buffer_;
     std::string error_;
+    uint64_t unsynced_ = 0;  // bytes written since the disk was last asked to start
 };
 
 } // namespace imexp

@@ -50,9 +50,9 @@ void MemUnmap(thandle_t, void*, toff_t) {}
 
 int NoMap(thandle_t, void**, toff_t*) { return 0; }
 
-// Files are read through a mapping where the system gives one: libtiff's
-// unmapped path rounds raw tile buffers and then refuses uncompressed tiles
-// whose size is not a multiple of 1024 bytes.
+// Tiled files are read through a mapping where the system gives one:
+// libtiff's unmapped path rounds raw tile buffers and then refuses
+// uncompressed tiles whose size is not a multiple of 1024 bytes.
 int FdMap(thandle_t h, void** base, toff_t* size)
 {
     auto* in = static_cast<TiffHandle::FileInput*>(h);
@@ -142,9 +142,9 @@ TiffHandle::TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc) : input
     OpenForReading(&input_, MemRead, MemSeek, MemSize, MemMap, MemUnmap, maxAlloc);
 }
 
-TiffHandle::TiffHandle(int fd, uint64_t size, int64_t maxAlloc) : file_{fd, size, 0}
+TiffHandle::TiffHandle(int fd, uint64_t size, int64_t maxAlloc, Access access) : file_{fd, size, 0}
 {
-    OpenForReading(&file_, FdRead, FdSeek, FdSize, FdMap, FdUnmap, maxAlloc);
+    OpenForReading(&file_, FdRead, FdSeek, FdSize, access == Access::Map ? FdMap : NoMap, FdUnmap, maxAlloc);
 }
 
 void TiffHandle::OpenForReading(thandle_t input, TIFFReadWriteProc read, TIFFSeekProc seek, TIFFSizeProc size,

@@ -16,9 +16,12 @@ class TiffHandle {
 public:
     // maxAlloc: the largest single block libtiff may allocate.
     TiffHandle(std::span<const uint8_t> bytes, int64_t maxAlloc);
-    // Reads an open file through a read-only mapping (pages come in as
-    // libtiff touches them), or strip by strip where it cannot be mapped.
-    TiffHandle(int fd, uint64_t size, int64_t maxAlloc);
+    // Reads an open file strip by strip into libtiff's or the caller's
+    // buffers, or, when mapped, through a read-only mapping (pages come in
+    // as libtiff touches them and stay until the handle closes); a file that
+    // cannot be mapped is read as unmapped.
+    enum class Access { Read, Map };
+    TiffHandle(int fd, uint64_t size, int64_t maxAlloc, Access access);
     explicit TiffHandle(OutputFile& file);
     ~TiffHandle();
     TiffHandle(const TiffHandle&) = delete;

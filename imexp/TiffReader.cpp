@@ -1,5 +1,5 @@
 // TIFF through libtiff: black and white (either polarity), paletted, grey,
-// RGB and CMYK strips in any of libtiff's compressions, line by line. Anything
+// RGB and CMYK strips in any of libtiff's compressions, strip by strip. Anything
 // else libtiff can show (tiles, separate planes, CMYK, other colour spaces)
 // goes through its RGBA reader as 24-bit colour.
 #include "imexp/Readers.h"
@@ -8,6 +8,7 @@
 #include "imexp/ImExp.h"
 #include "imexp/PaletteMapper.h"
 #include "imexp/ReadTarget.h"
+#include "imexp/SwapRedBlue.h"
 #include "imexp/TiffHandle.h"
 
 #include <algorithm>
@@ -85,16 +86,56 @@ uint8_t Flatten(const Layout& l, uint8_t v, unsigned alpha)
     return OverWhite(v, alpha);
 }
 
-void ReadScanlines(TiffHandle& tiff, const Layout& l, ReadTarget& target, std::vector<uint8_t>& line,
-                   const std::function<void(const uint8_t*, uint8_t*)>& convert)
+// Strips up to this size are read whole; larger ones (a compressed picture
+// in one strip) line by line, so that no strip costs a second picture.
+constexpr tmsize_t kMaxStripBytes = tmsize_t(4) << 20;
+
+void PutLines(const Layout& l, ReadTarget& target, uint32_t first, uint32_t count, const uint8_t* lines,
+              tmsize_t scanline, const std::function<void(const uint8_t*, uint8_t*)>& convert)
 {
-    for (uint32_t y = 0; y < l.height; ++y) {
-        if (TIFFReadScanline(tiff.get(), line.data(), y, 0) < 0)
-            tiff.Fail("the TIFF data is damaged or cut short");
-        convert(line.data(), target.RowBuffer());
+    for (uint32_t i = 0; i < count; ++i) {
+        convert(lines + size_t(i) * size_t(scanline), target.RowBuffer());
         // Lines stored from the bottom go out where the picture shows them.
+        const uint32_t y = first + i;
         const uint32_t shown = l.orientation == ORIENTATION_BOTLEFT ? l.height - 1 - y : y;
         target.PutLine(int32_t(shown), target.RowBuffer());
+    }
+}
+
+// Hands every line through convert to the target: a strip at a time where
+// strips are small (libtiff then reads an uncompressed strip straight into
+// the buffer, with no copy and no call of its own for each line), else line
+// by line.
+void ReadLines(TiffHandle& tiff, const Layout& l, ReadTarget& target, tmsize_t scanline,
+               const std::function<void(const uint8_t*, uint8_t*)>& convert)
+{
+    TIFF* tif = tiff.get();
+    uint32_t rowsPerStrip = 0;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    rowsPerStrip = std::min(rowsPerStrip, l.height);
+    const tmsize_t stripBytes = TIFFStripSize(tif);
+    if (rowsPerStrip > 0 && stripBytes > 0 && stripBytes <= kMaxStripBytes &&
+        stripBytes == tmsize_t(rowsPerStrip) * scanline) {
+        std::vector<uint8_t> strip(static_cast<size_t>(stripBytes));
+        for (uint32_t y = 0; y < l.height; y += rowsPerStrip) {
+            const uint32_t rows = std::min(rowsPerStrip, l.height - y);
+            const tmsize_t bytes = tmsize_t(rows) * scanline;
+            const uint32_t at = TIFFComputeStrip(tif, y, 0);
+            // libtiff reads an uncompressed strip of a file by the size of its
+            // rows, also past a byte count that says the strip is shorter.
+            if (l.compression == COMPRESSION_NONE && TIFFGetStrileByteCount(tif, at) < uint64_t(bytes))
+                tiff.Fail("the TIFF data is damaged or cut short (a strip is shorter than its rows)");
+            if (TIFFReadEncodedStrip(tif, at, strip.data(), bytes) != bytes)
+                tiff.Fail("the TIFF data is damaged or cut short");
+            PutLines(l, target, y, rows, strip.data(), scanline, convert);
+        }
+        return;
+    }
+    std::vector<uint8_t> line(static_cast<size_t>(scanline));
+    for (uint32_t y = 0; y < l.height; ++y) {
+        if (TIFFReadScanline(tif, line.data(), y, 0) < 0)
+            tiff.Fail("the TIFF data is damaged or cut short");
+        PutLines(l, target, y, 1, line.data(), scanline, convert);
     }
 }
 
@@ -157,7 +198,6 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         ReadThroughRgba(tiff, l, target);
         return;
     }
-    std::vector<uint8_t> line(static_cast<size_t>(scanline));
     const int32_t width = int32_t(l.width);
     const bool minIsWhite = l.photometric == PHOTOMETRIC_MINISWHITE;
 
@@ -166,7 +206,7 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         target.Begin(width, int32_t(l.height), WA_1BIT, nullptr, 0, l.hdpi, l.vdpi);
         const size_t bytes = (size_t(width) + 7) / 8;
         const uint8_t lastMask = uint8_t(0xFF << ((8 - width % 8) % 8));
-        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+        ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
             for (size_t i = 0; i < bytes; ++i)
                 out[i] = minIsWhite ? uint8_t(~in[i]) : in[i];
             out[bytes - 1] &= lastMask;
@@ -177,7 +217,7 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         (l.bits == 2 || l.bits == 4 || l.bits == 8 || l.bits == 16) && l.samples >= 1) {
         const bool alpha = HasAlpha(l, 1);
         target.Begin(width, int32_t(l.height), WA_GRAY, nullptr, 0, l.hdpi, l.vdpi);
-        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+        ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
             for (int32_t x = 0; x < width; ++x) {
                 uint8_t v = GreyOf(in, uint32_t(x), l.bits, l.samples);
                 if (minIsWhite)
@@ -203,7 +243,7 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         PaletteMapper mapper(palette, l.bits);
         target.Begin(width, int32_t(l.height), mapper.Type(), mapper.Palette(), mapper.Count(), l.hdpi, l.vdpi);
         std::vector<uint8_t> indexes(static_cast<size_t>(width));
-        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+        ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
             UnpackIndexes(in, l.bits, width, indexes.data());
             mapper.MapRow(indexes.data(), width, out);
         });
@@ -213,16 +253,12 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         const bool alpha = HasAlpha(l, 3);
         target.Begin(width, int32_t(l.height), WA_RGB24, nullptr, 0, l.hdpi, l.vdpi);
         if (l.bits == 8 && l.samples == 3) {
-            ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
-                for (int32_t x = 0; x < width; ++x) {
-                    out[3 * x] = in[3 * x + 2];
-                    out[3 * x + 1] = in[3 * x + 1];
-                    out[3 * x + 2] = in[3 * x];
-                }
+            ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
+                SwapRedBlue(in, out, size_t(width));
             });
             return;
         }
-        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+        ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
             for (int32_t x = 0; x < width; ++x) {
                 const uint32_t at = uint32_t(x) * l.samples;
                 const unsigned a = alpha ? GreyOf(in, at + 3, l.bits, 1) : 255;
@@ -239,7 +275,7 @@ void ReadFrom(TiffHandle& tiff, ReadTarget& target)
         // Inks taken off white, with no colour profile.
         const bool alpha = HasAlpha(l, 4);
         target.Begin(width, int32_t(l.height), WA_RGB24, nullptr, 0, l.hdpi, l.vdpi);
-        ReadScanlines(tiff, l, target, line, [&](const uint8_t* in, uint8_t* out) {
+        ReadLines(tiff, l, target, scanline, [&](const uint8_t* in, uint8_t* out) {
             for (int32_t x = 0; x < width; ++x) {
                 const uint32_t at = uint32_t(x) * l.samples;
                 const unsigned white = 255 - GreyOf(in, at + 3, l.bits, 1);
@@ -266,7 +302,16 @@ void ReadTiff(std::span<const uint8_t> file, ReadTarget& target)
 
 void ReadTiffFile(int fd, uint64_t size, ReadTarget& target)
 {
-    TiffHandle tiff(fd, size, MaxAlloc());
+    // Strips are read into buffers of their own, so that the file does not
+    // sit in memory beside the picture; tiles need the mapping (TiffHandle).
+    {
+        TiffHandle tiff(fd, size, MaxAlloc(), TiffHandle::Access::Read);
+        if (!TIFFIsTiled(tiff.get())) {
+            ReadFrom(tiff, target);
+            return;
+        }
+    }
+    TiffHandle tiff(fd, size, MaxAlloc(), TiffHandle::Access::Map);
     ReadFrom(tiff, target);
 }
 

@@ -6,10 +6,12 @@
 #include "imexp/Fail.h"
 #include "imexp/ImExp.h"
 #include "imexp/OutputFile.h"
+#include "imexp/SwapRedBlue.h"
 #include "imexp/TiffHandle.h"
 #include "imexp/WriteSource.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace imexp {
@@ -69,6 +71,10 @@ void WriteTiff(OutputFile& out, WriteSource& source, const WriteOptions& options
     } else {
         TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
     }
+    // libtiff deflates a whole strip given at once through libdeflate where
+    // it has it, whose bytes differ from zlib's: files stay as they were.
+    if (compression == COMPRESSION_ADOBE_DEFLATE)
+        TIFFSetField(tif, TIFFTAG_DEFLATE_SUBCODEC, DEFLATE_SUBCODEC_ZLIB);
     if (compression == COMPRESSION_JPEG)
         TIFFSetField(tif, TIFFTAG_JPEGQUALITY, std::clamp(options.jpegQuality, 1, 100));
     // Strips of about 256 KiB: libtiff's default of 8 KiB makes a strip,
@@ -79,20 +85,27 @@ void WriteTiff(OutputFile& out, WriteSource& source, const WriteOptions& options
         rowsPerStrip = std::max<uint32_t>(16, rowsPerStrip / 16 * 16);
     TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
 
-    std::vector<uint8_t> line(type == WA_RGB24 ? size_t(width) * 3 : 0);
-    for (int32_t y = 0; y < source.Height(); ++y) {
-        const uint8_t* row = source.Line(y);
-        if (type == WA_RGB24) {
-            for (int32_t x = 0; x < width; ++x) {
-                line[3 * size_t(x)] = row[3 * x + 2];
-                line[3 * size_t(x) + 1] = row[3 * x + 1];
-                line[3 * size_t(x) + 2] = row[3 * x];
-            }
-            row = line.data();
+    // Whole strips go to libtiff, which writes an uncompressed one straight
+    // to the file.
+    const tmsize_t scanline = TIFFScanlineSize(tif);
+    if (scanline <= 0)
+        tiff.Fail("the TIFF file cannot be written");
+    std::vector<uint8_t> strip(size_t(scanline) * rowsPerStrip);
+    const uint32_t height = uint32_t(source.Height());
+    for (uint32_t y = 0; y < height; y += rowsPerStrip) {
+        const uint32_t rows = std::min(rowsPerStrip, height - y);
+        for (uint32_t i = 0; i < rows; ++i) {
+            const uint8_t* row = source.Line(int32_t(y + i));
+            uint8_t* line = strip.data() + size_t(i) * size_t(scanline);
+            if (type == WA_RGB24)
+                SwapRedBlue(row, line, size_t(width));
+            else
+                std::memcpy(line, row, size_t(scanline));
         }
         // A failed write of the file itself (a full disk) is the cause, not
         // what libtiff makes of it afterwards.
-        if (TIFFWriteScanline(tif, const_cast<uint8_t*>(row), uint32_t(y), 0) < 0) {
+        const tmsize_t bytes = tmsize_t(rows) * scanline;
+        if (TIFFWriteEncodedStrip(tif, TIFFComputeStrip(tif, y, 0), strip.data(), bytes) != bytes) {
             if (out.Failed())
                 Fail(out.Error());
             tiff.Fail("the TIFF file cannot be written");

@@ -193,6 +193,45 @@ TEST(Broken, AbsurdSizesAreRefusedBeforeAnythingIsMade)
     expectTooLarge(tif, "TIFF");
 }
 
+TEST(Broken, AStripShorterThanItsRowsIsAnError)
+{
+    // Uncompressed strips of 29 rows whose byte counts say 100 bytes less,
+    // each strip followed by the next: read from memory and from the file.
+    // (libtiff itself corrects a single strip, or a first two that differ.)
+    TestFolder folder;
+    const std::string path = folder / "short.tif";
+    const MemoryPicture original(3000, 90, WA_RGB24);
+    ASSERT_TRUE(imexp::WritePicture(path, original, imexp::WriteOptions::FromText("compression=none")));
+    const std::string text = TestFolder::Read(path);
+    Bytes tif(text.begin(), text.end());
+    const auto u32 = [&](size_t at) {
+        return tif[at] | tif[at + 1] << 8 | tif[at + 2] << 16 | uint32_t(tif[at + 3]) << 24;
+    };
+    const uint32_t ifd = u32(4);
+    const unsigned entries = tif[ifd] | tif[ifd + 1] << 8;
+    bool patched = false;
+    for (unsigned e = 0; e < entries; ++e) {
+        const size_t entry = ifd + 2 + 12 * e;
+        if ((tif[entry] | tif[entry + 1] << 8) == 279 && (tif[entry + 2] | tif[entry + 3] << 8) == 4) {
+            ASSERT_EQ(u32(entry + 4), 4u);  // StripByteCounts: 4 LONGs behind the entry
+            for (uint32_t strip = 0, at = u32(entry + 8); strip < 3; ++strip, at += 4) {
+                ASSERT_EQ(u32(at), 29u * 3 * 3000);
+                const uint32_t shorter = 29u * 3 * 3000 - 100;
+                for (int i = 0; i < 4; ++i)
+                    tif[at + size_t(i)] = uint8_t(shorter >> (8 * i));
+            }
+            patched = true;
+        }
+    }
+    ASSERT_TRUE(patched);
+    TestFolder::Write(path, std::string(tif.begin(), tif.end()));
+    EXPECT_FALSE(Read(tif));
+    MemoryPicture picture;
+    const imexp::Status fromFile = imexp::ReadPicture(path, picture);
+    EXPECT_FALSE(fromFile);
+    EXPECT_NE(fromFile.error.find("damaged"), std::string::npos) << fromFile.error;
+}
+
 TEST(Broken, DecompressionBombIsRefused)
 {
     // 30000 x 30000 grey pixels of 0 deflate to well under a megabyte.

@@ -81,6 +81,10 @@ const Variant kVariants[] = {
     {"tifBottomLeftTiled",  "convert {rgb} -orient bottom-left -define tiff:tile-geometry=16x16 TIFF:{out}", WA_RGB24, 0},
     {"tifBottomLeftPlanar", "convert {rgb} -orient bottom-left -interlace Plane TIFF:{out}", WA_RGB24, 0},
     {"tifBottomLeftGrey",   "convert {grey} -orient bottom-left -compress LZW TIFF:{out}", WA_GRAY, 0},
+    {"tifManyStrips",   "convert {rgb} -define tiff:rows-per-strip=5 -compress None TIFF:{out}", WA_RGB24, 0},
+    {"tifBottomLeftManyStrips", "convert {rgb} -orient bottom-left -define tiff:rows-per-strip=4 -compress LZW TIFF:{out}", WA_RGB24, 0},
+    // One strip of more than 4 MiB, read line by line.
+    {"tifOneLargeStrip", "convert {rgb} -scale 1400x1100! -define tiff:rows-per-strip=1100 -compress LZW TIFF:{out}", WA_RGB24, 0},
     {"tifTopRightStrips",   "convert {rgb} -orient top-right -compress None TIFF:{out}", WA_RGB24, 0},
     {"gif",             "convert {rgb} -colors 64 GIF:{out}", WA_8BIT, 0},
     {"gifNetpbm",       "pnmquant 16 {rgb} 2>/dev/null | pamtogif > {out} 2>/dev/null", WA_4BIT, 0},

@@ -77,6 +77,30 @@ TEST_P(RoundTrip, PixelsTypeAndResolutionComeBack)
 INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RoundTrip, TallPicturesComeBackAcrossManyStrips)
+{
+    // Wide enough for strips of a few dozen rows, with a short last strip
+    // and an odd width, so that whole strips and their edges are both read
+    // and written.
+    struct Tall {
+        int type;
+        const char* options;
+    };
+    TestFolder folder;
+    for (const Tall& c : {Tall{WA_RGB24, "compression=none"}, Tall{WA_RGB24, "compression=lzw"},
+                          Tall{WA_GRAY, "compression=deflate"}, Tall{WA_4BIT, "compression=packbits"}}) {
+        const MemoryPicture original(3001, 97 * 2, c.type);
+        const std::string path = folder / "tall.tif";
+        ASSERT_TRUE(imexp::WritePicture(path, original, imexp::WriteOptions::FromText(c.options)));
+        MemoryPicture back;
+        const imexp::Status read = imexp::ReadPicture(path, back);
+        ASSERT_TRUE(read) << read.error;
+        EXPECT_EQ(back.type, c.type) << c.options;
+        EXPECT_EQ(back.rowsSeen.size(), size_t(original.height)) << c.options;
+        EXPECT_EQ(back.bits, original.bits) << c.type << " " << c.options;
+    }
+}
+
 TEST(WriteFormat, PalettedPicturesGoToJpegAsTheirColours)
 {
     TestFolder folder;
