@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "blt/qt/QRegionBands.h"
 #include "editor/view/Lodo40View.h"
 
 SelectionOutline::SelectionOutline()
@@ -118,7 +119,10 @@ void SelectionOutline::Paint(CLodo40View& view, QPainter& painter)
 {
     if (view_ != &view || !selection_)
         return;
-    const QRegion band = Band();
+    // The view paints a tile at a time: only the band's rows in the tile
+    // are handed to the painter's clip.
+    const QRegion band = painter.hasClipping() ? QRegionWithin(Band(), painter.clipBoundingRect().toAlignedRect())
+                                               : Band();
     if (band.isEmpty())
         return;
     painter.save();
