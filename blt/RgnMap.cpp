@@ -27,6 +27,8 @@ QnRgn QnOffsetRgn(const QnRgn& rgn, int32_t dx, int32_t dy)
 
 QnRgn QnLPtoDPRgn(const DcMapping& mapping, const QnRgn& logical)
 {
+    if (mapping == DcMapping())
+        return logical;
     std::vector<QnRect> device;
     device.reserve(logical.count());
     for (const QnRect& r : logical.rects())

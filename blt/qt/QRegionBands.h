@@ -9,6 +9,10 @@
 #include <QRect>
 #include <QRegion>
 
+// The bounding box of region's part in rows [top, bottom), at the cost of
+// the bands there; empty when region has no pixel in those rows.
+QRect QRegionRowsBox(const QRegion& region, int top, int bottom);
+
 // The part of region inside rect: the same pixels as region & rect, at the
 // cost of the bands that meet rect.
 QRegion QRegionWithin(const QRegion& region, const QRect& rect);

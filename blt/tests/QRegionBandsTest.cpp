@@ -37,6 +37,8 @@ TEST(QRegionBands, SameAsQtsIntersectionAndDifference)
         const QRegion without = QRegionWithout(region, cut);
         EXPECT_TRUE(within.xored(region.intersected(cut)).isEmpty());
         EXPECT_TRUE(without.xored(region.subtracted(QRegion(cut))).isEmpty());
+        const QRect rows(-1000, cut.top(), 3000, cut.height());
+        EXPECT_EQ(QRegionRowsBox(region, cut.top(), cut.bottom() + 1), region.intersected(rows).boundingRect());
         // The results are banded regions in their turn: cut again, they
         // still agree with Qt.
         const QRect again(20, 0, 30, 200);
