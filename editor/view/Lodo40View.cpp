@@ -274,11 +274,13 @@ void CLodo40View::paintEvent(QPaintEvent* event)
             return;
         const QRegion tile = PaintBand(onPicture, ScrollX(), ScrollY());
         const QnRgn band = QnRgnFromQRegion(tile);
+        // Clipped to the tile before the picture is drawn, so that the
+        // picture's pieces are cut by the tile rather than by all of update.
+        painter.setClipRegion(tile);
         {
             QPainterDC dc(painter, tile);
             doc->DrawPicture(dc, &band, ScrollX(), ScrollY(), zoomXForm_, extraXForm_, nullptr, &blitter_);
         }
-        painter.setClipRegion(tile);
         if (CLdViewHost* host = LdViewHost())
             if (CLdViewTool* tool = host->CurrentTool())
                 tool->PaintOverlay(*this, painter);
