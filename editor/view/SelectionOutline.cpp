@@ -33,6 +33,7 @@ void SelectionOutline::Show(CLodo40View* view, const QnRgn& selection, const QnP
     selection_ = selection;
     offset_ = offset;
     bandValid_ = false;
+    tickBand_ = QRegion();
     RepaintBand();
 }
 
@@ -54,8 +55,20 @@ void SelectionOutline::Tick()
     if (!animated_ || held_ > 0 || !view_ || !selection_)
         return;
     phase_ = (phase_ + 1) % 8;
-    lastTick_ = Band();
-    view_->viewport()->update(lastTick_);
+    const QRegion band = Band();
+    // Asking for all of the band again while most of it still waits to be
+    // painted would only make Qt merge two regions of its whole size.
+    if (!tickBand_.isEmpty() && band == tickBand_) {
+        lastTick_ = QRegion();
+        for (const QRect& box : paintedSinceTick_)
+            lastTick_ += QRegionWithin(band, box);
+    } else {
+        lastTick_ = band;
+    }
+    tickBand_ = band;
+    paintedSinceTick_.clear();
+    if (!lastTick_.isEmpty())
+        view_->viewport()->update(lastTick_);
 }
 
 void SelectionOutline::RepaintBand()
@@ -125,6 +138,8 @@ void SelectionOutline::Paint(CLodo40View& view, QPainter& painter)
                                                : Band();
     if (band.isEmpty())
         return;
+    if (!tickBand_.isEmpty())
+        paintedSinceTick_.push_back(band.boundingRect());
     painter.save();
     painter.setClipRegion(band, Qt::IntersectClip);
     if (animated_) {
