@@ -10,18 +10,10 @@ QnRect QnOffsetRect(const QnRect& r, int32_t dx, int32_t dy)
                   QnSaturateInt32(QnWide(r.right) + dx), QnSaturateInt32(QnWide(r.bottom) + dy)};
 }
 
-// Halves are joined, so that n rectangles cost about log n region unions
-// rather than n growing ones.
-QnRgn QnRgnFromRects(std::span<const QnRect> rects)
-{
-    if (rects.empty())
-        return QnRgn();
-    if (rects.size() == 1)
-        return rects.front().IsEmpty() ? QnRgn() : QnRgn(rects.front());
-    const size_t half = rects.size() / 2;
-    return QnRgnFromRects(rects.first(half)) + QnRgnFromRects(rects.subspan(half));
-}
-
+// Both maps keep the order of coordinates on each axis (or reverse it), so
+// two rectangles that one ends before the other begins on some axis still do
+// after the map: a region's rectangles, mapped, are disjoint as they are and
+// need no union.
 QnRgn QnOffsetRgn(const QnRgn& rgn, int32_t dx, int32_t dy)
 {
     if (dx == 0 && dy == 0)
@@ -30,14 +22,16 @@ QnRgn QnOffsetRgn(const QnRgn& rgn, int32_t dx, int32_t dy)
     moved.reserve(rgn.count());
     for (const QnRect& r : rgn.rects())
         moved.push_back(QnOffsetRect(r, dx, dy));
-    return QnRgnFromRects(moved);
+    return QnRgn::FromDisjointRects(std::move(moved));
 }
 
 QnRgn QnLPtoDPRgn(const DcMapping& mapping, const QnRgn& logical)
 {
+    if (mapping == DcMapping())
+        return logical;
     std::vector<QnRect> device;
     device.reserve(logical.count());
     for (const QnRect& r : logical.rects())
         device.push_back(mapping.LPtoDP(r));
-    return QnRgnFromRects(device);
+    return QnRgn::FromDisjointRects(std::move(device));
 }

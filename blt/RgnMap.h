@@ -6,12 +6,9 @@
 #include "render/Rgn.h"
 
 #include <cstdint>
-#include <span>
 
 // r moved by (dx, dy); coordinates stop at the ends of the 32-bit range.
 QnRect QnOffsetRect(const QnRect& r, int32_t dx, int32_t dy);
-// The union of rectangles (overlaps allowed).
-QnRgn QnRgnFromRects(std::span<const QnRect> rects);
 // rgn moved by (dx, dy); coordinates stop at the ends of the 32-bit range.
 QnRgn QnOffsetRgn(const QnRgn& rgn, int32_t dx, int32_t dy);
 // The device pixels that the logical region covers: each rectangle mapped

@@ -49,6 +49,13 @@ std::vector<QnRect> MergeSorted(const std::vector<QnRect>& a, const std::vector<
     return out;
 }
 
+// Every pixel of inner lies in outer.
+bool Covers(const QnRect& outer, const QnRect& inner)
+{
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
+
 uint64_t Area(const QnRect& r)
 {
     return uint64_t(r.Width()) * uint64_t(r.Height());
@@ -147,6 +154,10 @@ QnRgn QnRgn::operator-(const QnRgn& other) const
 {
     if (list_.empty() || other.list_.empty())
         return *this;
+    // A rectangle over all of this region leaves nothing, whatever the
+    // number of rectangles (a window's update area less its picture).
+    if (other.list_.size() == 1 && Covers(other.list_.front(), box_))
+        return QnRgn();
     std::vector<QnRect> whole;
     std::vector<QnRect> pieces;
     Subtract(other, whole, pieces);
@@ -195,6 +206,15 @@ QnRgn QnRgn::operator*(const QnRgn& other) const
     QnRgn result;
     if (!QnRectsMeet(box_, other.box_) || list_.empty() || other.list_.empty())
         return result;
+    // A rectangle over all of the other region keeps that region as it is.
+    const auto within = [](const QnRgn& inner, const QnRgn& outer) {
+        return outer.list_.size() == 1 && Covers(outer.list_.front(), inner.box_);
+    };
+    if (within(*this, other) || within(other, *this)) {
+        result = within(*this, other) ? *this : other;
+        result.RecomputeBox();
+        return result;
+    }
     std::vector<QnRect>& list = result.list_;
     QnRectSweep::ForEachPair(list_, other.list_, [&](uint32_t i, uint32_t j) {
         list.push_back(QnIntersectRect(list_[i], other.list_[j]));

@@ -8,3 +8,9 @@
 #include <QRegion>
 
 QnRgn QnRgnFromQRegion(const QRegion& region);
+
+// A region of the render library as a Qt region. A list that is banded as a
+// Qt region's (rectangles sharing a top share their bottom, and the rows
+// of different tops do not overlap) is taken at once, side by side pieces
+// joined; any other is joined half by half.
+QRegion QRegionFromRgn(const QnRgn& rgn);

@@ -136,6 +136,23 @@ TEST(QPainterDC, PainterTransformAndClipNeitherApplyNorGetLost)
     EXPECT_TRUE(clipping);
 }
 
+TEST(QPainterDC, APainterClipCutsNothingItDoesNotHold)
+{
+    MemoryDC memory(kWidth, kHeight, kBackground);
+    DrawSequence(memory);
+    // A clip over all the device, a clip of many pieces over part of it,
+    // and one with a hole: the drawing comes out the same under each.
+    const QRegion clips[] = {
+        QRegion(0, 0, kWidth, kHeight),
+        QRegion(0, 0, kWidth, kHeight) - QRegion(112, 6, 3, 90),
+        QRegion(100, 0, 60, 120) + QRegion(0, 0, 40, 20),
+    };
+    for (const QRegion& clip : clips) {
+        const QImage image = DrawOnImage(QImage::Format_RGB32, [&](QPainter& p) { p.setClipRegion(clip); });
+        ExpectSamePixels(memory, image);
+    }
+}
+
 TEST(QPainterDC, DeviceSizeAndResolutionComeFromThePaintDevice)
 {
     QImage image(123, 45, QImage::Format_RGB32);

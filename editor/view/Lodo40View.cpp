@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "blt/qt/QPainterDC.h"
+#include "blt/qt/QRegionBands.h"
 #include "blt/qt/QRegionRgn.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/ui/ProgramEnvironment.h"
@@ -27,14 +28,6 @@ namespace {
 
 constexpr int kPointOption = 128; // pixel centres
 constexpr int kRectOption = 256;  // edges, result ordered
-
-QRegion ToRegion(const QnRgn& rgn)
-{
-    QRegion region;
-    for (const QnRect& r : rgn.rects())
-        region += QRect(r.left, r.top, int(r.Width()), int(r.Height()));
-    return region;
-}
 
 QRect ToQRect(const QnRect& r)
 {
@@ -264,23 +257,30 @@ void CLodo40View::paintEvent(QPaintEvent* event)
 {
     fw::GuardedCall([&] {
         QPainter painter(viewport());
-        const QnRgn update = QnRgnFromQRegion(event->region());
-        const QnRect picture = PictureRectToClient(GetPictureRect());
-        // Around the picture the window shows the button face. (The region
-        // is named: a range over a temporary's rectangles would dangle.)
-        const QnRgn around = update - QnRgn(picture);
-        for (const QnRect& r : around.rects())
-            painter.fillRect(ToQRect(r), LdQColor(LdGetSysColor(LD_COLOR_BTNFACE)));
+        // The update region may be a selection outline's hundred thousand
+        // rectangles: only the tile painted now is taken apart, and the
+        // region is cut by the picture only where it leaves the picture.
+        const QRegion& update = event->region();
+        const QRect picture = ToQRect(PictureRectToClient(GetPictureRect()));
+        const bool inside = picture.contains(update.boundingRect());
+        // Around the picture the window shows the button face.
+        if (!inside) {
+            for (const QRect& r : update.subtracted(picture))
+                painter.fillRect(r, LdQColor(LdGetSysColor(LD_COLOR_BTNFACE)));
+        }
         CLodo40Doc* doc = GetDocument();
-        const QnRgn onPicture = update * QnRgn(picture);
-        if (!doc || !onPicture)
+        const QRegion onPicture = inside ? update : QRegionWithin(update, picture);
+        if (!doc || onPicture.isEmpty())
             return;
-        const QnRgn band = PaintBand(onPicture, ScrollX(), ScrollY());
+        const QRegion tile = PaintBand(onPicture, ScrollX(), ScrollY());
+        const QnRgn band = QnRgnFromQRegion(tile);
+        // Clipped to the tile before the picture is drawn, so that the
+        // picture's pieces are cut by the tile rather than by all of update.
+        painter.setClipRegion(tile);
         {
-            QPainterDC dc(painter, ToRegion(band));
+            QPainterDC dc(painter, tile);
             doc->DrawPicture(dc, &band, ScrollX(), ScrollY(), zoomXForm_, extraXForm_, nullptr, &blitter_);
         }
-        painter.setClipRegion(ToRegion(band));
         if (CLdViewHost* host = LdViewHost())
             if (CLdViewTool* tool = host->CurrentTool())
                 tool->PaintOverlay(*this, painter);
@@ -289,9 +289,11 @@ void CLodo40View::paintEvent(QPaintEvent* event)
                 QnPoint{cloneMarkerPoint_.x + cloneMarkerOffset_.x, cloneMarkerPoint_.y + cloneMarkerOffset_.y});
             painter.drawImage(QPoint(at.x - 14, at.y - 13), cloneMarker_);
         }
-        const QnRgn rest = onPicture - band;
-        if (rest) {
-            pending_ += ToRegion(rest);
+        // The tile is the update's part in one grid cell, so the rest is all
+        // of the update outside the tile's box.
+        const QRegion rest = QRegionWithout(onPicture, tile.boundingRect());
+        if (!rest.isEmpty()) {
+            pending_ += rest;
             SchedulePending();
         }
     });

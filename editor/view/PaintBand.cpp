@@ -1,5 +1,7 @@
 #include "editor/view/PaintBand.h"
 
+#include "blt/qt/QRegionBands.h"
+
 namespace {
 
 int64_t FloorTo(int64_t v, int64_t step)
@@ -15,19 +17,21 @@ int64_t CeilTo(int64_t v, int64_t step)
 
 }  // namespace
 
-QnRgn PaintBand(const QnRgn& update, int32_t sx, int32_t sy)
+QRegion PaintBand(const QRegion& update, int32_t sx, int32_t sy)
 {
-    QnRgn rgn = update;
-    if (!rgn)
-        return rgn;
-    QnRect box = rgn.box();
-    const int64_t bottom = CeilTo(int64_t(box.bottom) + sy, kViewTile) - sy;
-    if (box.top < bottom - kViewTile) {
-        rgn *= QnRgn(QnRect{box.left, int32_t(bottom - kViewTile), box.right, int32_t(bottom)});
-        box = rgn.box();
+    if (update.isEmpty())
+        return update;
+    // The box of what is to be painted: first the lowest tile row's part of
+    // the region, then the leftmost tile of that part; the region is cut
+    // once, by the box found.
+    QRect box = update.boundingRect();
+    const int64_t bottom = CeilTo(int64_t(box.bottom()) + 1 + sy, kViewTile) - sy;
+    if (box.top() < bottom - kViewTile)
+        box = QRegionRowsBox(update, int(bottom - kViewTile), int(bottom));
+    const int64_t left = FloorTo(int64_t(box.left()) + sx, kViewTile) - sx;
+    if (box.right() + 1 > left + kViewTile) {
+        box.setLeft(int(left));
+        box.setRight(int(left + kViewTile - 1));
     }
-    const int64_t left = FloorTo(int64_t(box.left) + sx, kViewTile) - sx;
-    if (box.right > left + kViewTile)
-        rgn *= QnRgn(QnRect{int32_t(left), box.top, int32_t(left + kViewTile), box.bottom});
-    return rgn;
+    return QRegionWithin(update, box);
 }

@@ -4,12 +4,12 @@
 // between tiles and the rest is painted by the next paint events.
 #pragma once
 
+#include <QRegion>
 #include <cstdint>
-
-#include "render/Rgn.h"
 
 constexpr int32_t kViewTile = 128;
 
 // The part of update (window coordinates) to paint now, for the scroll
-// position (sx, sy).
-QnRgn PaintBand(const QnRgn& update, int32_t sx, int32_t sy);
+// position (sx, sy). It costs the rectangles of the lowest tile row only,
+// whatever the size of the rest of update.
+QRegion PaintBand(const QRegion& update, int32_t sx, int32_t sy);

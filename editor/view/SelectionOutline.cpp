@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "blt/qt/QRegionBands.h"
 #include "editor/view/Lodo40View.h"
 
 SelectionOutline::SelectionOutline()
@@ -32,6 +33,7 @@ void SelectionOutline::Show(CLodo40View* view, const QnRgn& selection, const QnP
     selection_ = selection;
     offset_ = offset;
     bandValid_ = false;
+    tickBand_ = QRegion();
     RepaintBand();
 }
 
@@ -53,8 +55,20 @@ void SelectionOutline::Tick()
     if (!animated_ || held_ > 0 || !view_ || !selection_)
         return;
     phase_ = (phase_ + 1) % 8;
-    lastTick_ = Band();
-    view_->viewport()->update(lastTick_);
+    const QRegion band = Band();
+    // Asking for all of the band again while most of it still waits to be
+    // painted would only make Qt merge two regions of its whole size.
+    if (!tickBand_.isEmpty() && band == tickBand_) {
+        lastTick_ = QRegion();
+        for (const QRect& box : paintedSinceTick_)
+            lastTick_ += QRegionWithin(band, box);
+    } else {
+        lastTick_ = band;
+    }
+    tickBand_ = band;
+    paintedSinceTick_.clear();
+    if (!lastTick_.isEmpty())
+        view_->viewport()->update(lastTick_);
 }
 
 void SelectionOutline::RepaintBand()
@@ -118,9 +132,14 @@ void SelectionOutline::Paint(CLodo40View& view, QPainter& painter)
 {
     if (view_ != &view || !selection_)
         return;
-    const QRegion band = Band();
+    // The view paints a tile at a time: only the band's rows in the tile
+    // are handed to the painter's clip.
+    const QRegion band = painter.hasClipping() ? QRegionWithin(Band(), painter.clipBoundingRect().toAlignedRect())
+                                               : Band();
     if (band.isEmpty())
         return;
+    if (!tickBand_.isEmpty())
+        paintedSinceTick_.push_back(band.boundingRect());
     painter.save();
     painter.setClipRegion(band, Qt::IntersectClip);
     if (animated_) {

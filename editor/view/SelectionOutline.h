@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <QTimer>
+#include <vector>
 
 #include "render/Rgn.h"
 
@@ -42,7 +43,10 @@ public:
     QRegion Band();
     int Phase() const { return phase_; }
     bool Animated() const { return animated_; }
-    // The region the last tick asked the view to repaint.
+    // The region the last tick asked the view to repaint: the whole band,
+    // or while the band asked for before is still being painted tile by
+    // tile, only the band's part in the tiles painted since (the rest of it
+    // waits to be painted and will show the new stripes).
     const QRegion& LastTickRegion() const { return lastTick_; }
 
 private:
@@ -67,6 +71,10 @@ private:
     bool bandValid_ = false;
     Mapping bandMapping_;
     QRegion lastTick_;
+    // The band the last tick asked for, and the boxes of the paints that
+    // drew the outline since; tickBand_ is empty when nothing was asked.
+    QRegion tickBand_;
+    std::vector<QRect> paintedSinceTick_;
 };
 
 // The 8 x 8 stripes of phase: row r holds the bits 0x0F0F << ((phase + r) % 8)

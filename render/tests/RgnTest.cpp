@@ -35,6 +35,8 @@ const PairCase kPairCases[] = {
      {{1, 0, 3, 2}, {5, 0, 7, 2}, {3, 2, 5, 4}, {7, 2, 9, 4}}},
     {"ring and hole filler", {{0, 0, 9, 3}, {0, 3, 3, 6}, {6, 3, 9, 6}, {0, 6, 9, 9}}, {{3, 3, 6, 6}}},
     {"negative coordinates", {{-8, -8, 0, 0}}, {{-4, -6, 4, 2}}},
+    {"pieces within a rectangle", {{2, 1, 4, 3}, {6, 1, 9, 2}, {0, 5, 3, 9}, {5, 6, 10, 7}}, {{0, 0, 10, 10}}},
+    {"pieces within a rectangle's edges", {{2, 0, 4, 3}, {0, 5, 3, 10}}, {{0, 0, 4, 10}}},
 };
 
 } // namespace
@@ -156,4 +158,10 @@ TEST(QnRgn, BoxRulesOfUnionAndExclusiveOr)
     EXPECT_EQ((a + b).box(), (QnRect{0, 0, 12, 20}));
     QnRgn shrunk = (a + b) - b;
     EXPECT_EQ(shrunk.box(), a.box());
+    // Cut by a rectangle that holds it all, a region keeps its pieces and
+    // its box is its own again.
+    const QnRgn loose = a ^ RgnOf({{0, 0, 4, 2}});
+    EXPECT_EQ(loose.box(), a.box());
+    EXPECT_EQ((loose * QnRgn(QnRect{-1, -1, 20, 20})).box(), (QnRect{0, 2, 4, 4}));
+    EXPECT_EQ((QnRgn(QnRect{-1, -1, 20, 20}) * loose).box(), (QnRect{0, 2, 4, 4}));
 }

@@ -7,6 +7,7 @@
 #include "editor/document/Lodo40Doc.h"
 #include "editor/view/LdSelector.h"
 #include "editor/view/Lodo40View.h"
+#include "editor/view/PaintBand.h"
 #include "editor/view/SelectionShapes.h"
 #include "editor/ui/ProgramCursor.h"
 #include "framework/App.h"
@@ -203,6 +204,42 @@ TEST_F(Selector, MoveDragsTheOutlineThenTheSelection)
               QRect(shown.left, shown.top, int(shown.Width()), int(shown.Height())));
     Send(QEvent::MouseButtonRelease, {50, 25}, Qt::NoButton);
     EXPECT_TRUE(Selection() == QnRgn(QnRect{40, 15, 80, 45}));
+}
+
+TEST_F(Selector, ATickAsksAgainOnlyForWhatWasPaintedSince)
+{
+    // A frame over several tiles of the view, which paints one at a time.
+    host.selector.SetSelection(QnRgn(QnRect{5, 5, 295, 195}));
+    SelectionOutline& outline = host.selector.Outline();
+    // The outline's own timer waits while the events are handled.
+    const auto paintAll = [&] {
+        host.LockOutline(true);
+        view->PaintAll();
+        host.LockOutline(false);
+    };
+    paintAll();
+    const QRegion band = outline.Band();
+    outline.Tick();
+    EXPECT_TRUE(outline.LastTickRegion().xored(band).isEmpty());
+    // Nothing painted yet: all of the band still waits, nothing more is
+    // asked for.
+    outline.Tick();
+    EXPECT_TRUE(outline.LastTickRegion().isEmpty());
+    // One paint event paints the band's lowest leftmost tile; the next tick
+    // asks for that part again.
+    const QRegion tile = PaintBand(band, view->ScrollX(), view->ScrollY());
+    ASSERT_FALSE(tile.xored(band).isEmpty());
+    view->viewport()->repaint(band);
+    outline.Tick();
+    EXPECT_TRUE(outline.LastTickRegion().xored(tile).isEmpty());
+    // Painted all over, the band is asked for whole.
+    paintAll();
+    outline.Tick();
+    EXPECT_TRUE(outline.LastTickRegion().xored(band).isEmpty());
+    // A new selection is asked for whole at its first tick.
+    host.selector.SetSelection(QnRgn(QnRect{20, 20, 60, 50}));
+    outline.Tick();
+    EXPECT_TRUE(outline.LastTickRegion().xored(outline.Band()).isEmpty());
 }
 
 TEST_F(Selector, EachTickRepaintsOnlyTheOutlineBand)

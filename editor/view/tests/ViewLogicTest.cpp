@@ -55,21 +55,38 @@ TEST(ViewZoom, TransformKeepsAxesApartAndNeverVanishes)
 TEST(PaintBand, OnlyTheLowestLeftmostTileOfTheGrid)
 {
     // Scrolled by (10, 20): the grid's lines lie at -10 + 128k and -20 + 128k.
-    const QnRgn update(QnRect{0, 0, 400, 300});
-    EXPECT_EQ(PaintBand(update, 10, 20).box(), (QnRect{0, 236, 118, 300}));
+    const QRegion update(0, 0, 400, 300);
+    EXPECT_EQ(PaintBand(update, 10, 20), QRegion(0, 236, 118, 64));
     // A region inside one tile is painted whole.
-    const QnRgn small(QnRect{5, 5, 50, 50});
-    EXPECT_EQ(PaintBand(small, 0, 0).box(), (QnRect{5, 5, 50, 50}));
+    EXPECT_EQ(PaintBand(QRegion(5, 5, 45, 45), 0, 0), QRegion(5, 5, 45, 45));
     // Negative scroll positions (a centred picture) keep the grid on it.
-    EXPECT_EQ(PaintBand(QnRgn(QnRect{100, 100, 400, 400}), -100, -100).box(), (QnRect{100, 356, 228, 400}));
+    EXPECT_EQ(PaintBand(QRegion(100, 100, 300, 300), -100, -100), QRegion(100, 356, 128, 44));
     // Painting band after band consumes any region.
-    QnRgn rest(QnRect{0, 0, 1000, 700});
+    QRegion rest(0, 0, 1000, 700);
     int rounds = 0;
-    while (rest) {
+    while (!rest.isEmpty()) {
         rest -= PaintBand(rest, 3, 3);
         ++rounds;
     }
     EXPECT_EQ(rounds, 8 * 6);
+}
+
+TEST(PaintBand, ManyPiecesGiveTheirPartInTheLowestLeftmostCell)
+{
+    // Rows of short runs, as a selection's outline has them, beside a tall
+    // piece that reaches down into the lowest tile row from above.
+    QRegion update(QRect(5, 0, 20, 260));
+    for (int y = 100; y < 300; y += 2)
+        for (int x = 40 + y % 7; x < 900; x += 9)
+            update += QRect(x, y, 4, 1);
+    QRegion rest = update;
+    for (const int left : {0, 128, 256}) {
+        const QRegion tile = PaintBand(rest, 0, 0);
+        EXPECT_TRUE(tile.xored(update & QRect(left, 256, 128, 128)).isEmpty()) << left;
+        rest -= tile;
+    }
+    // Without the short runs the tall piece's foot is the lowest row.
+    EXPECT_EQ(PaintBand(QRegion(5, 0, 20, 260), 0, 0), QRegion(5, 256, 20, 4));
 }
 
 TEST(ScrollBars, BarsComeWithTheExtentAndSmallPicturesCentre)
