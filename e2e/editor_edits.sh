@@ -55,10 +55,12 @@ xdotool mousemove "$x" "$y" mousedown 1
 for dx in $(seq 10 10 240); do xdotool mousemove $((x + dx)) "$y"; done
 xdotool mouseup 1
 grab_until stroke.png "[ \$(changed mosaic.png stroke.png $PICTURE) -gt 2000 ]" 30 || fail "no stroke painted"
+settle stroke.png
 click $PAINT_APPLY
 # Applied, the stroke stays and the panel leaves the bar.
 grab_until painted.png "[ \$(changed mosaic.png painted.png $PICTURE) -gt 2000 ] &&
   [ \$(changed paint.png painted.png 1024x110+0+18) -gt 100 ]" 30 || fail "the stroke was not applied"
+settle painted.png
 
 step "text placed"
 click $TEXT_TOOL
@@ -71,6 +73,7 @@ grab_until typed.png 'typed typed.png' 30 || fail "the typed text does not show 
 click $TEXT_APPLY
 grab_until text.png "typed text.png && [ \$(changed text-panel.png text.png 1024x110+0+18) -gt 100 ]" 30 ||
   fail "the text was not placed"
+settle text.png
 
 # Each step is waited for on the screen before the next key, as a user
 # looks before pressing again.

@@ -130,6 +130,20 @@ grab_until() {
   return 1
 }
 
+# The view paints its tiles a few at a time: grabs $1 again until two grabs
+# a second apart show the same picture, so that later steps compare with a
+# finished one.
+settle() {
+  local shot=$1 i
+  for ((i = 0; i < 60; ++i)); do
+    sleep 1
+    e2e_grab .settle.png
+    [ "$(changed "$shot" .settle.png "$PICTURE")" -eq 0 ] && return 0
+    mv "$WORK/.settle.png" "$WORK/$shot"
+  done
+  fail "the picture does not stop changing ($shot)"
+}
+
 # Gives the keyboard to the visible window whose name matches $1 (without a
 # window manager nothing else does), then sends the keys that follow.
 to_window() {
@@ -222,6 +236,7 @@ filter() {
   to_window "$EDITOR" $menu
   answer_filter "$dialog" "$@"
   grab_until "$shot" "[ \$(changed $before $shot $PICTURE) -gt 5000 ]" 120 || fail "$dialog changed nothing"
+  settle "$shot"
 }
 # Grabs into $2 until the bars at the top differ from grab $1 (a task or
 # tool has filled them).
