@@ -9,7 +9,6 @@
 #include "editor/effects/PlugInInstance.h"
 #include "editor/operations/PictureRowAccess.h"
 #include "editor/operations/UserAbortExcept.h"
-#include "imexp/SwapRedBlue.h"
 #include "lang/ProcessControl.h"
 
 #include <sys/mman.h>
@@ -147,7 +146,8 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
             // Whole lines of the picture's own form: read into place.
             picture->ReadFromRow(0, sy, QnRange{seen.left, seen.right}, out);
             if (swap)
-                imexp::SwapRedBlue(out, out, size_t(rect.Width()));
+                for (int32_t x = 0; x < rect.Width(); ++x, out += 3)
+                    std::swap(out[0], out[2]);
             continue;
         }
         picture->ReadFromRow(0, sy, QnRange{seen.left, seen.right}, line.data());
