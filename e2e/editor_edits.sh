@@ -23,7 +23,7 @@ outline() {
   all=$(changed open.png "$1" "$PICTURE")
   [ "$all" -gt 400 ] && [ "$all" -lt 4000 ]
 }
-grab_until selected.png 'outline selected.png' 30 || fail "no selection outline"
+grab_until selected.png 'outline selected.png' 90 || fail "no selection outline"
 
 step "the selection turned by 180 degrees"
 to_window "$EDITOR" alt+p o
