@@ -20,7 +20,7 @@ function(qn_add_test name)
   if(NOT QN_BUILD_TESTS)
     return()
   endif()
-  cmake_parse_arguments(A "NO_MAIN" "LABEL;TIMEOUT" "SOURCES;LINKS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(A "NO_MAIN" "TIMEOUT" "LABEL;SOURCES;LINKS;ENVIRONMENT" ${ARGN})
   if(NOT A_LABEL)
     message(FATAL_ERROR "qn_add_test(${name}): LABEL is required")
   endif()
@@ -37,16 +37,18 @@ function(qn_add_test name)
     INSTALL_RPATH "$ORIGIN/../bin")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${A_LABEL} TIMEOUT ${A_TIMEOUT})
-  # The environment is set by a script of its own that ctest reads after the
-  # discovered tests: a list handed through the discovery would lose all but
-  # its first variable.
+    PROPERTIES TIMEOUT ${A_TIMEOUT})
+  # The labels and the environment are set by a script of their own that
+  # ctest reads after the discovered tests: a list handed through the
+  # discovery would lose all but its first element.
+  string(JOIN ";" labels ${A_LABEL})
   string(JOIN ";" environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QN_CONFIG_HOME=${QN_TEST_CONFIG_HOME}
          ${A_ENVIRONMENT})
-  set(script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+  set(script "${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake")
   file(WRITE "${script}"
        "if(${name}_TESTS)\n"
-       "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"
+       "  set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS \"${labels}\"\n"
+       "                       ENVIRONMENT \"${environment}\")\n"
        "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${script}")
 endfunction()
