@@ -6,6 +6,7 @@
 // -spread. ImageMagick reads and writes a PPM file; its bare copy of that
 // file is measured too, so that its effect alone can be told from its I/O.
 #include "BenchResult.h"
+#include "PpmFile.h"
 #include "ProcessMeasure.h"
 
 #include "filters/art/frame/ArtParams.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -54,18 +56,10 @@ void Fill(TestPicture& picture)
 
 void WritePpm(TestPicture& picture, const std::string& path)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
-    std::vector<char> row(size_t(kWidth) * 3);
-    for (int32_t y = 0; y < kHeight; ++y) {
-        for (int32_t x = 0; x < kWidth; ++x) {
-            const uint8_t* p = picture.At(x, y);
-            row[size_t(x) * 3] = char(p[2]);
-            row[size_t(x) * 3 + 1] = char(p[1]);
-            row[size_t(x) * 3 + 2] = char(p[0]);
-        }
-        out.write(row.data(), std::streamsize(row.size()));
-    }
+    WritePpmFromBgrRows(path, kWidth, kHeight, [&](int32_t y, uint8_t* bgr) {
+        for (int32_t x = 0; x < kWidth; ++x)
+            std::memcpy(bgr + size_t(x) * 3, picture.At(x, y), 3);
+    });
 }
 
 // An outside effect that runs for minutes (-sketch on this picture) is

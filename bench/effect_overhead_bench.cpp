@@ -11,6 +11,7 @@
 #include "BenchResult.h"
 #include "EditorBenchSupport.h"
 #include "HostMemoryPicture.h"
+#include "PpmFile.h"
 #include "ProcessMeasure.h"
 #include "editor/document/Lodo40Doc.h"
 #include "editor/effects/EffectModuleFolder.h"
@@ -30,7 +31,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -171,18 +171,7 @@ double Child(const std::string& self, const char* mode, const char* name)
 
 void WritePpm(const PpQnPicture& picture, const std::string& path)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
-    std::vector<uint8_t> bgr(size_t(kWidth) * 3), rgb(bgr.size());
-    for (int32_t y = 0; y < kHeight; ++y) {
-        picture->GetRow(0, 0, y, bgr.data());
-        for (size_t i = 0; i < bgr.size(); i += 3) {
-            rgb[i] = bgr[i + 2];
-            rgb[i + 1] = bgr[i + 1];
-            rgb[i + 2] = bgr[i];
-        }
-        out.write(reinterpret_cast<const char*>(rgb.data()), std::streamsize(rgb.size()));
-    }
+    WritePpmFromBgrRows(path, kWidth, kHeight, [&](int32_t y, uint8_t* bgr) { picture->GetRow(0, 0, y, bgr); });
 }
 
 }  // namespace

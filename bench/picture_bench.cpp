@@ -7,6 +7,7 @@
 // exclude file input and output; theirs include it.
 #include "BenchResult.h"
 #include "OutsideTool.h"
+#include "PpmFile.h"
 #include "picture/CSConv.h"
 #include "picture/Layer.h"
 #include "picture/Picture.h"
@@ -174,18 +175,10 @@ void Row(const char* what, const Measure& m)
 
 void WritePpm(const std::string& path, const std::vector<uint8_t>& bgrBottomUp)
 {
-    std::ofstream f(path, std::ios::binary);
-    f << "P6\n" << kSize << " " << kSize << "\n255\n";
-    std::vector<uint8_t> line(size_t(kSize) * 3);
-    for (int32_t y = kSize - 1; y >= 0; --y) {
-        const uint8_t* src = bgrBottomUp.data() + size_t(y) * line.size();
-        for (size_t i = 0; i < line.size(); i += 3) {
-            line[i] = src[i + 2];
-            line[i + 1] = src[i + 1];
-            line[i + 2] = src[i];
-        }
-        f.write(reinterpret_cast<const char*>(line.data()), std::streamsize(line.size()));
-    }
+    const size_t row = size_t(kSize) * 3;
+    WritePpmFromBgrRows(path, kSize, kSize, [&](int32_t y, uint8_t* bgr) {
+        std::memcpy(bgr, bgrBottomUp.data() + size_t(kSize - 1 - y) * row, row);
+    });
 }
 
 } // namespace
