@@ -6,19 +6,15 @@
 #include "blt/DibBits.h"
 #include "editor/builtins/FlRectPict.h"
 #include "editor/effects/EffectStrings.h"
+#include "editor/effects/HugeBuffer.h"
 #include "editor/effects/PlugInInstance.h"
 #include "editor/operations/PictureRowAccess.h"
 #include "editor/operations/UserAbortExcept.h"
 #include "lang/ProcessControl.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <mutex>
-#include <new>
 #include <vector>
 
 namespace {
@@ -35,29 +31,10 @@ bool SameRect(const QnRect& a, const QnRect& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// Memory for a module's buffers in 2 MB pieces that the kernel may back
-// with huge pages: a buffer of a whole picture is touched with one fault
-// for each 512 pages.
-struct HugeFree {
-    void operator()(uint8_t* p) const { std::free(p); }
-};
-using HugeBytes = std::unique_ptr<uint8_t[], HugeFree>;
-
-HugeBytes NewHugeBytes(int64_t size)
-{
-    constexpr size_t kHuge = size_t(2) << 20;
-    const size_t rounded = (size_t(size) + kHuge - 1) / kHuge * kHuge;
-    auto* p = static_cast<uint8_t*>(std::aligned_alloc(kHuge, rounded));
-    if (p)
-        madvise(p, rounded, MADV_HUGEPAGE);  // a hint: the buffer works without
-    return HugeBytes(p);
-}
-
 // A buffer the module reads or writes: only grows during a run. Its bytes
 // start undefined: every fetch writes all of the rectangle it holds.
 struct FilterBuffer {
-    HugeBytes bytes;
-    int64_t capacity = 0;
+    HugeBuffer bytes;
     QnRect rect{};
     int16_t lo = 0;
     int16_t hi = 0;
@@ -115,13 +92,11 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
     const int64_t size = row * rect.Height();
     if (size > INT32_MAX)
         return memFullErr;
-    if (buffer.capacity < size) {
-        buffer.bytes.reset();
-        buffer.capacity = 0;
-        buffer.bytes = NewHugeBytes(size);
+    if (buffer.bytes.capacity() < size) {
+        buffer.bytes = HugeBuffer();
+        buffer.bytes = HugeBuffer::New(size);
         if (!buffer.bytes)
             return memFullErr;
-        buffer.capacity = size;
     }
     if (rate <= 0)
         rate = PI_FIXED_ONE;
