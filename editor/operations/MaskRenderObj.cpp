@@ -13,18 +13,32 @@
 namespace {
 
 constexpr int32_t kTile = 64;
+// Wide enough that a row of most pictures is one piece: effects read the
+// mask a few rows at a time.
+constexpr int32_t kFullTileWidth = 8192, kFullTileHeight = 16;
+
+PpQnPixBuf FilledTile(int32_t width, int32_t height, uint8_t value)
+{
+    PpQnPixBuf tile = PpQnPixBuf::ForRect(QnRect{0, 0, width, height}, 1);
+    for (int32_t y = 0; y < height; ++y)
+        std::memset(tile->Row(y), value, size_t(width));
+    return tile;
+}
 
 // One block of zeros for every mask: a view of it is copied before anyone
 // writes to it, so all masks may hand it out.
 const PpQnPixBuf& ZeroTile()
 {
-    static const PpQnPixBuf zeros = [] {
-        PpQnPixBuf tile = PpQnPixBuf::ForRect(QnRect{0, 0, kTile, kTile}, 1);
-        for (int32_t y = 0; y < kTile; ++y)
-            std::memset(tile->Row(y), 0, kTile);
-        return tile;
-    }();
+    static const PpQnPixBuf zeros = FilledTile(kTile, kTile, 0);
     return zeros;
+}
+
+// The same for the mask of a whole picture, which is 255 everywhere: no
+// mask of a picture's size is made for an effect on all of it.
+const PpQnPixBuf& FullTile()
+{
+    static const PpQnPixBuf full = FilledTile(kFullTileWidth, kFullTileHeight, 255);
+    return full;
 }
 
 } // namespace
@@ -32,12 +46,16 @@ const PpQnPixBuf& ZeroTile()
 MaskRenderObj::MaskRenderObj(const QnRgn& region, int32_t width, int32_t height)
     : QnRenderObj(1, 0), zeroTile_(ZeroTile())
 {
-    const bool whole = !region;
-    maskRect_ = whole ? QnRect{0, 0, width, height} : region.box();
+    if (!region) {
+        maskRect_ = QnRect{0, 0, width, height};
+        fullTile_ = FullTile();
+        return;
+    }
+    maskRect_ = region.box();
     mask_ = PpQnPixBuf::ForRect(maskRect_, 1);
     const size_t rowBytes = size_t(maskRect_.Width());
     for (int32_t y = 0; y < maskRect_.Height(); ++y)
-        std::memset(mask_->Row(y), whole ? 255 : 0, rowBytes);
+        std::memset(mask_->Row(y), 0, rowBytes);
     for (const QnRect& r : region.rects()) {
         const QnRect part = QnIntersectRect(r, maskRect_);
         for (int32_t y = part.top; y < part.bottom; ++y)
@@ -73,7 +91,9 @@ PpQnPixBuf MaskRenderObj::Render_I(const QnXFormXY&, int plane, const QnPoint& a
 
     QnRect piece;
     const bool inside = maskRect_.Contains(anchor);
-    if (inside) {
+    if (inside && fullTile_) {
+        piece = CalcRect(anchor, QnIntersectRect(maskRect_, request), kFullTileWidth, kFullTileHeight);
+    } else if (inside) {
         piece = QnIntersectRect(maskRect_, request);
     } else {
         const QnRect outside = (QnRgn(request) - QnRgn(maskRect_)).from_point(anchor);
@@ -83,6 +103,8 @@ PpQnPixBuf MaskRenderObj::Render_I(const QnXFormXY&, int plane, const QnPoint& a
         *got = piece;
     if (rectOnly)
         return PpQnPixBuf();
+    if (inside && fullTile_)
+        return PpQnPixBuf(fullTile_, piece, 0, 0, 0);
     if (inside)
         return PpQnPixBuf(mask_, piece, piece.top - maskRect_.top, piece.left - maskRect_.left, 0);
     return PpQnPixBuf(zeroTile_, piece, 0, 0, 0);

@@ -1,7 +1,7 @@
 // A selection as an 8-bit mask: 255 inside the region, 0 outside. The mask
 // covers the region's bounding box; every request outside it is served from
 // one shared tile of zeros. An empty region stands for the whole picture: its
-// mask covers (0, 0, width, height) with 255.
+// mask covers (0, 0, width, height) with 255, served from one shared tile.
 #pragma once
 
 #include "render/PixBuf.h"
@@ -26,7 +26,8 @@ protected:
 
 private:
     QnRect maskRect_;
-    PpQnPixBuf mask_;
+    PpQnPixBuf mask_{nullptr};      // the region's box; none for the whole picture
+    PpQnPixBuf fullTile_{nullptr};  // for the whole picture
     PpQnPixBuf zeroTile_;
 };
 

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,10 +31,10 @@ PpQnRenderObj MaskOf(const QnRgn& region, int32_t w = kW, int32_t h = kH)
 
 // The mask's bytes over (0, 0, kW, kH), fetched piece by piece the way
 // workers walk a request.
-std::vector<uint8_t> Pixels(const PpQnRenderObj& mask)
+std::vector<uint8_t> Pixels(const PpQnRenderObj& mask, int32_t w = kW, int32_t h = kH)
 {
-    std::vector<uint8_t> out(size_t(kW) * kH, 77);
-    const QnRect all{0, 0, kW, kH};
+    std::vector<uint8_t> out(size_t(w) * h, 77);
+    const QnRect all{0, 0, w, h};
     QnRgn missing(all);
     while (missing) {
         const QnRect want = missing.first();
@@ -41,7 +42,7 @@ std::vector<uint8_t> Pixels(const PpQnRenderObj& mask)
         const PpQnPixBuf buf = mask->Render(QnXFormXY(), 0, QnPoint{want.left, want.top}, all, &got, nullptr, 0);
         for (int32_t y = got.top; y < got.bottom; ++y)
             for (int32_t x = got.left; x < got.right; ++x)
-                out[size_t(y) * kW + size_t(x)] = buf->CRow(y - got.top)[x - got.left];
+                out[size_t(y) * w + size_t(x)] = buf->CRow(y - got.top)[x - got.left];
         missing -= got;
     }
     return out;
@@ -115,10 +116,18 @@ TEST(Mask, ShapesCombinedByEachModeMatchThePixels)
 
 TEST(Mask, EmptySelectionIsTheWholePicture)
 {
-    const PpQnRenderObj mask = MaskOf(QnRgn());
-    EXPECT_EQ(mask->GetRect(QnXFormXY()), (QnRect{0, 0, kW, kH}));
-    for (uint8_t b : Pixels(mask))
-        ASSERT_EQ(b, 255);
+    for (const auto& [w, h] : {std::pair{kW, kH}, std::pair{9000, 40}}) {
+        const PpQnRenderObj mask = MaskOf(QnRgn(), w, h);
+        EXPECT_EQ(mask->GetRect(QnXFormXY()), (QnRect{0, 0, w, h}));
+        for (uint8_t b : Pixels(mask, w, h))
+            ASSERT_EQ(b, 255);
+    }
+    // Masks of whole pictures share their bytes instead of each holding a
+    // picture's worth of 255s.
+    QnRect got;
+    const PpQnPixBuf a = MaskOf(QnRgn(), 9000, 40)->Render(QnXFormXY(), 0, {8500, 20}, QnRect{0, 0, 9000, 40}, &got, nullptr, 0);
+    const PpQnPixBuf b = MaskOf(QnRgn(), 900, 900)->Render(QnXFormXY(), 0, {0, 0}, QnRect{0, 0, 900, 900}, &got, nullptr, 0);
+    EXPECT_EQ(a->CRow(0), b->CRow(0));
 }
 
 TEST(Mask, RequestsOutsideShareOneZeroTile)
