@@ -1,13 +1,14 @@
 // What running an effect through the editor costs beyond the effect itself:
-// Whirl (rubber.8bf) and Focus (Fxrun.8bf) on a 4000 x 3000 colour picture
+// Whirl (rubber.8bf) and Focus (Fxrun.8bf) on a 6000 x 4000 colour picture
 // as a document command with stored parameters (the palette's way: no
 // dialog, the expression, its evaluation and the commit with its undo
 // step), against the same module entry with the same block run directly by
 // the plug-in host library over pictures in memory; and both against
 // ImageMagick's -swirl and -unsharp on the same picture, with one thread.
 // Each path runs in a process of its own, whose modules' settings name the
-// host that runs them, best of three. The target for the editor
-// against the host is 1.1x.
+// host that runs them, best of three after one run that is not counted
+// (an editor that has been running has the memory its effects reuse). The
+// target for the editor against the host is 1.1x.
 #include "BenchResult.h"
 #include "EditorBenchSupport.h"
 #include "HostMemoryPicture.h"
@@ -36,8 +37,9 @@
 
 namespace {
 
-constexpr int32_t kWidth = 4000, kHeight = 3000;
+constexpr int32_t kWidth = 6000, kHeight = 4000;
 constexpr int kRuns = 3;
+constexpr int kWarmUpRuns = 1;  // in each process, before the runs counted
 
 struct EffectCase {
     const char* name;
@@ -100,7 +102,7 @@ int RunUnderHost(const EffectCase& c, const std::string& folder, int argc, char*
     if (host.LoadModule((folder + c.module).c_str(), c.entry, nullptr) != kRunDone)
         return 1;
     double best = 1e30;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = -kWarmUpRuns; run < kRuns; ++run) {
         Handle parameters = NewHostHandle(int32_t(c.block.size() * 4));
         std::memcpy(parameters->data, c.block.data(), c.block.size() * 4);
         intptr_t data = 0;
@@ -111,7 +113,8 @@ int RunUnderHost(const EffectCase& c, const std::string& folder, int argc, char*
                                       &within) == kRunDone &&
                         host.Run(&ask, host.Entry(), supportsRGBColor, nullptr, &parameters, &data, &changed) ==
                             kRunDone;
-        best = std::min(best, Ms(start));
+        if (run >= 0)
+            best = std::min(best, Ms(start));
         FreeHostHandle(parameters);
         if (!ok || Asked())
             return 1;
@@ -132,7 +135,7 @@ int RunInEditor(const EffectCase& c, int argc, char** argv)
     std::vector<uint8_t> block(c.block.size() * 4);
     std::memcpy(block.data(), c.block.data(), block.size());
     double best = 1e30;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = -kWarmUpRuns; run < kRuns; ++run) {
         // The host's runs write into pictures its first run touched; here
         // the last run's pictures are collected so that this run reuses
         // their memory as an editor that has been running does, instead of
@@ -146,7 +149,8 @@ int RunInEditor(const EffectCase& c, int argc, char** argv)
         item.SetParameters(block);
         const auto start = std::chrono::steady_clock::now();
         doc.ApplyPaletteItem(item);
-        best = std::min(best, Ms(start));
+        if (run >= 0)
+            best = std::min(best, Ms(start));
         if (Asked() || doc.UndoListEmpty() || doc.GetPixelColor({kWidth / 3, kHeight / 3}) == before)
             return 1;  // the effect did not run
     }
