@@ -1,6 +1,7 @@
 // The plug-in menu's commands: each id names a catalogued plug-in of the
 // plug-in host, which runs on the picture inside the selection as one undo
-// step labelled with the plug-in's name.
+// step labelled with the plug-in's name; a run that changes no pixel records
+// none and says "Nothing to do!".
 #include "editor/document/DocErrors.h"
 #include "editor/document/DocumentHost.h"
 #include "editor/document/Lodo40Doc.h"
@@ -34,7 +35,8 @@ void CLodo40Doc::OnPlugInCommand(uint32_t id)
         const PpQnExpr mask = SelectionMaskExpr();
         CLdDocumentHost& host = LdDocumentHost();
         const PpQnExpr e = MakeRunExternalPlugInExpr(plugIn, m_expr, mask, host.Foreground(), host.Background());
-        CommitToolAnswer(e, mask, PlugInName(plugIn), true, true);
+        if (!CommitEffectAnswer(e, mask, PlugInName(plugIn)))
+            LdNothingToDo();
     });
 }
 

@@ -58,6 +58,20 @@ void RestoreOutsideMask(const PpQnPicture& input, const PpQnRenderObj& mask, con
     }
 }
 
+// Whether any pixel of rect differs between the two pictures of one type.
+bool AnyPixelDiffers(const PpQnPicture& a, const PpQnPicture& b, const QnRect& rect)
+{
+    const size_t bytes = size_t(rect.Width()) * size_t(a->Type() == WA_RGB24 ? 3 : 1);
+    std::vector<uint8_t> rowA(bytes), rowB(bytes);
+    for (int32_t y = rect.top; y < rect.bottom; ++y) {
+        a->ReadFromRow(0, y, QnRange{rect.left, rect.right}, rowA.data());
+        b->ReadFromRow(0, y, QnRange{rect.left, rect.right}, rowB.data());
+        if (std::memcmp(rowA.data(), rowB.data(), bytes) != 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 PpQnExpr RunExternalPlugInFunction(QnMachineContext& m, int, QnEvalControl* control)
@@ -86,12 +100,14 @@ PpQnExpr RunExternalPlugInFunction(QnMachineContext& m, int, QnEvalControl* cont
                         ProgressFunction, DisplayFunction, &changed, &withinSelection);
     }
 
-    const QnRect written{changed.left, changed.top, changed.right, changed.bottom};
-    if (withinSelection == 1) {
-        const QnRect clipped = QnIntersectRect(written, pictureRect);
-        if (!clipped.IsEmpty())
-            RestoreOutsideMask(picture, mask, result, clipped);
-    }
+    QnRect written{changed.left, changed.top, changed.right, changed.bottom};
+    const QnRect clipped = QnIntersectRect(written, pictureRect);
+    if (withinSelection == 1 && !clipped.IsEmpty())
+        RestoreOutsideMask(picture, mask, result, clipped);
+    // A plug-in that wrote every pixel back as it was changed nothing: the
+    // empty rectangle says so, and the document records no step for it.
+    if (clipped.IsEmpty() || !AnyPixelDiffers(picture, result, clipped))
+        written = QnRect{};
     return PpQnExpr(PpQnFlVal(MakeFlRectPict(result, &written)));
 }
 

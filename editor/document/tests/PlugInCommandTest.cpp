@@ -74,6 +74,7 @@ TEST_F(PlugInCommands, EnabledForColourAndGreyPictures)
         int type;
         bool enabled;
     } cases[] = {{WA_RGB24, true}, {WA_GRAY, true}, {WA_8BIT, false}, {WA_4BIT, false}, {WA_1BIT, false}};
+    host.foreground = 0x00FFFFFF;  // the new pictures are black: the fill changes them
     for (const auto& c : cases) {
         CLodo40Doc doc;
         New(doc, PpQnPicture(30, 20, c.type, nullptr));
@@ -82,4 +83,25 @@ TEST_F(PlugInCommands, EnabledForColourAndGreyPictures)
         EXPECT_EQ(doc.UndoListEmpty(), !c.enabled) << c.type;
     }
     EXPECT_EQ(plugIns.Count("paint-2 start"), 2);
+}
+
+// A plug-in that gives every pixel back as it was (a fill with the colour
+// the picture already has) records no undo step and says so.
+TEST_F(PlugInCommands, ARunThatChangesNothingRecordsNoStep)
+{
+    CLodo40Doc doc;
+    New(doc, Pattern(90, 40));
+    doc.SetSelection(QnRgn(QnRect{12, 6, 13, 7}));
+    host.foreground = doc.GetPixelColor(QnPoint{12, 6});
+    const std::vector<uint8_t> before = doc.RenderToDib();
+    EXPECT_TRUE(doc.ExecuteCommand(plugIns.Command("Foreground fill")));
+    EXPECT_TRUE(doc.UndoListEmpty());
+    EXPECT_EQ(doc.RenderToDib(), before);
+    EXPECT_EQ(messages, std::vector<std::string>{"Nothing to do!"});
+
+    host.foreground ^= 0x00010101;  // one level off: a change
+    messages.clear();
+    EXPECT_TRUE(doc.ExecuteCommand(plugIns.Command("Foreground fill")));
+    EXPECT_FALSE(doc.UndoListEmpty());
+    EXPECT_TRUE(messages.empty());
 }
