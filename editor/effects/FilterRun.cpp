@@ -93,7 +93,6 @@ OSErr FetchFilterRect(const PpQnPicture& picture, const QnRect& rect, FilterBuff
     if (size > INT32_MAX)
         return memFullErr;
     if (buffer.bytes.capacity() < size) {
-        buffer.bytes = HugeBuffer();
         buffer.bytes = HugeBuffer::New(size);
         if (!buffer.bytes)
             return memFullErr;
